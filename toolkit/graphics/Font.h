@@ -1,0 +1,66 @@
+#pragma once
+// A font description: face name, height, character set, colour and style. Canvases and
+// controls own fonts; assigning one font to another copies every attribute.
+
+#include <cstdint>
+#include <string>
+
+#include "toolkit/core/Object.h"
+#include "toolkit/graphics/Color.h"
+
+namespace tk {
+
+using TFontCharset = std::uint8_t;
+inline constexpr TFontCharset ANSI_CHARSET = 0;
+inline constexpr TFontCharset DEFAULT_CHARSET = 1;
+inline constexpr TFontCharset SHIFTJIS_CHARSET = 128;
+
+enum TFontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
+using TFontStyles = unsigned;  // a set of TFontStyle bits
+
+enum class TFontPitch { fpDefault, fpVariable, fpFixed };
+
+class TFont : public TPersistent {
+ public:
+  TFont();
+  const char* ClassName() const override { return "TFont"; }
+
+  // The face of the program's texts, and the default of every new font.
+  static constexpr const char* kDefaultName = "ＭＳ Ｐゴシック";
+  static constexpr int kDefaultHeight = -12;
+
+  const std::string& Name() const { return FName; }
+  void SetName(const std::string& name);
+  // Negative: the character height in pixels (em size). Positive: the cell height (ascent +
+  // descent). Zero: the default height.
+  int Height() const { return FHeight; }
+  void SetHeight(int height);
+  // Size in points at 96 dots per inch: -Height * 72 / 96.
+  int Size() const;
+  void SetSize(int points);
+  TFontCharset Charset() const { return FCharset; }
+  void SetCharset(TFontCharset charset);
+  TColor Color() const { return FColor; }
+  void SetColor(TColor color);
+  TFontStyles Style() const { return FStyle; }
+  void SetStyle(TFontStyles style);
+  TFontPitch Pitch() const { return FPitch; }
+  void SetPitch(TFontPitch pitch);
+
+  void Assign(const TPersistent& source) override;
+  bool SameAs(const TFont& other) const;
+
+  TNotifyEvent OnChange;
+
+ private:
+  void Changed() { OnChange(this); }
+
+  std::string FName = kDefaultName;
+  int FHeight = kDefaultHeight;
+  TFontCharset FCharset = SHIFTJIS_CHARSET;
+  TColor FColor = clWindowText;
+  TFontStyles FStyle = 0;
+  TFontPitch FPitch = TFontPitch::fpDefault;
+};
+
+}  // namespace tk
