@@ -70,6 +70,11 @@ struct RectangleCase {
   std::vector<std::string> expected;
 };
 
+void PrintTo(const RectangleCase& c, std::ostream* os) {
+  *os << "pen " << c.penWidth << " rect (" << c.rect.Left << "," << c.rect.Top << ")-(" << c.rect.Right
+      << "," << c.rect.Bottom << ")";
+}
+
 class RectangleTest : public ::testing::TestWithParam<RectangleCase> {};
 
 TEST_P(RectangleTest, PenRunsAlongOuterPixels) {
