@@ -1,0 +1,47 @@
+#pragma once
+// The bitmap file reader: core, info, V2/V3, V4 and V5 headers; 1, 4, 8, 16, 24 and 32 bits
+// per pixel; uncompressed, RLE8, RLE4 and bit fields; bottom-up and top-down rows.
+//
+// A 1-bit file becomes a monochrome TBitmap. Its two palette colours become black and white
+// by brightness: the lighter entry white, the darker black (a black-on-white or white-on-black
+// drawing keeps its look; a two-colour palette of other colours keeps its shape, and white is
+// its transparent colour like that of every monochrome bitmap). Two entries equally bright
+// both become white when light, black when dark. Every other depth gives a 32-bit bitmap.
+//
+// Pixels that an RLE stream skips (delta and end-of-line or end-of-bitmap escapes) take the
+// colour of palette entry 0, as in an indexed image whose indices start as zero. An index
+// beyond the palette gives black.
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <variant>
+
+#include "toolkit/graphics/Bitmap.h"
+
+namespace tk {
+
+inline constexpr const char* SInvalidBitmap = "ビットマップイメージが不正です";
+
+// Why a file was refused; the user sees SInvalidBitmap whatever the reason.
+enum class BmpError {
+  kTruncated,           // a header, palette or the pixels reach past the end of the file
+  kNotABitmap,          // no "BM" signature
+  kUnsupportedHeader,   // a header size other than 12, 40, 52, 56, 108 or 124
+  kBadDimensions,       // zero or negative width, zero height, planes other than 1
+  kTooManyPixels,       // more than kMaxPicturePixels
+  kUnsupportedFormat,   // a depth and compression that do not go together
+  kBadPixelOffset,      // the pixel data would start inside the headers
+  kCorruptRle,          // an RLE stream without its end-of-bitmap escape
+};
+
+using BmpDecodeResult = std::variant<std::unique_ptr<TBitmap>, BmpError>;
+
+// Decodes a whole bitmap file. Every size is checked against `file` before pixels are
+// allocated.
+BmpDecodeResult DecodeBmp(std::span<const std::uint8_t> file);
+
+// DecodeBmp at the toolkit boundary: raises EInvalidGraphic with SInvalidBitmap on failure.
+std::unique_ptr<TBitmap> ReadBmp(std::span<const std::uint8_t> file);
+
+}  // namespace tk

@@ -1,0 +1,47 @@
+#pragma once
+// JPEG decoding and encoding through libjpeg, bytes in and bytes out. libjpeg's own types stay
+// inside the codec's sources.
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <vector>
+
+#include "toolkit/core/Exceptions.h"
+#include "toolkit/graphics/Bitmap.h"
+
+namespace tk {
+
+// %d is libjpeg's message number (its msg_code).
+inline constexpr const char* SJPEGError = "JPEG エラー #%d";
+
+// An error reported by libjpeg, or a limit of ours given one of libjpeg's message numbers
+// (JERR_IMAGE_TOO_BIG for a header over kMaxPicturePixels).
+class EJPEG : public Exception {
+ public:
+  explicit EJPEG(const std::string& message) : Exception(message) {}
+};
+
+struct TJpegDecoded {
+  std::unique_ptr<TBitmap> bitmap;  // the decoded pixels, possibly scaled down
+  int imageWidth = 0;               // the image's own size, as its header gives it
+  int imageHeight = 0;
+};
+
+// The numerator n of the scale n/8 libjpeg decodes an image of `imageWidth` x `imageHeight`
+// at: the smallest whose output still covers `coverWidth` x `coverHeight`, 8 when nothing
+// smaller does or no size is asked for (either cover size 0 or less).
+int JpegScaleNumerator(int imageWidth, int imageHeight, int coverWidth, int coverHeight);
+
+// Decodes a JPEG stream; grey, RGB, YCbCr, CMYK and YCCK images all give RGB pixels. With a
+// cover size, libjpeg's DCT scaling decodes at JpegScaleNumerator's scale, which needs a
+// fraction of the memory and time of the full image. Raises EJPEG.
+TJpegDecoded DecodeJpeg(std::span<const std::uint8_t> data, int coverWidth = 0,
+                        int coverHeight = 0);
+
+// Encodes `bitmap` as a baseline colour JPEG: 3 components of 8 bits given as JCS_RGB (the
+// red, green and blue of each pixel word), libjpeg's defaults, the float DCT and `quality`
+// (1..100) with baseline-compatible tables; rows top first. Raises EJPEG.
+std::vector<std::uint8_t> EncodeJpeg(const TBitmap& bitmap, int quality);
+
+}  // namespace tk

@@ -1,0 +1,34 @@
+#include "toolkit/codecs/JpegErrorManager.h"
+
+#include <string>
+
+#include "toolkit/core/Exceptions.h"
+
+namespace tk {
+namespace {
+
+void ErrorExit(j_common_ptr cinfo) {
+  auto* manager = reinterpret_cast<JpegErrorManager*>(cinfo->err);
+  manager->messageCode = cinfo->err->msg_code;
+  std::longjmp(manager->jump, 1);
+}
+
+// The default prints to stderr; a damaged photo is reported by its error, not by noise.
+void OutputMessage(j_common_ptr) {}
+
+}  // namespace
+
+jpeg_error_mgr* UseJpegErrorManager(JpegErrorManager& manager) {
+  jpeg_std_error(&manager.pub);
+  manager.pub.error_exit = ErrorExit;
+  manager.pub.output_message = OutputMessage;
+  return &manager.pub;
+}
+
+void ThrowJpegError(const JpegErrorManager& manager) {
+  std::string text = SJPEGError;
+  text.replace(text.find("%d"), 2, std::to_string(manager.messageCode));
+  throw EJPEG(text);
+}
+
+}  // namespace tk

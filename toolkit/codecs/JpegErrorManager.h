@@ -1,0 +1,35 @@
+#pragma once
+// libjpeg's error handling turned into something C++ can live with. libjpeg reports a fatal
+// error by calling error_exit, which must not return. We leave by longjmp to the frame that
+// called setjmp; that frame and every frame between it and libjpeg hold no object with a
+// destructor, and everything that needs freeing lives in a session object of the caller,
+// whose destructor runs after the jump. The caller then raises the toolkit's exception.
+
+#include <csetjmp>
+#include <cstdio>  // jpeglib.h needs FILE and size_t declared first
+
+#include <jerror.h>
+#include <jpeglib.h>
+
+#include "toolkit/codecs/JpegCodec.h"
+
+namespace tk {
+
+struct JpegErrorManager {
+  jpeg_error_mgr pub;  // first, so libjpeg's pointer to it is a pointer to the whole
+  std::jmp_buf jump;
+  int messageCode = 0;
+};
+
+// Makes `cinfo` report through `manager`: fatal errors jump, warnings are kept quiet.
+jpeg_error_mgr* UseJpegErrorManager(JpegErrorManager& manager);
+
+// Records a fatal error of our own (a limit) the way libjpeg records its own.
+inline void FailJpeg(JpegErrorManager& manager, int messageCode) {
+  manager.messageCode = messageCode;
+}
+
+// Raises EJPEG "JPEG エラー #<messageCode>".
+[[noreturn]] void ThrowJpegError(const JpegErrorManager& manager);
+
+}  // namespace tk

@@ -1,0 +1,125 @@
+// JPEG decoding. See JpegErrorManager.h for how libjpeg's fatal errors are survived: RunDecode
+// is the frame that calls setjmp, so it keeps nothing with a destructor in its own locals.
+
+#include <algorithm>
+#include <bit>
+
+#include "toolkit/codecs/JpegErrorManager.h"
+#include "toolkit/codecs/PictureLimits.h"
+
+namespace tk {
+namespace {
+
+// libjpeg keeps whole-image coefficient buffers for progressive files; a 100-megapixel image
+// may need this much, anything past it fails instead of exhausting memory.
+constexpr long kMaxLibjpegMemory = 384L * 1024 * 1024;
+
+struct DecodeSession {
+  jpeg_decompress_struct cinfo{};
+  JpegErrorManager error;
+  TJpegDecoded result;
+  DecodeSession() { cinfo.err = UseJpegErrorManager(error); }
+  ~DecodeSession() { jpeg_destroy_decompress(&cinfo); }
+};
+
+std::uint32_t Word(unsigned red, unsigned green, unsigned blue) {
+  return red << 16 | green << 8 | blue;
+}
+
+// Pixel words from one row of libjpeg output in `space`.
+void ConvertRow(const JSAMPLE* in, J_COLOR_SPACE space, bool invertedCmyk, int width,
+                std::uint32_t* out) {
+  if (space == JCS_RGB) {
+    for (int x = 0; x < width; ++x, in += 3) out[x] = Word(in[0], in[1], in[2]);
+    return;
+  }
+  // CMYK: Adobe writes the inks inverted (255 = no ink), others as they are.
+  for (int x = 0; x < width; ++x, in += 4) {
+    unsigned c = in[0], m = in[1], y = in[2], k = in[3];
+    if (!invertedCmyk) c = 255 - c, m = 255 - m, y = 255 - y, k = 255 - k;
+    out[x] = Word((c * k + 127) / 255, (m * k + 127) / 255, (y * k + 127) / 255);
+  }
+}
+
+// libjpeg-turbo can write 0xXXRRGGBB words straight into the bitmap's rows on a
+// little-endian machine; otherwise (and always for CMYK) rows go through a buffer.
+bool CanDecodeStraightToWords(J_COLOR_SPACE source) {
+#ifdef JCS_EXTENSIONS
+  return std::endian::native == std::endian::little && source != JCS_CMYK && source != JCS_YCCK;
+#else
+  return false;
+#endif
+}
+
+bool RunDecode(DecodeSession& s, std::span<const std::uint8_t> data, int coverWidth,
+               int coverHeight) {
+  if (setjmp(s.error.jump)) return false;
+  jpeg_decompress_struct& cinfo = s.cinfo;
+  jpeg_create_decompress(&cinfo);
+  cinfo.mem->max_memory_to_use = kMaxLibjpegMemory;
+  jpeg_mem_src(&cinfo, data.data(), static_cast<unsigned long>(data.size()));
+  jpeg_read_header(&cinfo, TRUE);
+  if (static_cast<std::uint64_t>(cinfo.image_width) * cinfo.image_height > kMaxPicturePixels) {
+    FailJpeg(s.error, JERR_IMAGE_TOO_BIG);
+    return false;
+  }
+  const bool cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
+  const bool straight = CanDecodeStraightToWords(cinfo.jpeg_color_space);
+#ifdef JCS_EXTENSIONS
+  cinfo.out_color_space = straight ? JCS_EXT_BGRX : cmyk ? JCS_CMYK : JCS_RGB;
+#else
+  cinfo.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
+#endif
+  cinfo.scale_num = static_cast<unsigned>(JpegScaleNumerator(
+      static_cast<int>(cinfo.image_width), static_cast<int>(cinfo.image_height), coverWidth,
+      coverHeight));
+  cinfo.scale_denom = 8;
+  jpeg_start_decompress(&cinfo);
+
+  const int width = static_cast<int>(cinfo.output_width);
+  const int height = static_cast<int>(cinfo.output_height);
+  s.result.imageWidth = static_cast<int>(cinfo.image_width);
+  s.result.imageHeight = static_cast<int>(cinfo.image_height);
+  s.result.bitmap = std::make_unique<TBitmap>(width, height);
+  TBitmap& bitmap = *s.result.bitmap;
+
+  JSAMPARRAY buffer = nullptr;
+  if (!straight)
+    buffer = (*cinfo.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE,
+                                        cinfo.output_width * cinfo.output_components, 1);
+  while (cinfo.output_scanline < cinfo.output_height) {
+    const int y = static_cast<int>(cinfo.output_scanline);
+    std::uint32_t* row = bitmap.ScanLine(y);
+    if (straight) {
+      JSAMPROW target = reinterpret_cast<JSAMPROW>(row);
+      jpeg_read_scanlines(&cinfo, &target, 1);
+      for (int x = 0; x < width; ++x) row[x] &= 0xFFFFFF;  // the X byte is not ours to keep
+    } else {
+      jpeg_read_scanlines(&cinfo, buffer, 1);
+      ConvertRow(buffer[0], cinfo.out_color_space, cinfo.saw_Adobe_marker, width, row);
+    }
+  }
+  // The picture is complete; what may follow the last scan is not read.
+  return true;
+}
+
+}  // namespace
+
+int JpegScaleNumerator(int imageWidth, int imageHeight, int coverWidth, int coverHeight) {
+  if (coverWidth <= 0 || coverHeight <= 0) return 8;
+  for (int n = 1; n < 8; ++n) {
+    // libjpeg's output size at n/8: the image size times n/8, rounded up.
+    const long long w = (static_cast<long long>(imageWidth) * n + 7) / 8;
+    const long long h = (static_cast<long long>(imageHeight) * n + 7) / 8;
+    if (w >= coverWidth && h >= coverHeight) return n;
+  }
+  return 8;
+}
+
+TJpegDecoded DecodeJpeg(std::span<const std::uint8_t> data, int coverWidth, int coverHeight) {
+  DecodeSession session;
+  if (!RunDecode(session, data, coverWidth, coverHeight)) ThrowJpegError(session.error);
+  return std::move(session.result);
+}
+
+}  // namespace tk

@@ -1,0 +1,94 @@
+#include "toolkit/codecs/Picture.h"
+
+#include "toolkit/codecs/BmpReader.h"
+#include "toolkit/codecs/JpegImage.h"
+#include "toolkit/core/Exceptions.h"
+#include "toolkit/core/FileIO.h"
+
+namespace tk {
+namespace {
+
+std::string LowerAscii(std::string text) {
+  for (char& c : text)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return text;
+}
+
+// A new graphic of the same class with the same content.
+std::unique_ptr<TGraphic> CopyOf(const TGraphic& graphic) {
+  std::unique_ptr<TGraphic> copy;
+  if (dynamic_cast<const TJPEGImage*>(&graphic)) copy = std::make_unique<TJPEGImage>();
+  else copy = std::make_unique<TBitmap>();
+  copy->Assign(graphic);
+  copy->SetTransparent(graphic.Transparent());
+  return copy;
+}
+
+}  // namespace
+
+std::optional<TPictureFileKind> PictureFileKindOf(const std::string& path) {
+  const std::size_t dot = path.find_last_of(".");
+  const std::size_t separator = path.find_last_of("/\\:");
+  if (dot == std::string::npos || (separator != std::string::npos && separator > dot))
+    return std::nullopt;
+  const std::string extension = LowerAscii(path.substr(dot));
+  if (extension == ".bmp") return TPictureFileKind::pkBitmap;
+  if (extension == ".jpg" || extension == ".jpeg") return TPictureFileKind::pkJPEG;
+  return std::nullopt;
+}
+
+std::unique_ptr<TGraphic> ReadGraphic(TPictureFileKind kind, std::span<const std::uint8_t> data,
+                                      int coverWidth, int coverHeight) {
+  if (kind == TPictureFileKind::pkBitmap) return ReadBmp(data);
+  auto jpeg = std::make_unique<TJPEGImage>();
+  jpeg->LoadFromBytes(data, coverWidth, coverHeight);
+  return jpeg;
+}
+
+TPicture::TPicture() = default;
+
+TPicture::~TPicture() = default;
+
+void TPicture::SetGraphic(std::unique_ptr<TGraphic> graphic) {
+  FGraphic = std::move(graphic);
+  if (FGraphic) FGraphic->OnChange = TNotifyEvent([this](TObject*) { Changed(); });
+  Changed();
+}
+
+void TPicture::LoadFromFile(const std::string& path) {
+  const auto kind = PictureFileKindOf(path);
+  if (!kind) throw EInvalidGraphic(Format(SUnknownPictureExtension, path));
+  const std::vector<std::uint8_t> bytes = ReadFileBytes(path);
+  SetGraphic(ReadGraphic(*kind, bytes, FDecodeWidth, FDecodeHeight));
+}
+
+void TPicture::SetDecodeSize(int width, int height) {
+  FDecodeWidth = width;
+  FDecodeHeight = height;
+}
+
+void TPicture::Clear() {
+  if (!FGraphic) return;
+  SetGraphic(nullptr);
+}
+
+TBitmap& TPicture::Bitmap() {
+  if (auto* bitmap = dynamic_cast<TBitmap*>(FGraphic.get())) return *bitmap;
+  SetGraphic(std::make_unique<TBitmap>());
+  return static_cast<TBitmap&>(*FGraphic);
+}
+
+void TPicture::Assign(const TPersistent& source) {
+  if (&source == this) return;
+  if (auto* picture = dynamic_cast<const TPicture*>(&source)) {
+    SetGraphic(picture->FGraphic ? CopyOf(*picture->FGraphic) : nullptr);
+    return;
+  }
+  if (auto* graphic = dynamic_cast<const TGraphic*>(&source)) {
+    SetGraphic(CopyOf(*graphic));
+    return;
+  }
+  TPersistent::Assign(source);
+}
+
+}  // namespace tk

@@ -1,0 +1,30 @@
+#pragma once
+// Whole-file reading and writing with the toolkit's error texts. Paths are UTF-8; on Windows
+// they are handed to the wide-character API so that any file name can be reached.
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace tk {
+
+// The texts of the errors below; %s stands for the path as the caller gave it.
+inline constexpr const char* SFOpenError = "ファイル %s は開けません";
+inline constexpr const char* SFCreateError = "ファイル %s を作成できません";
+
+// The whole content of a file. A path that cannot be opened for reading, or that names a
+// folder, raises EFOpenError.
+std::vector<std::uint8_t> ReadFileBytes(const std::string& path);
+
+// Creates the file, or empties an existing one, and writes `bytes`. Raises EFCreateError when
+// the file cannot be created or written.
+void WriteFileBytes(const std::string& path, std::span<const std::uint8_t> bytes);
+
+// Writes `bytes` to a new file beside `path` and renames it over `path` only once everything
+// was written, so a failed write (a full disk) leaves an existing file as it was. The new file
+// takes the permissions of the one it replaces. Raises EFCreateError, with `path` in the
+// text, when anything fails; the temporary file is removed then.
+void WriteFileBytesAtomic(const std::string& path, std::span<const std::uint8_t> bytes);
+
+}  // namespace tk
