@@ -23,6 +23,28 @@ std::uint32_t Blend(std::uint32_t under, std::uint32_t over, unsigned coverage) 
 }
 }  // namespace
 
+void TBrush::Assign(const TPersistent& source) {
+  if (auto* b = dynamic_cast<const TBrush*>(&source)) {
+    FColor = b->FColor;
+    FStyle = b->FStyle;
+    OnChange(this);
+    return;
+  }
+  TPersistent::Assign(source);
+}
+
+void TPen::Assign(const TPersistent& source) {
+  if (auto* p = dynamic_cast<const TPen*>(&source)) {
+    FColor = p->FColor;
+    FWidth = p->FWidth;
+    FStyle = p->FStyle;
+    FMode = p->FMode;
+    OnChange(this);
+    return;
+  }
+  TPersistent::Assign(source);
+}
+
 TCanvas::TCanvas(TBitmap* target) { SetTarget(target); }
 
 void TCanvas::SetTarget(TBitmap* target) {

@@ -21,34 +21,55 @@ enum class TBrushStyle { bsSolid, bsClear };
 enum class TPenStyle { psSolid, psClear };
 enum class TPenMode { pmCopy };
 
-class TBrush {
+class TBrush : public TPersistent {
  public:
+  const char* ClassName() const override { return "TBrush"; }
   TColor Color() const { return FColor; }
   // Choosing a colour always makes the brush solid again.
   void SetColor(TColor color) {
+    if (color == FColor && FStyle == TBrushStyle::bsSolid) return;
     FColor = color;
     FStyle = TBrushStyle::bsSolid;
+    OnChange(this);
   }
   TBrushStyle Style() const { return FStyle; }
-  void SetStyle(TBrushStyle style) { FStyle = style; }
+  void SetStyle(TBrushStyle style) {
+    if (style == FStyle) return;
+    FStyle = style;
+    OnChange(this);
+  }
+  void Assign(const TPersistent& source) override;
+
+  TNotifyEvent OnChange;
 
  private:
   TColor FColor = clWhite;
   TBrushStyle FStyle = TBrushStyle::bsSolid;
 };
 
-class TPen {
+class TPen : public TPersistent {
  public:
+  const char* ClassName() const override { return "TPen"; }
   TColor Color() const { return FColor; }
-  void SetColor(TColor color) { FColor = color; }
+  void SetColor(TColor color) { Set(FColor, color); }
   int Width() const { return FWidth; }
-  void SetWidth(int width) { FWidth = width < 1 ? 1 : width; }
+  void SetWidth(int width) { Set(FWidth, width < 1 ? 1 : width); }
   TPenStyle Style() const { return FStyle; }
-  void SetStyle(TPenStyle style) { FStyle = style; }
+  void SetStyle(TPenStyle style) { Set(FStyle, style); }
   TPenMode Mode() const { return FMode; }
-  void SetMode(TPenMode mode) { FMode = mode; }
+  void SetMode(TPenMode mode) { Set(FMode, mode); }
+  void Assign(const TPersistent& source) override;
+
+  TNotifyEvent OnChange;
 
  private:
+  template <class T>
+  void Set(T& field, T value) {
+    if (field == value) return;
+    field = value;
+    OnChange(this);
+  }
+
   TColor FColor = clBlack;
   int FWidth = 1;
   TPenStyle FStyle = TPenStyle::psSolid;

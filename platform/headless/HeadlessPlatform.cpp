@@ -1,0 +1,306 @@
+#include "platform/headless/HeadlessPlatform.h"
+
+#include <algorithm>
+
+#include "platform/headless/HeadlessWindow.h"
+#include "toolkit/codecs/JpegCodec.h"
+#include "toolkit/controls/Application.h"
+#include "toolkit/controls/Dialogs.h"
+#include "toolkit/controls/Form.h"
+#include "toolkit/controls/Menus.h"
+#include "toolkit/core/FileIO.h"
+
+namespace headless {
+
+using namespace tk;
+
+std::string Quote(const std::string& text) {
+  std::string out = "\"";
+  for (char c : text) {
+    switch (c) {
+      case '"': out += "\\\""; break;
+      case '\\': out += "\\\\"; break;
+      case '\n': out += "\\n"; break;
+      default: out += c;
+    }
+  }
+  return out + "\"";
+}
+
+THeadlessWindow::THeadlessWindow(THeadlessPlatform& platform, TForm& form,
+                                 const TWindowParams& params)
+    : FPlatform(platform), FForm(form), FParams(params) {}
+
+THeadlessWindow::~THeadlessWindow() { FPlatform.WindowDestroyed(this); }
+
+void THeadlessWindow::SetTopmost(bool topmost) {
+  if (topmost == FParams.Topmost) return;
+  FParams.Topmost = topmost;
+  FPlatform.Emit(topmost ? "topmost on" : "topmost off");
+}
+
+THeadlessPlatform::THeadlessPlatform() = default;
+THeadlessPlatform::~THeadlessPlatform() = default;
+
+void THeadlessPlatform::Emit(const std::string& line) {
+  FLines.push_back(line);
+  if (OnLine) OnLine(line);
+}
+
+std::unique_ptr<INativeWindow> THeadlessPlatform::CreateNativeWindow(TForm& form,
+                                                                      const TWindowParams& p) {
+  auto window = std::make_unique<THeadlessWindow>(*this, form, p);
+  FWindows.push_back(window.get());
+  return window;
+}
+
+void THeadlessPlatform::WindowDestroyed(THeadlessWindow* window) {
+  FWindows.erase(std::remove(FWindows.begin(), FWindows.end(), window), FWindows.end());
+}
+
+THeadlessWindow* THeadlessPlatform::ActiveWindow() const {
+  for (auto it = FWindows.rbegin(); it != FWindows.rend(); ++it)
+    if ((*it)->Shown()) return *it;
+  return nullptr;
+}
+
+TForm* THeadlessPlatform::ActiveForm() const {
+  THeadlessWindow* w = ActiveWindow();
+  return w ? &w->Form() : nullptr;
+}
+
+void THeadlessPlatform::RunMessageLoop() {
+  Idle();
+  if (Driver) Driver();
+}
+
+IPlatform::TimerId THeadlessPlatform::StartTimer(unsigned intervalMs, std::function<void()> tick) {
+  const TimerId id = FNextTimer++;
+  FTimers[id] = Timer{intervalMs, FNow + intervalMs, std::move(tick)};
+  return id;
+}
+
+void THeadlessPlatform::StopTimer(TimerId id) { FTimers.erase(id); }
+
+void THeadlessPlatform::AdvanceTime(unsigned ms) {
+  const std::uint64_t end = FNow + ms;
+  for (;;) {
+    auto next = std::min_element(FTimers.begin(), FTimers.end(), [](const auto& a, const auto& b) {
+      return a.second.due < b.second.due;
+    });
+    if (next == FTimers.end() || next->second.due > end) break;
+    FNow = next->second.due;
+    next->second.due += std::max(next->second.interval, 1u);
+    // The tick may stop or start timers, this one included: call a copy.
+    std::function<void()> tick = next->second.tick;
+    tick();
+    Idle();
+  }
+  FNow = end;
+}
+
+short THeadlessPlatform::KeyState(int virtualKey) const {
+  return FKeysDown.count(virtualKey) ? static_cast<short>(-128) : 0;
+}
+
+void THeadlessPlatform::ShowErrorBox(const std::string& caption, const std::string& text) {
+  Emit("error caption=" + Quote(caption) + " text=" + Quote(text));
+}
+
+TModalResult THeadlessPlatform::MessageDialog(const TMessageDialogParams& p) {
+  const bool notice = p.Buttons.size() <= 1;
+  if (notice) {
+    Emit("notice caption=" + Quote(p.Caption) + " text=" + Quote(p.Text));
+    return p.Buttons.empty() ? TModalResult::mrOk : p.Buttons.front().second;
+  }
+  TConfirmAnswer answer = TConfirmAnswer::no;
+  if (!FConfirmAnswers.empty()) {
+    answer = FConfirmAnswers.front();
+    FConfirmAnswers.pop_front();
+  }
+  static const char* const kNames[] = {"yes", "no", "esc"};
+  Emit("confirm caption=" + Quote(p.Caption) + " text=" + Quote(p.Text) + " -> " +
+       kNames[static_cast<int>(answer)]);
+  switch (answer) {
+    case TConfirmAnswer::yes: return TModalResult::mrYes;
+    case TConfirmAnswer::no: return TModalResult::mrNo;
+    case TConfirmAnswer::esc: break;
+  }
+  return p.CancelResult;
+}
+
+std::optional<std::string> THeadlessPlatform::SaveDialog(const TSaveDialogParams& p) {
+  TSaveAnswer answer;
+  if (!FSaveAnswers.empty()) {
+    answer = FSaveAnswers.front();
+    FSaveAnswers.pop_front();
+  }
+  if (answer) answer = ApplyDefaultExtension(*answer, p.DefaultExt);
+  Emit("save-dialog filter=" + Quote(p.Filter) + " defext=" + Quote(p.DefaultExt) + " -> " +
+       (answer ? *answer : std::string("cancel")));
+  return answer;
+}
+
+void THeadlessPlatform::PopupMenu(TPopupMenu& menu, TPoint screen) {
+  TPoint client = screen;
+  if (TForm* form = ActiveForm()) client = form->ScreenToClient(screen);
+  Emit("menu-open " + std::to_string(client.X) + " " + std::to_string(client.Y));
+  const TMenuItem& items = menu.Items();
+  for (int i = 0; i < items.Count(); ++i) {
+    const TMenuItem* item = items.Items(i);
+    const std::string shortcut = ShortCutToText(item->ShortCut());
+    Emit("menu-item " + item->Name() + " " + Quote(item->Caption()) + " " +
+         (shortcut.empty() ? "-" : shortcut) + " " + (item->Checked() ? "checked" : "-"));
+  }
+  if (FMenuChoices.empty()) return;  // dismissed
+  const std::string choice = FMenuChoices.front();
+  FMenuChoices.pop_front();
+  for (int i = 0; i < items.Count(); ++i) {
+    if (items.Items(i)->Name() == choice) {
+      items.Items(i)->Click();
+      return;
+    }
+  }
+}
+
+void THeadlessPlatform::OpenUrl(const std::string& address) { Emit("open-url " + Quote(address)); }
+
+unsigned THeadlessPlatform::SendMail(const TMailRequest& r) {
+  unsigned code = 0;
+  if (!FMailResults.empty()) {
+    code = FMailResults.front();
+    FMailResults.pop_front();
+  }
+  // The attachment as the mail program would find it at this moment.
+  std::string jpeg = "missing";
+  try {
+    const std::vector<std::uint8_t> data = ReadFileBytes(r.AttachmentFile);
+    const TJpegDecoded decoded = DecodeJpeg(data, 1, 1);
+    jpeg = std::to_string(decoded.imageWidth) + "x" + std::to_string(decoded.imageHeight);
+  } catch (const std::exception&) {
+  }
+  Emit("mail subject=" + Quote(r.Subject) + " note=" + Quote(r.Note) +
+       " to=" + Quote(r.RecipientName) + " address=" + Quote(r.RecipientAddress) +
+       " class=" + std::to_string(r.RecipientClass) + " attachment=" + Quote(r.AttachmentPath) +
+       " jpeg=" + jpeg + " -> " + std::to_string(code));
+  return code;
+}
+
+void THeadlessPlatform::FileWritten(const std::string& path, std::uint64_t bytes) {
+  Emit("file-written " + Quote(path) + " bytes=" + std::to_string(bytes));
+}
+
+void THeadlessPlatform::FileRemoved(const std::string& path) {
+  Emit("file-removed " + Quote(path));
+}
+
+unsigned THeadlessPlatform::MouseKeys() const {
+  unsigned keys = 0;
+  if (FKeysDown.count(VK_LBUTTON)) keys |= MK_LBUTTON;
+  if (FKeysDown.count(VK_RBUTTON)) keys |= MK_RBUTTON;
+  if (FKeysDown.count(VK_MBUTTON)) keys |= MK_MBUTTON;
+  if (FKeysDown.count(VK_SHIFT)) keys |= MK_SHIFT;
+  if (FKeysDown.count(VK_CONTROL)) keys |= MK_CONTROL;
+  return keys;
+}
+
+void THeadlessPlatform::Deliver(const std::function<void(TForm&)>& event) {
+  TForm* form = ActiveForm();
+  if (!form) return;
+  Application().Guard([&] { event(*form); });
+  Idle();
+}
+
+void THeadlessPlatform::Idle() {
+  for (THeadlessWindow* w : FWindows) {
+    TForm& form = w->Form();
+    Application().Guard([&] { form.UpdateWindow(); });
+  }
+}
+
+namespace {
+int ButtonKey(TMouseButton b) {
+  switch (b) {
+    case TMouseButton::mbLeft: return VK_LBUTTON;
+    case TMouseButton::mbRight: return VK_RBUTTON;
+    case TMouseButton::mbMiddle: return VK_MBUTTON;
+  }
+  return VK_LBUTTON;
+}
+}  // namespace
+
+void THeadlessPlatform::SetCursor(TPoint client) {
+  TForm* form = ActiveForm();
+  FCursor = form ? form->ClientToScreen(client) : client;
+}
+
+void THeadlessPlatform::MoveMouse(TPoint client) {
+  SetCursor(client);
+  Deliver([&](TForm& f) { f.HandleMouseMove(client, MouseKeys()); });
+}
+
+void THeadlessPlatform::PressButton(TMouseButton button, TPoint client) {
+  SetCursor(client);
+  FKeysDown.insert(ButtonKey(button));
+  Deliver([&](TForm& f) { f.HandleMouseButton(button, true, false, client, MouseKeys()); });
+}
+
+void THeadlessPlatform::ReleaseButton(TMouseButton button, TPoint client) {
+  SetCursor(client);
+  FKeysDown.erase(ButtonKey(button));
+  Deliver([&](TForm& f) { f.HandleMouseButton(button, false, false, client, MouseKeys()); });
+}
+
+void THeadlessPlatform::DoubleClick(TPoint client) {
+  PressButton(TMouseButton::mbLeft, client);
+  ReleaseButton(TMouseButton::mbLeft, client);
+  SetCursor(client);
+  FKeysDown.insert(VK_LBUTTON);
+  Deliver([&](TForm& f) {
+    f.HandleMouseButton(TMouseButton::mbLeft, true, true, client, MouseKeys());
+  });
+  ReleaseButton(TMouseButton::mbLeft, client);
+}
+
+void THeadlessPlatform::PressKey(int virtualKey, TShiftState shift, unsigned charCode) {
+  std::vector<int> modifiers;
+  if (shift & ssShift) modifiers.push_back(VK_SHIFT);
+  if (shift & ssCtrl) modifiers.push_back(VK_CONTROL);
+  if (shift & ssAlt) modifiers.push_back(VK_MENU);
+  for (int m : modifiers) FKeysDown.insert(m);
+  FKeysDown.insert(virtualKey);
+  Deliver([&](TForm& f) {
+    if (!f.HandleKeyDown(virtualKey, shift) && charCode != 0) f.HandleChar(charCode);
+  });
+  FKeysDown.erase(virtualKey);
+  for (int m : modifiers) FKeysDown.erase(m);
+}
+
+namespace {
+class THeadlessDrop : public TDropFiles {
+ public:
+  explicit THeadlessDrop(std::vector<std::string> files) : FFiles(std::move(files)) {}
+  unsigned Count() const override { return static_cast<unsigned>(FFiles.size()); }
+  std::string File(unsigned index) const override {
+    return index < FFiles.size() ? FFiles[index] : std::string();
+  }
+  void Finish() override { FFinished = true; }
+  bool Finished() const { return FFinished; }
+
+ private:
+  std::vector<std::string> FFiles;
+  bool FFinished = false;
+};
+}  // namespace
+
+void THeadlessPlatform::DropFiles(TPoint client, const std::vector<std::string>& paths) {
+  SetCursor(client);
+  THeadlessDrop drop(paths);
+  Deliver([&](TForm& f) { f.HandleDropFiles(drop); });
+}
+
+void THeadlessPlatform::CloseWindow() {
+  Deliver([](TForm& f) { f.HandleCloseRequest(); });
+}
+
+}  // namespace headless

@@ -1,0 +1,126 @@
+#pragma once
+// The backend without a display. Time, the cursor, the keyboard, dialog answers and the mail
+// program's results are scripted; every outward effect is written to the event log, one line
+// each, in the format the scenario driver prints. Unit tests and the scenario driver inject
+// input through the methods below, which deliver it the way a window system would.
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "toolkit/controls/Messages.h"
+#include "toolkit/platform/Platform.h"
+
+namespace tk {
+class TForm;
+}
+
+namespace headless {
+
+class THeadlessWindow;
+
+// A queued answer for the next save dialog: a path as typed, or nothing for cancel.
+using TSaveAnswer = std::optional<std::string>;
+enum class TConfirmAnswer { yes, no, esc };
+
+class THeadlessPlatform : public tk::IPlatform {
+ public:
+  THeadlessPlatform();
+  ~THeadlessPlatform() override;
+
+  // --- the interface ---
+  std::unique_ptr<tk::INativeWindow> CreateNativeWindow(tk::TForm& form,
+                                                        const tk::TWindowParams& params) override;
+  void RunMessageLoop() override;
+  void Terminate() override { FTerminated = true; }
+  TimerId StartTimer(unsigned intervalMs, std::function<void()> tick) override;
+  void StopTimer(TimerId id) override;
+  tk::TPoint CursorPos() const override { return FCursor; }
+  short KeyState(int virtualKey) const override;
+  void ShowErrorBox(const std::string& caption, const std::string& text) override;
+  tk::TModalResult MessageDialog(const tk::TMessageDialogParams& params) override;
+  std::optional<std::string> SaveDialog(const tk::TSaveDialogParams& params) override;
+  void PopupMenu(tk::TPopupMenu& menu, tk::TPoint screen) override;
+  void Beep() override { Emit("beep"); }
+  std::string ProgramPath() const override { return FProgramPath; }
+  void OpenUrl(const std::string& address) override;
+  unsigned SendMail(const tk::TMailRequest& request) override;
+  void FileWritten(const std::string& path, std::uint64_t bytes) override;
+  void FileRemoved(const std::string& path) override;
+
+  // --- the script's side ---
+  // The loop body: called by RunMessageLoop; it injects input until it returns.
+  std::function<void()> Driver;
+  bool Terminated() const { return FTerminated; }
+
+  // Every log line so far; each is also handed to OnLine as it happens.
+  const std::vector<std::string>& Lines() const { return FLines; }
+  std::function<void(const std::string&)> OnLine;
+  void Emit(const std::string& line);
+
+  void SetProgramPath(const std::string& path) { FProgramPath = path; }
+  void QueueSaveAnswer(TSaveAnswer answer) { FSaveAnswers.push_back(std::move(answer)); }
+  void QueueConfirmAnswer(TConfirmAnswer answer) { FConfirmAnswers.push_back(answer); }
+  void QueueMailResult(unsigned code) { FMailResults.push_back(code); }
+  // The next popup menu chooses this item (by component name).
+  void QueueMenuChoice(const std::string& itemName) { FMenuChoices.push_back(itemName); }
+  bool HasPendingMenuChoice() const { return !FMenuChoices.empty(); }
+
+  // The window that input goes to: the last one shown.
+  THeadlessWindow* ActiveWindow() const;
+  tk::TForm* ActiveForm() const;
+
+  // Input in client coordinates of the active window. Each runs as one event under the
+  // application's error report and then lets pending paints happen.
+  void MoveMouse(tk::TPoint client);
+  void PressButton(tk::TMouseButton button, tk::TPoint client);
+  void ReleaseButton(tk::TMouseButton button, tk::TPoint client);
+  void DoubleClick(tk::TPoint client);
+  // A key with modifiers; `charCode` is the character it types (0: none).
+  void PressKey(int virtualKey, tk::TShiftState shift, unsigned charCode);
+  void DropFiles(tk::TPoint client, const std::vector<std::string>& paths);
+  // The pointer moves without any mouse message.
+  void SetCursor(tk::TPoint client);
+  // Time passes; due timers fire in order.
+  void AdvanceTime(unsigned ms);
+  void CloseWindow();
+  // Pending paints of every window happen now.
+  void Idle();
+
+  std::uint64_t Now() const { return FNow; }
+
+ private:
+  friend class THeadlessWindow;
+  void WindowDestroyed(THeadlessWindow* window);
+  unsigned MouseKeys() const;
+  void Deliver(const std::function<void(tk::TForm&)>& event);
+
+  std::vector<std::string> FLines;
+  std::vector<THeadlessWindow*> FWindows;
+  bool FTerminated = false;
+  tk::TPoint FCursor;
+  std::set<int> FKeysDown;
+  std::string FProgramPath;
+  std::deque<TSaveAnswer> FSaveAnswers;
+  std::deque<TConfirmAnswer> FConfirmAnswers;
+  std::deque<unsigned> FMailResults;
+  std::deque<std::string> FMenuChoices;
+
+  struct Timer {
+    unsigned interval;
+    std::uint64_t due;
+    std::function<void()> tick;
+  };
+  std::map<TimerId, Timer> FTimers;
+  TimerId FNextTimer = 1;
+  std::uint64_t FNow = 0;
+};
+
+// Quotes a text for the log: in double quotes, with \", \\ and \n escaped.
+std::string Quote(const std::string& text);
+
+}  // namespace headless

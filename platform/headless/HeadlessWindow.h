@@ -1,0 +1,41 @@
+#pragma once
+// A window that exists only as state: caption, stacking, visibility and its place on a
+// screen that nobody sees.
+
+#include <string>
+
+#include "toolkit/platform/Platform.h"
+
+namespace tk {
+class TForm;
+}
+
+namespace headless {
+
+class THeadlessPlatform;
+
+class THeadlessWindow : public tk::INativeWindow {
+ public:
+  THeadlessWindow(THeadlessPlatform& platform, tk::TForm& form, const tk::TWindowParams& params);
+  ~THeadlessWindow() override;
+
+  void SetCaption(const std::string& caption) override { FParams.Caption = caption; }
+  void SetTopmost(bool topmost) override;
+  void SetAcceptFiles(bool accept) override { FParams.AcceptFiles = accept; }
+  void Show() override { FShown = true; }
+  void Hide() override { FShown = false; }
+  void InvalidateRect(const tk::TRect&) override {}
+  tk::TPoint ClientOrigin() const override { return FParams.Position; }
+
+  tk::TForm& Form() const { return FForm; }
+  bool Shown() const { return FShown; }
+  const tk::TWindowParams& Params() const { return FParams; }
+
+ private:
+  THeadlessPlatform& FPlatform;
+  tk::TForm& FForm;
+  tk::TWindowParams FParams;
+  bool FShown = false;
+};
+
+}  // namespace headless

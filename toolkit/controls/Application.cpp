@@ -1,0 +1,68 @@
+#include "toolkit/controls/Application.h"
+
+#include <memory>
+
+#include "toolkit/controls/Form.h"
+#include "toolkit/core/Utf8.h"
+#include "toolkit/platform/Platform.h"
+
+namespace tk {
+
+TApplication::TApplication() : TComponent(nullptr) {}
+
+TApplication::~TApplication() = default;
+
+void TApplication::Run() {
+  if (!FMainForm) return;
+  FMainForm->Show();
+  if (!FTerminated) Platform().RunMessageLoop();
+}
+
+void TApplication::Terminate() {
+  FTerminated = true;
+  Platform().Terminate();
+}
+
+void TApplication::Guard(const std::function<void()>& handler) {
+  try {
+    handler();
+  } catch (...) {
+    HandleException();
+  }
+}
+
+void TApplication::HandleException() {
+  try {
+    throw;
+  } catch (const std::exception& e) {
+    ShowException(e.what());
+  } catch (...) {
+    // A thrown value that is no error object carries no text.
+    ShowException("");
+  }
+}
+
+void TApplication::ShowException(const std::string& message) {
+  Platform().ShowErrorBox(FTitle, ErrorReportText(message));
+}
+
+TApplication& Application() {
+  static TApplication application;
+  return application;
+}
+
+std::string ErrorReportText(const std::string& message) {
+  if (!message.empty() && LastCharacter(message) > U'.') return message + ".";
+  return message;
+}
+
+int RunGuarded(const std::function<void()>& startup) {
+  try {
+    startup();
+  } catch (...) {
+    Application().HandleException();
+  }
+  return 0;
+}
+
+}  // namespace tk

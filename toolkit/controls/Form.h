@@ -1,0 +1,102 @@
+#pragma once
+// A top-level window. It owns a back buffer of its client size: painting fills it with the
+// form's colour and then lets each visible control paint over it, in creation order, clipped
+// to the control's bounds. The backend only shows that buffer and feeds input back here.
+
+#include <memory>
+#include <string>
+
+#include "toolkit/controls/WinControl.h"
+#include "toolkit/core/MethodTable.h"
+#include "toolkit/graphics/Bitmap.h"
+#include "toolkit/graphics/Canvas.h"
+#include "toolkit/platform/Platform.h"
+
+namespace tk {
+
+enum class TFormStyle { fsNormal, fsStayOnTop };
+enum class TPosition { poDesigned, poScreenCenter };
+
+class TForm : public TWinControl {
+ public:
+  explicit TForm(TComponent* owner);
+  ~TForm() override;
+  const char* ClassName() const override { return "TForm"; }
+
+  TFormStyle FormStyle() const { return FFormStyle; }
+  void SetFormStyle(TFormStyle style);
+  TBorderStyle BorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TBorderStyle style) { FBorderStyle = style; }
+  TPosition Position() const { return FPosition; }
+  void SetPosition(TPosition p) { FPosition = p; }
+  // The client area is the form's size: the frame belongs to the window system.
+  void SetClientWidth(int w) { SetWidth(w); }
+  void SetClientHeight(int h) { SetHeight(h); }
+  void SetBounds(int left, int top, int width, int height) override;
+  TPoint ClientOrigin() const override;
+  bool Showing() const override;
+
+  // Creates the native window now if it does not exist yet.
+  INativeWindow& Handle();
+  bool HandleAllocated() const { return FHandle != nullptr; }
+  void Show();
+  void Close();
+  // Files dropped from the file manager arrive as WM_DROPFILES while this is on.
+  void DragAcceptFiles(bool accept);
+
+  TBitmap& BackBuffer() { return FBackBuffer; }
+
+  void InvalidateRect(const TRect& clientRect) override;
+  void UpdateWindow() override;
+  TControl* CaptureControl() const override { return FCaptureControl; }
+  void SetCaptureControl(TControl* control) override { FCaptureControl = control; }
+  // The control the mouse was last reported over (mouse enter/leave tracking).
+  TControl* MouseControl() const { return FMouseControl; }
+  // A control leaves the form: drop any reference the input routing keeps to it.
+  void ForgetControl(TControl* control);
+
+  // Input from the backend, in client coordinates. Callers guard them with the application's
+  // error report.
+  void HandleMouseMove(TPoint client, unsigned keys);
+  void HandleMouseButton(TMouseButton button, bool down, bool doubleClick, TPoint client,
+                         unsigned keys);
+  void HandleMouseLeaveWindow();
+  // True when the key was used (a menu shortcut or the context-menu key).
+  bool HandleKeyDown(int virtualKey, TShiftState shift);
+  void HandleChar(unsigned charCode);
+  void HandleDropFiles(TDropFiles& files);
+  void HandleCloseRequest();
+  // Opens the popup menu the way the context-menu key does: at the client area's top-left.
+  void PopupFromKeyboard();
+  // Opens the popup menu at a client point, as a right click does there.
+  void PopupAt(TPoint client);
+
+  const TMethodTable* Methods() const override { return &FMethods; }
+
+  TNotifyEvent OnClose;
+
+ protected:
+  void Dispatch(TMessage& message) override;
+  // Handlers that form text may bind to.
+  TMethodTable FMethods;
+
+ private:
+  void PaintRect(const TRect& rect);
+  void TrackMouseControl(TPoint client);
+  bool IsShortCut(int virtualKey, TShiftState shift);
+  TControl* MouseTarget(TPoint client) const;
+
+  TFormStyle FFormStyle = TFormStyle::fsNormal;
+  TBorderStyle FBorderStyle = TBorderStyle::bsSizeable;
+  TPosition FPosition = TPosition::poDesigned;
+  bool FAcceptFiles = false;
+  bool FShown = false;
+  std::unique_ptr<INativeWindow> FHandle;
+  TBitmap FBackBuffer;
+  TCanvas FBufferCanvas;
+  TRect FDirty;
+  TControl* FCaptureControl = nullptr;
+  TControl* FMouseControl = nullptr;
+};
+
+}  // namespace tk

@@ -1,0 +1,128 @@
+#pragma once
+// What every backend provides: the one kind of top-level window, its event pump, timers,
+// dialogs, the shell and the mail hand-off. A backend is chosen once, in main; nothing above
+// this interface includes a window system's header.
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "toolkit/graphics/Geometry.h"
+
+namespace tk {
+
+class TForm;
+class TPopupMenu;
+class TMenuItem;
+
+enum class TBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+
+// How the backend should make a form's window.
+struct TWindowParams {
+  std::string Caption;
+  TPoint Position;  // outer top-left corner on the screen
+  int ClientWidth = 0;
+  int ClientHeight = 0;
+  TBorderStyle BorderStyle = TBorderStyle::bsSizeable;
+  bool Topmost = false;
+  bool AcceptFiles = false;
+};
+
+// The native side of one form. The form paints into its back buffer; the window only shows it.
+class INativeWindow {
+ public:
+  virtual ~INativeWindow() = default;
+  virtual void SetCaption(const std::string& caption) = 0;
+  virtual void SetTopmost(bool topmost) = 0;
+  virtual void SetAcceptFiles(bool accept) = 0;
+  virtual void Show() = 0;
+  virtual void Hide() = 0;
+  // Part of the back buffer changed; show it (now or at the next frame).
+  virtual void InvalidateRect(const TRect& clientRect) = 0;
+  // The screen position of client pixel (0, 0).
+  virtual TPoint ClientOrigin() const = 0;
+};
+
+enum class TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };
+enum class TModalResult { mrNone, mrOk, mrCancel, mrYes, mrNo };
+
+struct TMessageDialogParams {
+  std::string Caption;
+  std::string Text;
+  TMsgDlgType Type = TMsgDlgType::mtCustom;
+  // Button captions with their results, left to right; the default button and the result of
+  // Esc / closing the dialog.
+  std::vector<std::pair<std::string, TModalResult>> Buttons;
+  TModalResult DefaultButton = TModalResult::mrOk;
+  TModalResult CancelResult = TModalResult::mrCancel;
+};
+
+struct TSaveDialogParams {
+  std::string Filter;      // "Description|*.a;*.b"
+  std::string DefaultExt;  // without the dot
+  std::string FileName;    // offered again: the last chosen path
+  std::string Title;
+};
+
+struct TMailRequest {
+  std::string Subject;
+  std::string Note;
+  std::string RecipientName;
+  std::string RecipientAddress;
+  unsigned RecipientClass = 1;
+  std::string AttachmentPath;  // as the mail program is given it
+  std::string AttachmentFile;  // the same file as this program wrote it
+};
+
+// A list of dropped files, as the window system delivers it with the drop message.
+class TDropFiles {
+ public:
+  virtual ~TDropFiles() = default;
+  virtual unsigned Count() const = 0;
+  virtual std::string File(unsigned index) const = 0;  // UTF-8, whole length
+  virtual void Finish() = 0;                           // releases the drop
+};
+
+class IPlatform {
+ public:
+  virtual ~IPlatform() = default;
+
+  virtual std::unique_ptr<INativeWindow> CreateNativeWindow(TForm& form,
+                                                            const TWindowParams& params) = 0;
+  // Runs until Terminate; events reach the forms through TApplication.
+  virtual void RunMessageLoop() = 0;
+  virtual void Terminate() = 0;
+
+  using TimerId = std::uint64_t;
+  virtual TimerId StartTimer(unsigned intervalMs, std::function<void()> tick) = 0;
+  virtual void StopTimer(TimerId id) = 0;
+
+  virtual TPoint CursorPos() const = 0;      // screen pixels
+  virtual short KeyState(int virtualKey) const = 0;  // negative while the key is down
+  virtual bool HasNativeCapture() const { return false; }
+
+  virtual void ShowErrorBox(const std::string& caption, const std::string& text) = 0;
+  virtual TModalResult MessageDialog(const TMessageDialogParams& params) = 0;
+  virtual std::optional<std::string> SaveDialog(const TSaveDialogParams& params) = 0;
+  // Shows the menu at a screen point; a chosen item is clicked (maybe later, from the loop).
+  virtual void PopupMenu(TPopupMenu& menu, TPoint screen) = 0;
+  virtual void Beep() = 0;
+
+  virtual std::string ProgramPath() const = 0;
+  virtual void OpenUrl(const std::string& address) = 0;
+  // Hands a mail with one attachment to the user's mail program; 0 means success.
+  virtual unsigned SendMail(const TMailRequest& request) = 0;
+
+  // Outward effects on files that the program made, for backends that record them.
+  virtual void FileWritten(const std::string& path, std::uint64_t bytes) {}
+  virtual void FileRemoved(const std::string& path) {}
+};
+
+IPlatform& Platform();
+// Installs the backend (not owned); main does this once before anything else.
+void SetPlatform(IPlatform* platform);
+
+}  // namespace tk
