@@ -1,0 +1,316 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdlib>
+
+#include "toolkit/codecs/JpegCodec.h"
+#include "toolkit/codecs/JpegErrorManager.h"
+#include "toolkit/codecs/JpegImage.h"
+#include "toolkit/graphics/Canvas.h"
+
+namespace tk {
+namespace {
+
+// ---- libjpeg used directly, to state the expected results independently of our codec ----
+
+struct LibjpegEncoder {
+  jpeg_compress_struct cinfo{};
+  JpegErrorManager error;
+  unsigned char* output = nullptr;
+  unsigned long size = 0;
+  LibjpegEncoder() {
+    cinfo.err = UseJpegErrorManager(error);
+    jpeg_create_compress(&cinfo);
+    jpeg_mem_dest(&cinfo, &output, &size);
+  }
+  ~LibjpegEncoder() {
+    jpeg_destroy_compress(&cinfo);
+    std::free(output);
+  }
+};
+
+// A uniform image of `components` samples per pixel in `space`; the settings a caller picks
+// are applied by `configure` after jpeg_set_defaults.
+template <class Configure>
+std::vector<std::uint8_t> EncodeDirectly(int width, int height, J_COLOR_SPACE space,
+                                         const std::vector<JSAMPLE>& rowSamples,
+                                         Configure configure) {
+  LibjpegEncoder e;
+  e.cinfo.image_width = static_cast<JDIMENSION>(width);
+  e.cinfo.image_height = static_cast<JDIMENSION>(height);
+  e.cinfo.input_components = static_cast<int>(rowSamples.size()) / width;
+  e.cinfo.in_color_space = space;
+  jpeg_set_defaults(&e.cinfo);
+  configure(e.cinfo);
+  jpeg_start_compress(&e.cinfo, TRUE);
+  std::vector<JSAMPLE> row = rowSamples;
+  while (e.cinfo.next_scanline < e.cinfo.image_height) {
+    JSAMPROW rows[1] = {row.data()};
+    jpeg_write_scanlines(&e.cinfo, rows, 1);
+  }
+  jpeg_finish_compress(&e.cinfo);
+  return {e.output, e.output + e.size};
+}
+
+std::vector<JSAMPLE> RgbRow(const TBitmap& b, int y) {
+  std::vector<JSAMPLE> row;
+  for (int x = 0; x < b.Width(); ++x) {
+    const std::uint32_t p = b.PixelWord(x, y);
+    row.insert(row.end(), {JSAMPLE(p >> 16), JSAMPLE(p >> 8), JSAMPLE(p)});
+  }
+  return row;
+}
+
+std::string JpegErrorText(int code) { return "JPEG エラー #" + std::to_string(code); }
+
+int ChannelDistance(std::uint32_t a, std::uint32_t b) {
+  int worst = 0;
+  for (int shift : {0, 8, 16})
+    worst = std::max(worst, std::abs(int(a >> shift & 0xFF) - int(b >> shift & 0xFF)));
+  return worst;
+}
+
+// Four flat quadrants: red, green, blue, pale yellow.
+std::unique_ptr<TBitmap> Quadrants(int width, int height) {
+  auto picture = std::make_unique<TBitmap>(width, height);
+  TBitmap& b = *picture;
+  const std::array<std::uint32_t, 4> colours = {0xFF0000, 0x00FF00, 0x0000FF, 0xFFEE88};
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x)
+      b.ScanLine(y)[x] = colours[(y < height / 2 ? 0 : 2) + (x < width / 2 ? 0 : 1)];
+  return picture;
+}
+
+// ---- writing ----
+
+TEST(JpegWriterTest, StreamIsExactlyLibjpegWithTheBoardSettings) {
+  TBitmap b(40, 24);  // a gradient: every coefficient matters, so any other setting shows
+  for (int y = 0; y < b.Height(); ++y)
+    for (int x = 0; x < b.Width(); ++x)
+      b.ScanLine(y)[x] = static_cast<std::uint32_t>(x * 6) << 16 | (y * 10) << 8 | (x * y % 256);
+
+  LibjpegEncoder e;
+  e.cinfo.image_width = 40;
+  e.cinfo.image_height = 24;
+  e.cinfo.input_components = 3;
+  e.cinfo.in_color_space = JCS_RGB;
+  jpeg_set_defaults(&e.cinfo);
+  e.cinfo.dct_method = JDCT_FLOAT;
+  jpeg_set_quality(&e.cinfo, 80, TRUE);
+  jpeg_start_compress(&e.cinfo, TRUE);
+  for (int y = 0; y < b.Height(); ++y) {
+    std::vector<JSAMPLE> row = RgbRow(b, y);
+    JSAMPROW rows[1] = {row.data()};
+    jpeg_write_scanlines(&e.cinfo, rows, 1);
+  }
+  jpeg_finish_compress(&e.cinfo);
+  const std::vector<std::uint8_t> expected(e.output, e.output + e.size);
+
+  EXPECT_EQ(EncodeJpeg(b, 80), expected);
+  EXPECT_NE(EncodeJpeg(b, 90), expected);  // the quality is the caller's
+}
+
+TEST(JpegWriterTest, LuminanceTableIsTheStandardOneScaledForQuality80) {
+  // Quality 80 scales the standard table by 40 %: (entry * 40 + 50) / 100.
+  const std::vector<std::uint8_t> file = EncodeJpeg(*Quadrants(16, 16), 80);
+  jpeg_decompress_struct d{};
+  JpegErrorManager error;
+  d.err = UseJpegErrorManager(error);
+  jpeg_create_decompress(&d);
+  jpeg_mem_src(&d, file.data(), static_cast<unsigned long>(file.size()));
+  jpeg_read_header(&d, TRUE);
+  EXPECT_FALSE(d.progressive_mode);
+  EXPECT_FALSE(d.arith_code);
+  EXPECT_EQ(d.num_components, 3);
+  EXPECT_EQ(d.jpeg_color_space, JCS_YCbCr);
+  ASSERT_NE(d.quant_tbl_ptrs[0], nullptr);
+  EXPECT_EQ(d.quant_tbl_ptrs[0]->quantval[0], (16 * 40 + 50) / 100);   // 6
+  EXPECT_EQ(d.quant_tbl_ptrs[0]->quantval[63], (99 * 40 + 50) / 100);  // 40
+  EXPECT_EQ(d.quant_tbl_ptrs[1]->quantval[0], (17 * 40 + 50) / 100);   // 7
+  jpeg_destroy_decompress(&d);
+}
+
+TEST(JpegWriterTest, EmptyBitmapIsRefusedWithLibjpegsNumber) {
+  try {
+    EncodeJpeg(TBitmap(), 80);
+    FAIL() << "no error";
+  } catch (const EJPEG& e) {
+    EXPECT_EQ(e.Message(), JpegErrorText(JERR_EMPTY_IMAGE));
+  }
+}
+
+// ---- reading ----
+
+TEST(JpegReaderTest, RoundTripKeepsSizeAndColours) {
+  const auto original = Quadrants(64, 48);
+  const TJpegDecoded decoded = DecodeJpeg(EncodeJpeg(*original, 80));
+  ASSERT_EQ(decoded.bitmap->Width(), 64);
+  ASSERT_EQ(decoded.bitmap->Height(), 48);
+  EXPECT_EQ(decoded.imageWidth, 64);
+  for (auto [x, y] : {std::pair{12, 10}, {50, 10}, {12, 38}, {50, 38}})
+    EXPECT_LE(ChannelDistance(decoded.bitmap->PixelWord(x, y), original->PixelWord(x, y)), 12)
+        << "at " << x << "," << y;
+  EXPECT_EQ(decoded.bitmap->PixelWord(12, 10) >> 24, 0u);  // no stray high byte
+}
+
+struct ColourSpaceCase {
+  const char* name;
+  J_COLOR_SPACE space;
+  std::vector<JSAMPLE> pixel;
+  bool adobeMarker;
+  std::uint32_t expected;
+};
+
+class JpegColourSpaceTest : public testing::TestWithParam<ColourSpaceCase> {};
+
+TEST_P(JpegColourSpaceTest, GivesRgb) {
+  const ColourSpaceCase& c = GetParam();
+  std::vector<JSAMPLE> row;
+  for (int x = 0; x < 16; ++x) row.insert(row.end(), c.pixel.begin(), c.pixel.end());
+  const auto file = EncodeDirectly(16, 16, c.space, row, [&](jpeg_compress_struct& cinfo) {
+    cinfo.write_Adobe_marker = c.adobeMarker;
+  });
+  const TJpegDecoded decoded = DecodeJpeg(file);
+  EXPECT_LE(ChannelDistance(decoded.bitmap->PixelWord(8, 8), c.expected), 3)
+      << std::hex << decoded.bitmap->PixelWord(8, 8);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Spaces, JpegColourSpaceTest,
+    testing::Values(
+        ColourSpaceCase{"Grey", JCS_GRAYSCALE, {200}, false, 0xC8C8C8},
+        // Adobe's inverted inks: 255 is no ink. No cyan, full magenta, no yellow, no black.
+        ColourSpaceCase{"AdobeCmyk", JCS_CMYK, {255, 0, 255, 255}, true, 0xFF00FF},
+        // Plain inks: 255 is full ink. The same magenta.
+        ColourSpaceCase{"PlainCmyk", JCS_CMYK, {0, 255, 0, 0}, false, 0xFF00FF},
+        // Half black over no ink: every channel 255 * 128 / 255.
+        ColourSpaceCase{"AdobeCmykHalfBlack", JCS_CMYK, {255, 255, 255, 128}, true, 0x808080}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct DecodeErrorCase {
+  const char* name;
+  std::vector<std::uint8_t> data;
+  int messageCode;
+};
+
+std::vector<DecodeErrorCase> DecodeErrors() {
+  std::vector<std::uint8_t> huge = EncodeJpeg(*Quadrants(16, 16), 80);
+  // The frame header (FF C0, length, precision, height, width): claim 20000 x 20000.
+  for (std::size_t i = 0; i + 8 < huge.size(); ++i)
+    if (huge[i] == 0xFF && huge[i + 1] == 0xC0) {
+      huge[i + 5] = 20000 >> 8, huge[i + 6] = 20000 & 0xFF;
+      huge[i + 7] = 20000 >> 8, huge[i + 8] = 20000 & 0xFF;
+      break;
+    }
+  return {{"Text", {'h', 'e', 'l', 'l', 'o'}, JERR_NO_SOI},
+          {"Bitmap", {'B', 'M', 0, 0, 0, 0}, JERR_NO_SOI},
+          {"Nothing", {}, JERR_INPUT_EMPTY},
+          {"OverTheMegapixelLimit", huge, JERR_IMAGE_TOO_BIG}};
+}
+
+class JpegDecodeErrorTest : public testing::TestWithParam<DecodeErrorCase> {};
+
+TEST_P(JpegDecodeErrorTest, RaisesLibjpegsMessageNumber) {
+  try {
+    DecodeJpeg(GetParam().data, 120, 90);
+    FAIL() << "no error";
+  } catch (const EJPEG& e) {
+    EXPECT_EQ(e.Message(), JpegErrorText(GetParam().messageCode));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Data, JpegDecodeErrorTest, testing::ValuesIn(DecodeErrors()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(JpegReaderTest, EveryTruncationEndsInAPictureOrAnError) {
+  const std::vector<std::uint8_t> whole = EncodeJpeg(*Quadrants(32, 16), 80);
+  for (std::size_t n = 0; n < whole.size(); ++n) {
+    const std::vector<std::uint8_t> prefix(whole.begin(), whole.begin() + n);
+    try {
+      const TJpegDecoded decoded = DecodeJpeg(prefix, 120, 90);
+      EXPECT_EQ(decoded.bitmap->Width(), 32);  // data cut short decodes as far as it goes
+    } catch (const EJPEG&) {
+    }
+  }
+}
+
+// ---- decoding scaled down ----
+
+struct ScaleCase {
+  int width, height, coverWidth, coverHeight, numerator;
+};
+
+class JpegScaleTest : public testing::TestWithParam<ScaleCase> {};
+
+TEST_P(JpegScaleTest, PicksTheSmallestScaleThatCovers) {
+  const ScaleCase& c = GetParam();
+  EXPECT_EQ(JpegScaleNumerator(c.width, c.height, c.coverWidth, c.coverHeight), c.numerator);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, JpegScaleTest,
+    testing::Values(ScaleCase{6000, 4000, 120, 90, 1},  // 750 x 500
+                    ScaleCase{960, 720, 120, 90, 1},    // exactly 120 x 90
+                    ScaleCase{953, 720, 120, 90, 1},    // 119.1 rounds up to 120
+                    ScaleCase{952, 720, 120, 90, 2},    // 119 is short: 238 x 180
+                    ScaleCase{800, 600, 120, 90, 2},    // 100 x 75 short, 200 x 150
+                    ScaleCase{480, 360, 120, 90, 2},    // 120 x 90 at 2/8
+                    ScaleCase{300, 2000, 120, 90, 4},   // the narrow side decides: 150
+                    ScaleCase{120, 90, 120, 90, 8},     // no smaller scale covers
+                    ScaleCase{60, 40, 120, 90, 8},      // smaller than the cell: full size
+                    ScaleCase{6000, 4000, 0, 0, 8}));   // no cover size asked
+
+TEST(JpegReaderTest, TwentyFourMegapixelPhotoDecodesAtOneEighthForACell) {
+  TBitmap big(6000, 4000);  // white
+  const std::vector<std::uint8_t> file = EncodeJpeg(big, 80);
+  big.ReleaseImage();
+  const TJpegDecoded decoded = DecodeJpeg(file, 120, 90);
+  EXPECT_EQ(decoded.bitmap->Width(), 750);
+  EXPECT_EQ(decoded.bitmap->Height(), 500);
+  EXPECT_EQ(decoded.imageWidth, 6000);
+  EXPECT_EQ(decoded.imageHeight, 4000);
+  EXPECT_LE(ChannelDistance(decoded.bitmap->PixelWord(375, 250), 0xFFFFFF), 2);
+}
+
+// ---- the JPEG picture ----
+
+TEST(JpegImageTest, ReportsItsOwnSizeAndStretchesTheScaledPixels) {
+  TJPEGImage image;
+  image.LoadFromBytes(EncodeJpeg(*Quadrants(64, 32), 80), 8, 4);
+  EXPECT_EQ(image.Width(), 64);
+  EXPECT_EQ(image.Height(), 32);
+  EXPECT_EQ(image.DecodedBitmap().Width(), 8);  // 1/8 covers 8 x 4
+
+  TBitmap target(16, 8);
+  image.Draw(target.Canvas(), {0, 0, 16, 8});
+  EXPECT_LE(ChannelDistance(target.PixelWord(1, 1), 0xFF0000), 40);
+  EXPECT_LE(ChannelDistance(target.PixelWord(14, 1), 0x00FF00), 40);
+  EXPECT_LE(ChannelDistance(target.PixelWord(1, 6), 0x0000FF), 40);
+  EXPECT_LE(ChannelDistance(target.PixelWord(14, 6), 0xFFEE88), 40);
+}
+
+TEST(JpegImageTest, IsNeverTransparent) {
+  TJPEGImage image;
+  image.SetTransparent(true);
+  EXPECT_FALSE(image.Transparent());
+}
+
+TEST(JpegImageTest, FailedLoadKeepsWhatItHeld) {
+  TJPEGImage image;
+  image.LoadFromBytes(EncodeJpeg(*Quadrants(16, 8), 80));
+  EXPECT_THROW(image.LoadFromBytes(std::vector<std::uint8_t>{'x'}), EJPEG);
+  EXPECT_EQ(image.Width(), 16);
+  EXPECT_EQ(image.DecodedBitmap().Width(), 16);
+}
+
+TEST(JpegImageTest, AssignedBitmapIsEncodedAtTheSetQuality) {
+  const auto board = Quadrants(48, 40);
+  TJPEGImage image;
+  image.Assign(*board);
+  image.SetCompressionQuality(80);
+  EXPECT_EQ(image.Width(), 48);
+  EXPECT_EQ(image.SaveToBytes(), EncodeJpeg(*board, 80));
+}
+
+}  // namespace
+}  // namespace tk
