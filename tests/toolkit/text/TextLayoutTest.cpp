@@ -1,0 +1,277 @@
+// The DrawText line layout over the fixed-advance source (narrow 10, wide 20, lines 10 high).
+
+#include <gtest/gtest.h>
+
+#include "tests/toolkit/text/FakeGlyphSource.h"
+#include "toolkit/core/Utf8.h"
+#include "toolkit/graphics/Canvas.h"
+#include "toolkit/graphics/text/TextLayout.h"
+
+namespace tk {
+namespace {
+
+// A line as text; a character underlined by an `&` prefix is written in brackets.
+std::string Show(const TTextLine& line) {
+  std::string out;
+  for (const TPlacedGlyph& g : line.Glyphs) {
+    if (g.Underlined) out += '[';
+    AppendUtf8(out, g.Code);
+    if (g.Underlined) out += ']';
+  }
+  return out;
+}
+
+struct TLineCase {
+  const char* Name;
+  std::string Text;
+  int Width;  // of the rectangle (0, 0, Width, 100)
+  unsigned Format;
+  std::vector<std::string> Lines;
+  std::vector<int> Widths;
+};
+void PrintTo(const TLineCase& c, std::ostream* os) {
+  *os << c.Name;
+}
+
+class LineBreaking : public testing::TestWithParam<TLineCase> {};
+
+TEST_P(LineBreaking, GivesTheExpectedLines) {
+  const TLineCase& c = GetParam();
+  test::TFakeGlyphSource glyphs;
+  const TTextLayout layout = LayoutText(c.Text, {0, 0, c.Width, 100}, c.Format, glyphs);
+  std::vector<std::string> lines;
+  std::vector<int> widths;
+  for (const TTextLine& line : layout.Lines) {
+    lines.push_back(Show(line));
+    widths.push_back(line.Width);
+  }
+  EXPECT_EQ(lines, c.Lines);
+  EXPECT_EQ(widths, c.Widths);
+  for (std::size_t i = 0; i < layout.Lines.size(); ++i)
+    EXPECT_EQ(layout.Lines[i].Top, static_cast<int>(i) * 10) << "line " << i;
+}
+
+constexpr unsigned WB = DT_WORDBREAK;
+
+INSTANTIATE_TEST_SUITE_P(
+    Text, LineBreaking,
+    testing::Values(
+        TLineCase{"FitsOnOneLine", "ab cd", 100, WB, {"ab cd"}, {50}},
+        TLineCase{
+            "BreaksAtTheLastSpaceThatFits", "aaa bbb ccc", 75, WB, {"aaa bbb", "ccc"}, {70, 30}},
+        TLineCase{"WordEndingExactlyAtTheEdgeFits", "aaa bbb", 70, WB, {"aaa bbb"}, {70}},
+        TLineCase{"SpacesAtABreakAreDropped", "aaa   bbb", 50, WB, {"aaa", "bbb"}, {30, 30}},
+        TLineCase{"LeadingSpacesOfTheTextStay", "  ab", 100, WB, {"  ab"}, {40}},
+        TLineCase{"TrailingSpacesOfTheTextStay", "ab  ", 100, WB, {"ab  "}, {40}},
+        TLineCase{"LongWordStaysWholeOnItsOwnLine",
+                  "a bbbbbbbb c",
+                  50,
+                  WB,
+                  {"a", "bbbbbbbb", "c"},
+                  {10, 80, 10}},
+        TLineCase{"LongWordAloneIsNotBroken", "bbbbbbbb", 30, WB, {"bbbbbbbb"}, {80}},
+        TLineCase{"WithoutWordBreakNothingWraps", "aaa bbb ccc", 50, 0, {"aaa bbb ccc"}, {110}},
+        TLineCase{"BreaksBetweenTwoWideCharacters",
+                  "月火水木金",
+                  50,
+                  WB,
+                  {"月火", "水木", "金"},
+                  {40, 40, 20}},
+        TLineCase{
+            "BreaksBetweenLatinAndWideOnlyAtWideWide", "ab月火", 50, WB, {"ab月", "火"}, {40, 20}},
+        TLineCase{"NoBreakBetweenWideAndLatin", "月ab", 25, WB, {"月ab"}, {40}},
+        TLineCase{"HalfWidthKanaIsNotWide", "ｱｲｳ", 15, WB, {"ｱｲｳ"}, {30}},
+        TLineCase{"CarriageReturnBreaks", "a\rb", 100, 0, {"a", "b"}, {10, 10}},
+        TLineCase{"LineFeedBreaks", "a\nb", 100, 0, {"a", "b"}, {10, 10}},
+        TLineCase{"CrLfIsOneBreak", "a\r\nb", 100, 0, {"a", "b"}, {10, 10}},
+        TLineCase{"LfCrIsTwoBreaks", "a\n\rb", 100, 0, {"a", "", "b"}, {10, 0, 10}},
+        TLineCase{"EmptyLinesBetweenBreaks", "a\n\nb", 100, 0, {"a", "", "b"}, {10, 0, 10}},
+        TLineCase{"FinalBreakOpensNoLine", "ab\n", 100, 0, {"ab"}, {20}},
+        TLineCase{"ABreakAloneIsOneEmptyLine", "\r\n", 100, 0, {""}, {0}},
+        TLineCase{"SingleLineIgnoresBreaks", "a\r\nb", 100, DT_SINGLELINE, {"ab"}, {20}},
+        TLineCase{"SingleLineDoesNotWrap", "aaa bbb", 30, DT_SINGLELINE | WB, {"aaa bbb"}, {70}},
+        TLineCase{
+            "HardAndSoftBreaksTogether", "aa bb\ncc", 30, WB, {"aa", "bb", "cc"}, {20, 20, 20}},
+        TLineCase{"PrefixUnderlinesTheNextCharacter", "&Save", 100, 0, {"[S]ave"}, {40}},
+        TLineCase{"DoubledAmpersandShowsOne", "A&&B", 100, 0, {"A&B"}, {30}},
+        TLineCase{"TrailingAmpersandShowsNothing", "AB&", 100, 0, {"AB"}, {20}},
+        TLineCase{"AmpersandAloneIsAnEmptyLine", "&", 100, 0, {""}, {0}},
+        TLineCase{"AmpersandsInARow", "&&&x", 100, 0, {"&[x]"}, {20}},
+        TLineCase{"PrefixOnAWideCharacter", "はい(&Y)", 100, 0, {"はい([Y])"}, {70}},
+        TLineCase{"NoPrefixShowsAmpersands", "&Save&&", 100, DT_NOPREFIX, {"&Save&&"}, {70}},
+        TLineCase{"MalformedBytesAreKeptAsCharacters", "a\xE9\x80", 100, 0, {"a\u00E9"}, {20}},
+        TLineCase{"UnexpandedTabTakesNoRoom", "a\tb", 100, 0, {"ab"}, {20}},
+        TLineCase{
+            "WordBreakAtATab", "aaa\tbbb", 100, WB | DT_EXPANDTABS, {"aaa", "bbb"}, {30, 30}}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+struct TTabCase {
+  const char* Name;
+  std::string Text;
+  std::vector<int> X;  // pen position of each drawable character
+  int Width;
+};
+void PrintTo(const TTabCase& c, std::ostream* os) {
+  *os << c.Name;
+}
+
+class TabExpansion : public testing::TestWithParam<TTabCase> {};
+
+TEST_P(TabExpansion, MovesToTheNextStopEightAverageWidthsApart) {
+  const TTabCase& c = GetParam();
+  test::TFakeGlyphSource glyphs;
+  const TTextLayout layout = LayoutText(c.Text, {0, 0, 1000, 100}, DT_EXPANDTABS, glyphs);
+  ASSERT_EQ(layout.Lines.size(), 1u);
+  std::vector<int> x;
+  for (const TPlacedGlyph& g : layout.Lines[0].Glyphs) x.push_back(g.X);
+  EXPECT_EQ(x, c.X);
+  EXPECT_EQ(layout.Lines[0].Width, c.Width);
+}
+
+INSTANTIATE_TEST_SUITE_P(Text, TabExpansion,
+                         testing::Values(TTabCase{"FromTheLineStart", "\ta", {80}, 90},
+                                         TTabCase{"AfterText", "ab\tc", {0, 10, 80}, 90},
+                                         TTabCase{"AtAStopGoesToTheNext",
+                                                  "aaaaaaaa\tb",
+                                                  {0, 10, 20, 30, 40, 50, 60, 70, 160},
+                                                  170},
+                                         TTabCase{"TwoTabs", "\t\ta", {160}, 170},
+                                         TTabCase{"AfterAWideCharacter", "月\t火", {0, 80}, 100}),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+TEST(TextLayout, TabStopsCountFromEachLineStart) {
+  test::TFakeGlyphSource glyphs;
+  const TTextLayout layout =
+      LayoutText("aaaaa\tb\naaaa\tc", {0, 0, 1000, 100}, DT_EXPANDTABS, glyphs);
+  ASSERT_EQ(layout.Lines.size(), 2u);
+  EXPECT_EQ(layout.Lines[0].Glyphs.back().X, 80);
+  EXPECT_EQ(layout.Lines[1].Glyphs.back().X, 80);
+}
+
+struct TMeasureCase {
+  const char* Name;
+  std::string Text;
+  TRect Rect;
+  unsigned Format;
+  TRect Expected;
+  int Height;
+};
+void PrintTo(const TMeasureCase& c, std::ostream* os) {
+  *os << c.Name;
+}
+
+class CalcRect : public testing::TestWithParam<TMeasureCase> {};
+
+TEST_P(CalcRect, SetsRightToTheWidestLineAndBottomToTheTextHeight) {
+  const TMeasureCase& c = GetParam();
+  test::TFakeGlyphSource glyphs;
+  const TTextLayout layout = LayoutText(c.Text, c.Rect, c.Format | DT_CALCRECT, glyphs);
+  EXPECT_EQ(layout.Extent, c.Expected);
+  EXPECT_EQ(layout.Height, c.Height);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Text, CalcRect,
+    testing::Values(
+        TMeasureCase{"OneLine", "abc", {5, 7, 5, 7}, 0, {5, 7, 35, 17}, 10},
+        TMeasureCase{"WidestOfSeveralLines", "ab\nabcd\na", {5, 7, 5, 7}, 0, {5, 7, 45, 37}, 30},
+        TMeasureCase{"WidthNotLimitedWithoutWordBreak",
+                     "aaa bbb ccc",
+                     {0, 0, 75, 0},
+                     0,
+                     {0, 0, 110, 10},
+                     10},
+        TMeasureCase{"WordBreakLimitsToTheWidth",
+                     "aaa bbb ccc",
+                     {0, 0, 75, 0},
+                     DT_WORDBREAK,
+                     {0, 0, 70, 20},
+                     20},
+        TMeasureCase{"LongWordWidensTheRectangle",
+                     "a bbbbbbbb",
+                     {0, 0, 50, 0},
+                     DT_WORDBREAK,
+                     {0, 0, 80, 20},
+                     20},
+        TMeasureCase{
+            "EmptyTextHasNoHeightAndKeepsTheWidth", "", {5, 7, 100, 50}, 0, {5, 7, 100, 7}, 0},
+        TMeasureCase{"PrefixCharactersTakeNoRoom", "&Save", {0, 0, 0, 0}, 0, {0, 0, 40, 10}, 10},
+        TMeasureCase{"AlignmentDoesNotMoveTheMeasure",
+                     "ab",
+                     {10, 0, 110, 50},
+                     DT_CENTER | DT_VCENTER | DT_SINGLELINE,
+                     {10, 0, 30, 10},
+                     10}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+struct TPlaceCase {
+  const char* Name;
+  std::string Text;
+  unsigned Format;
+  std::vector<TPoint> Origins;  // left-top of each line in the rectangle (10, 20, 110, 70)
+  int Height;                   // DrawText's result
+};
+void PrintTo(const TPlaceCase& c, std::ostream* os) {
+  *os << c.Name;
+}
+
+class Placement : public testing::TestWithParam<TPlaceCase> {};
+
+TEST_P(Placement, PutsLinesWhereTheFlagsSay) {
+  const TPlaceCase& c = GetParam();
+  test::TFakeGlyphSource glyphs;
+  const TTextLayout layout = LayoutText(c.Text, {10, 20, 110, 70}, c.Format, glyphs);
+  std::vector<TPoint> origins;
+  for (const TTextLine& line : layout.Lines) origins.push_back({line.Left, line.Top});
+  EXPECT_EQ(origins, c.Origins);
+  EXPECT_EQ(layout.Height, c.Height);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Text, Placement,
+    testing::Values(
+        TPlaceCase{"LeftTop", "ab", DT_LEFT, {{10, 20}}, 10},
+        TPlaceCase{"CentredEachLine", "ab\nabcd", DT_CENTER, {{50, 20}, {40, 30}}, 20},
+        TPlaceCase{"CentringRoundsTowardTheLeft", "abc", DT_CENTER, {{45, 20}}, 10},
+        TPlaceCase{
+            "WiderThanTheRectangleCentresLeftOfIt", "aaaaaaaaaaaaa", DT_CENTER, {{-5, 20}}, 10},
+        TPlaceCase{"Right", "ab", DT_RIGHT, {{90, 20}}, 10},
+        TPlaceCase{"VCenterWithSingleLine", "ab", DT_VCENTER | DT_SINGLELINE, {{10, 40}}, 30},
+        TPlaceCase{"VCenterAloneDoesNothing", "ab", DT_VCENTER, {{10, 20}}, 10},
+        TPlaceCase{"CenterVCenterOfTheButtonStaysAtTheTop",
+                   "ab\nab",
+                   DT_CENTER | DT_VCENTER,
+                   {{50, 20}, {50, 30}},
+                   20},
+        TPlaceCase{"BottomWithSingleLine", "ab", DT_BOTTOM | DT_SINGLELINE, {{10, 60}}, 50},
+        TPlaceCase{"BottomAloneDoesNothing", "ab", DT_BOTTOM, {{10, 20}}, 10},
+        TPlaceCase{"LinesBelowTheRectangleAreStillLaidOut",
+                   "a\nb\nc\nd\ne\nf",
+                   DT_LEFT,
+                   {{10, 20}, {10, 30}, {10, 40}, {10, 50}, {10, 60}, {10, 70}},
+                   60},
+        TPlaceCase{"EmptyTextHasNoLines", "", DT_LEFT, {}, 0}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST(TextLayout, ClipsToTheRectangleUnlessNoClip) {
+  test::TFakeGlyphSource glyphs;
+  const TRect r{1, 2, 3, 4};
+  const TTextLayout clipped = LayoutText("a", r, 0, glyphs);
+  EXPECT_TRUE(clipped.Clipped);
+  EXPECT_EQ(clipped.Clip, r);
+  EXPECT_FALSE(LayoutText("a", r, DT_NOCLIP, glyphs).Clipped);
+}
+
+TEST(TextLayout, PenPositionsAreTheSumOfAdvances) {
+  test::TFakeGlyphSource glyphs;
+  const TTextLayout layout = LayoutText("a月b", {0, 0, 100, 100}, 0, glyphs);
+  ASSERT_EQ(layout.Lines.size(), 1u);
+  std::vector<int> x, advance;
+  for (const TPlacedGlyph& g : layout.Lines[0].Glyphs)
+    x.push_back(g.X), advance.push_back(g.Advance);
+  EXPECT_EQ(x, (std::vector<int>{0, 10, 30}));
+  EXPECT_EQ(advance, (std::vector<int>{10, 20, 10}));
+}
+
+}  // namespace
+}  // namespace tk

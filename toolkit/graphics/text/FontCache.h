@@ -1,0 +1,45 @@
+#pragma once
+// From a TFont to the glyph source that draws it. Sources are made once per face, height and
+// synthesised style and live as long as the process: the program uses a handful of fonts,
+// and every paint asks for them again.
+
+#include <map>
+#include <memory>
+#include <tuple>
+
+#include "toolkit/graphics/Font.h"
+#include "toolkit/graphics/text/FontResolver.h"
+
+namespace tk {
+
+class TGlyphSource;
+
+class TFontCache {
+ public:
+  explicit TFontCache(TFontResolver& resolver) : FResolver(resolver) {}
+  TFontCache(const TFontCache&) = delete;
+  TFontCache& operator=(const TFontCache&) = delete;
+  ~TFontCache();
+
+  // Throws EFontNotFound when no font can be found at all.
+  TGlyphSource& Source(const TFont& font);
+
+ private:
+  struct TSourceKey {
+    std::string Path;
+    int Index, Height;
+    bool Embolden, Slant;
+    friend auto operator<=>(const TSourceKey&, const TSourceKey&) = default;
+  };
+  TGlyphSource& Source(const TFontRequest& request, int height);
+
+  TFontResolver& FResolver;
+  std::map<std::pair<TFontRequest, int>, TGlyphSource*> FByRequest;
+  std::map<TSourceKey, std::unique_ptr<TGlyphSource>> FSources;
+};
+
+// The glyph source for `font`, from the process-wide cache over the system's fonts. Text is
+// drawn on the GUI thread only; the cache takes no locks.
+TGlyphSource& GlyphSourceFor(const TFont& font);
+
+}  // namespace tk
