@@ -1,0 +1,62 @@
+#include "BenchPictures.h"
+
+#include <filesystem>
+
+#include "toolkit/codecs/JpegCodec.h"
+#include "toolkit/core/FileIO.h"
+
+namespace tk::bench {
+namespace {
+
+std::uint32_t Grain(std::uint32_t x, std::uint32_t y) {
+  std::uint32_t h = x * 0x9E3779B1u ^ y * 0x85EBCA77u;
+  h ^= h >> 15;
+  h *= 0x2C1B3C6Du;
+  h ^= h >> 12;
+  return h & 0x1F;  // 0..31
+}
+
+std::uint32_t Clamp(int v) { return static_cast<std::uint32_t>(v < 0 ? 0 : v > 255 ? 255 : v); }
+
+}  // namespace
+
+std::unique_ptr<TBitmap> PhotoLikeBitmap(int width, int height) {
+  auto bitmap = std::make_unique<TBitmap>(width, height);
+  for (int y = 0; y < height; ++y) {
+    std::uint32_t* row = bitmap->ScanLine(y);
+    for (int x = 0; x < width; ++x) {
+      const int grain = static_cast<int>(Grain(x, y)) - 16;
+      const int r = x * 255 / width + grain;
+      const int g = y * 255 / height + grain;
+      const int b = ((x / 97 + y / 89) % 2 ? 200 : 60) + grain;
+      row[x] = Clamp(r) << 16 | Clamp(g) << 8 | Clamp(b);
+    }
+  }
+  return bitmap;
+}
+
+std::string CameraPhotoPath() {
+  const std::string path =
+      (std::filesystem::temp_directory_path() / "poterinko-bench-6000x4000.jpg").string();
+  if (!std::filesystem::exists(path))
+    WriteFileBytesAtomic(path, EncodeJpeg(*PhotoLikeBitmap(kPhotoWidth, kPhotoHeight), 90));
+  return path;
+}
+
+std::unique_ptr<TBitmap> BoardLikeBitmap() {
+  auto board = PhotoLikeBitmap(652, 593);
+  for (int y = 0; y < 593; ++y) {
+    std::uint32_t* row = board->ScanLine(y);
+    for (int x = 0; x < 652; ++x) {
+      const int cx = x - 51, cy = y - 52;
+      if (cx < 0 || cy < 0) continue;  // header gradients stay
+      const bool frame = cx % 120 == 0 || cy % 90 == 0;
+      const bool photoCell = (cx / 120 + cy / 90) % 3 == 0;
+      if (frame) row[x] = 0;
+      else if (!photoCell) row[x] = 0xFFFFFF;
+    }
+  }
+  return board;
+}
+
+}  // namespace tk::bench
