@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "tests/toolkit/text/NamedCases.h"
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/graphics/text/FontCache.h"
@@ -138,10 +139,6 @@ struct TCaptionCase {
   std::uint32_t Pixel;  // what the colour resolves to
   TRect Clip;           // canvas clip, bitmap coordinates
 };
-void PrintTo(const TCaptionCase& c, std::ostream* os) {
-  *os << c.Name;
-}
-
 class CaptionDrawing : public testing::TestWithParam<TCaptionCase> {};
 
 TEST_P(CaptionDrawing, StaysInsideRectangleAndClipInTheFontColour) {
@@ -181,7 +178,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(TCaptionCase{"WindowTextInFullBox", clWindowText, 0x000000, {0, 0, 120, 50}},
                     TCaptionCase{"HighlightCutOnTheRight", clHighlight, 0x0078D7, {0, 0, 60, 60}},
                     TCaptionCase{"PlainRedCutAtTheTop", clRed, 0xFF0000, {0, 20, 130, 60}}),
-    [](const auto& info) { return std::string(info.param.Name); });
+    test::CaseName());
 
 TEST(TextOut, OpaqueBrushFillsTheCellBehindTheText) {
   TBitmap bitmap(60, 50);

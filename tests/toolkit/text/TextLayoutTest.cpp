@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/toolkit/text/FakeGlyphSource.h"
+#include "tests/toolkit/text/NamedCases.h"
 #include "toolkit/core/Utf8.h"
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/graphics/text/TextLayout.h"
@@ -29,10 +30,6 @@ struct TLineCase {
   std::vector<std::string> Lines;
   std::vector<int> Widths;
 };
-void PrintTo(const TLineCase& c, std::ostream* os) {
-  *os << c.Name;
-}
-
 class LineBreaking : public testing::TestWithParam<TLineCase> {};
 
 TEST_P(LineBreaking, GivesTheExpectedLines) {
@@ -103,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(
         TLineCase{"UnexpandedTabTakesNoRoom", "a\tb", 100, 0, {"ab"}, {20}},
         TLineCase{
             "WordBreakAtATab", "aaa\tbbb", 100, WB | DT_EXPANDTABS, {"aaa", "bbb"}, {30, 30}}),
-    [](const auto& info) { return std::string(info.param.Name); });
+    test::CaseName());
 
 struct TTabCase {
   const char* Name;
@@ -111,10 +108,6 @@ struct TTabCase {
   std::vector<int> X;  // pen position of each drawable character
   int Width;
 };
-void PrintTo(const TTabCase& c, std::ostream* os) {
-  *os << c.Name;
-}
-
 class TabExpansion : public testing::TestWithParam<TTabCase> {};
 
 TEST_P(TabExpansion, MovesToTheNextStopEightAverageWidthsApart) {
@@ -137,7 +130,7 @@ INSTANTIATE_TEST_SUITE_P(Text, TabExpansion,
                                                   170},
                                          TTabCase{"TwoTabs", "\t\ta", {160}, 170},
                                          TTabCase{"AfterAWideCharacter", "月\t火", {0, 80}, 100}),
-                         [](const auto& info) { return std::string(info.param.Name); });
+                         test::CaseName());
 
 TEST(TextLayout, TabStopsCountFromEachLineStart) {
   test::TFakeGlyphSource glyphs;
@@ -156,10 +149,6 @@ struct TMeasureCase {
   TRect Expected;
   int Height;
 };
-void PrintTo(const TMeasureCase& c, std::ostream* os) {
-  *os << c.Name;
-}
-
 class CalcRect : public testing::TestWithParam<TMeasureCase> {};
 
 TEST_P(CalcRect, SetsRightToTheWidestLineAndBottomToTheTextHeight) {
@@ -202,7 +191,7 @@ INSTANTIATE_TEST_SUITE_P(
                      DT_CENTER | DT_VCENTER | DT_SINGLELINE,
                      {10, 0, 30, 10},
                      10}),
-    [](const auto& info) { return std::string(info.param.Name); });
+    test::CaseName());
 
 struct TPlaceCase {
   const char* Name;
@@ -211,10 +200,6 @@ struct TPlaceCase {
   std::vector<TPoint> Origins;  // left-top of each line in the rectangle (10, 20, 110, 70)
   int Height;                   // DrawText's result
 };
-void PrintTo(const TPlaceCase& c, std::ostream* os) {
-  *os << c.Name;
-}
-
 class Placement : public testing::TestWithParam<TPlaceCase> {};
 
 TEST_P(Placement, PutsLinesWhereTheFlagsSay) {
@@ -251,7 +236,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {{10, 20}, {10, 30}, {10, 40}, {10, 50}, {10, 60}, {10, 70}},
                    60},
         TPlaceCase{"EmptyTextHasNoLines", "", DT_LEFT, {}, 0}),
-    [](const auto& info) { return std::string(info.param.Name); });
+    test::CaseName());
 
 TEST(TextLayout, ClipsToTheRectangleUnlessNoClip) {
   test::TFakeGlyphSource glyphs;
