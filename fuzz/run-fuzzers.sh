@@ -16,5 +16,6 @@ for reader in bmp jpeg; do
   echo "== $reader reader, $seconds s"
   "$build/fuzz/fuzz_${reader}_reader" "$work/$reader" "$work/$reader-seeds" \
     -max_total_time="$seconds" -rss_limit_mb=512 -malloc_limit_mb=512 -timeout=10 \
-    -artifact_prefix="$work/$reader-" -print_final_stats=1
+    -artifact_prefix="$work/$reader-" -print_final_stats=1 || status=1
 done
+exit ${status:-0}

@@ -14,6 +14,10 @@ constexpr std::size_t kFileHeaderSize = 14;
 constexpr std::uint32_t kCoreHeaderSize = 12;
 constexpr std::uint32_t kInfoHeaderSize = 40;
 
+// Beyond this area an RLE stream must carry a byte per kRleMaxPixelsPerByte pixels.
+constexpr std::uint64_t kRleSparseAreaLimit = 16'000'000;
+constexpr std::uint64_t kRleMaxPixelsPerByte = 4096;
+
 enum Compression : std::uint32_t { kRgb = 0, kRle8 = 1, kRle4 = 2, kBitFields = 3 };
 
 // Little-endian reads that report a read past the end instead of making it.
@@ -278,7 +282,13 @@ BmpDecodeResult DecodeBmp(std::span<const std::uint8_t> data) {
   const Header& h = std::get<Header>(parsed);
 
   const bool rle = h.compression == kRle8 || h.compression == kRle4;
-  if (!rle) {
+  const std::uint64_t pixels = static_cast<std::uint64_t>(h.width) * h.height;
+  if (rle) {
+    if (!file.Has(h.pixelOffset, 2)) return BmpError::kCorruptRle;
+    const std::uint64_t stream = file.Size() - h.pixelOffset;
+    if (pixels > kRleSparseAreaLimit && stream * kRleMaxPixelsPerByte < pixels)
+      return BmpError::kRleTooShort;
+  } else {
     const std::uint64_t stride = (static_cast<std::uint64_t>(h.width) * h.bitCount + 31) / 32 * 4;
     if (!file.Has(h.pixelOffset, stride * static_cast<std::uint64_t>(h.height)))
       return BmpError::kTruncated;

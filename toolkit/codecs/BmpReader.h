@@ -10,13 +10,17 @@
 //
 // Pixels that an RLE stream skips (delta and end-of-line or end-of-bitmap escapes) take the
 // colour of palette entry 0, as in an indexed image whose indices start as zero. An index
-// beyond the palette gives black.
+// beyond the palette gives black. Those escapes let a few bytes stand for any area, so an RLE
+// image of more than 16 megapixels must carry at least one byte of stream per 4096 pixels
+// (real encoders write one per 128 at most); otherwise a tiny file could demand hundreds of
+// megabytes.
 
 #include <cstdint>
 #include <memory>
 #include <span>
 #include <variant>
 
+#include "toolkit/core/Exceptions.h"
 #include "toolkit/graphics/Bitmap.h"
 
 namespace tk {
@@ -33,6 +37,7 @@ enum class BmpError {
   kUnsupportedFormat,   // a depth and compression that do not go together
   kBadPixelOffset,      // the pixel data would start inside the headers
   kCorruptRle,          // an RLE stream without its end-of-bitmap escape
+  kRleTooShort,         // an RLE stream far too short for the area it claims
 };
 
 using BmpDecodeResult = std::variant<std::unique_ptr<TBitmap>, BmpError>;

@@ -19,9 +19,11 @@ struct JpegErrorManager {
   jpeg_error_mgr pub;  // first, so libjpeg's pointer to it is a pointer to the whole
   std::jmp_buf jump;
   int messageCode = 0;
+  bool dataEnded = false;  // the stream ended before its end marker (libjpeg goes on with zeros)
 };
 
-// Makes `cinfo` report through `manager`: fatal errors jump, warnings are kept quiet.
+// Makes `cinfo` report through `manager`: fatal errors jump, warnings are kept quiet and
+// only the end of the data is remembered.
 jpeg_error_mgr* UseJpegErrorManager(JpegErrorManager& manager);
 
 // Records a fatal error of our own (a limit) the way libjpeg records its own.

@@ -83,6 +83,10 @@ bool RunDecode(DecodeSession& s, std::span<const std::uint8_t> data, int coverWi
   s.result.bitmap = std::make_unique<TBitmap>(width, height);
   TBitmap& bitmap = *s.result.bitmap;
 
+  // A sequential stream cut short would go on decoding nothing but zeros, for as many rows as
+  // its header claims; rows past the end stay white instead. (A progressive stream has been
+  // read whole by now, and what it held is shown.)
+  const bool endedBeforeOutput = s.error.dataEnded;
   JSAMPARRAY buffer = nullptr;
   if (!straight)
     buffer = (*cinfo.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE,
@@ -98,6 +102,7 @@ bool RunDecode(DecodeSession& s, std::span<const std::uint8_t> data, int coverWi
       jpeg_read_scanlines(&cinfo, buffer, 1);
       ConvertRow(buffer[0], cinfo.out_color_space, cinfo.saw_Adobe_marker, width, row);
     }
+    if (s.error.dataEnded && !endedBeforeOutput) break;
   }
   // The picture is complete; what may follow the last scan is not read.
   return true;

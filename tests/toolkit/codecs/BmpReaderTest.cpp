@@ -276,6 +276,15 @@ TEST(BmpRleTest, Rle4AlternatesNibblesAndPadsAbsoluteRuns) {
   EXPECT_EQ(PixelWords(*bitmap), (Rows{{C, A, B, Z, Z}, {A, B, A, B, A}}));
 }
 
+TEST(BmpRleTest, SparseStreamMayDescribeUpToSixteenMegapixels) {
+  // 4000 x 4000 from six bytes: one run at the bottom left, the rest entry 0.
+  auto bitmap = Decoded(BuildBmp(RleFile(8, 4000, 4000, {2, 3, 0, 0, 0, 1})));
+  ASSERT_TRUE(bitmap);
+  EXPECT_EQ(bitmap->PixelWord(1, 3999) & 0xFFFFFF, C);
+  EXPECT_EQ(bitmap->PixelWord(2, 3999) & 0xFFFFFF, Z);
+  EXPECT_EQ(bitmap->PixelWord(3999, 0) & 0xFFFFFF, Z);
+}
+
 TEST(BmpRleTest, PixelsPastTheRowEndAreDropped) {
   auto bitmap = Decoded(BuildBmp(RleFile(8, 2, 1, {5, 3, 0, 1})));
   ASSERT_TRUE(bitmap);
@@ -332,6 +341,11 @@ std::vector<RefusalCase> Refusals() {
   // Within the pixel limit, but the 300 MB of rows it claims are not in the file.
   with("TenThousandSquaredInSixBytes", [](BmpFields& f) { f.width = f.height = 10000; },
        BmpError::kTruncated);
+  // 20000 x 1000 (20 megapixels) from a 4-byte stream: end of bitmap after one run.
+  with("SparseRleOverSixteenMegapixels",
+       [](BmpFields& f) { f.compression = 1, f.width = 20000, f.height = 1000,
+                          f.pixels = {2, 1, 0, 1}; },
+       BmpError::kRleTooShort);
   with("RleWithoutEndOfBitmap",
        [](BmpFields& f) { f.compression = 1, f.pixels = {2, 1, 0, 0, 2, 0}; },
        BmpError::kCorruptRle);

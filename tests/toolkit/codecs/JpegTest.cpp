@@ -234,6 +234,19 @@ TEST(JpegReaderTest, EveryTruncationEndsInAPictureOrAnError) {
   }
 }
 
+TEST(JpegReaderTest, RowsPastTheEndOfACutStreamStayWhite) {
+  TBitmap grain(64, 256);  // dark grain everywhere, so the data runs evenly through the file
+  for (int y = 0; y < 256; ++y)
+    for (int x = 0; x < 64; ++x)
+      grain.ScanLine(y)[x] = 0x202020 + (static_cast<std::uint32_t>(x * 7 + y * 13) % 48) * 0x010101;
+  std::vector<std::uint8_t> file = EncodeJpeg(grain, 80);
+  file.resize(file.size() * 6 / 10);
+  const TJpegDecoded decoded = DecodeJpeg(file);
+  ASSERT_EQ(decoded.bitmap->Height(), 256);
+  EXPECT_LE(ChannelDistance(decoded.bitmap->PixelWord(5, 0), grain.PixelWord(5, 0)), 40);
+  for (int x = 0; x < 64; ++x) EXPECT_EQ(decoded.bitmap->PixelWord(x, 255), 0xFFFFFFu);
+}
+
 // ---- decoding scaled down ----
 
 struct ScaleCase {
