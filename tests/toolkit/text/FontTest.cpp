@@ -180,6 +180,19 @@ INSTANTIATE_TEST_SUITE_P(
                     TCaptionCase{"PlainRedCutAtTheTop", clRed, 0xFF0000, {0, 20, 130, 60}}),
     test::CaseName());
 
+TEST(DrawText, CalcRectMeasuresWithoutDrawing) {
+  TBitmap bitmap(120, 50);
+  TCanvas& canvas = bitmap.Canvas();
+  canvas.Font().SetHeight(-32);
+  canvas.Brush().SetColor(clYellow);  // would paint the cells if anything were drawn
+  TRect r{0, 0, 120, 0};
+  const int height = canvas.DrawText("月\n火", r, DT_CALCRECT);
+  EXPECT_EQ(height, 2 * canvas.TextHeight("月"));
+  EXPECT_EQ(r, (TRect{0, 0, canvas.TextWidth("月"), height}));
+  for (int y = 0; y < bitmap.Height(); ++y)
+    for (int x = 0; x < bitmap.Width(); ++x) ASSERT_EQ(bitmap.PixelWord(x, y), 0xFFFFFFu);
+}
+
 TEST(TextOut, OpaqueBrushFillsTheCellBehindTheText) {
   TBitmap bitmap(60, 50);
   TCanvas& canvas = bitmap.Canvas();
