@@ -32,6 +32,8 @@ void TControl::SetParentComponent(TComponent* parent) {
   if (auto* window = dynamic_cast<TWinControl*>(parent)) SetParent(window);
 }
 
+TComponent* TControl::GetParentComponent() const { return FParent; }
+
 void TControl::SetBounds(int left, int top, int width, int height) {
   if (left == FLeft && top == FTop && width == FWidth && height == FHeight) return;
   Invalidate();

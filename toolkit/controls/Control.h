@@ -45,7 +45,9 @@ using TEndDragEvent = TEvent<TObject*, TObject*, int, int>;
 using TStartDragEvent = TEvent<TObject*, TObject*&>;
 
 // Size limits of a control (0: none). Kept for form text; the board's layout never changes.
-struct TSizeConstraints {
+class TSizeConstraints : public TPersistent {
+ public:
+  const char* ClassName() const override { return "TSizeConstraints"; }
   int MinWidth = 0, MinHeight = 0, MaxWidth = 0, MaxHeight = 0;
 };
 
@@ -58,6 +60,7 @@ class TControl : public TComponent {
   TWinControl* Parent() const { return FParent; }
   virtual void SetParent(TWinControl* parent);
   void SetParentComponent(TComponent* parent) override;
+  TComponent* GetParentComponent() const override;
   // The form at the top of the parent chain, if any.
   TForm* ParentForm() const;
 

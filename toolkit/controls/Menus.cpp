@@ -62,8 +62,16 @@ void TMenuItem::SetParentComponent(TComponent* parent) {
   else if (auto* item = dynamic_cast<TMenuItem*>(parent)) item->Add(this);
 }
 
+TComponent* TMenuItem::GetParentComponent() const {
+  if (!FParentItem) return nullptr;
+  if (FParentItem->FMenu) return FParentItem->FMenu;
+  return FParentItem;
+}
+
 TPopupMenu::TPopupMenu(TComponent* owner)
-    : TComponent(owner), FItems(std::make_unique<TMenuItem>(nullptr)) {}
+    : TComponent(owner), FItems(std::make_unique<TMenuItem>(nullptr)) {
+  FItems->FMenu = this;
+}
 
 TPopupMenu::~TPopupMenu() = default;
 

@@ -20,6 +20,8 @@ inline constexpr TShortCut scAlt = 0x8000;
 // "Ctrl+S", "Del", "Shift+F10", ... as a menu shows it; empty for 0.
 std::string ShortCutToText(TShortCut shortCut);
 
+class TPopupMenu;
+
 class TMenuItem : public TComponent {
  public:
   explicit TMenuItem(TComponent* owner);
@@ -48,6 +50,7 @@ class TMenuItem : public TComponent {
   virtual void Click();
 
   void SetParentComponent(TComponent* parent) override;
+  TComponent* GetParentComponent() const override;
 
   TNotifyEvent OnClick;
 
@@ -59,6 +62,8 @@ class TMenuItem : public TComponent {
   bool FVisible = true;
   std::vector<TMenuItem*> FItems;
   TMenuItem* FParentItem = nullptr;
+  TPopupMenu* FMenu = nullptr;  // set on a menu's root item
+  friend class TPopupMenu;
 };
 
 enum class TMenuAutoFlag { maAutomatic, maManual, maParent };

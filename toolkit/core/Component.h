@@ -41,6 +41,7 @@ class TComponent : public TPersistent {
   // Form text nests objects; a nested object is handed to the one it stands in (a control to its
   // parent window, a menu item to its menu). The default ignores it.
   virtual void SetParentComponent(TComponent* parent) {}
+  virtual TComponent* GetParentComponent() const { return nullptr; }
 
   // The handlers that form text may bind events to, by name. Only a form root has them.
   virtual const TMethodTable* Methods() const { return nullptr; }

@@ -1,0 +1,66 @@
+#pragma once
+// The syntax of form text, read into a tree before anything is built:
+//
+//   object MainForm1: TMainForm1
+//     Caption = 'ぽてりんこ'
+//     Font.Height = -12
+//     object GradBox7: TGradBox
+//       GradStyle = gsLeftRight
+//     end
+//   end
+//
+// Values are integers (decimal or $hex), identifiers (enumerations, colours, True/False,
+// handler and component names), strings in single quotes ('' for a quote, #NNNN for a
+// character code, pieces joined by +), sets [a, b] and binary data {hex}.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "toolkit/core/Exceptions.h"
+
+namespace tk {
+
+// Bad form text; the message names the line.
+class EReadError : public Exception {
+  using Exception::Exception;
+};
+
+struct TFormValue {
+  enum class Kind { Integer, Ident, String, Set, Binary };
+  Kind kind = Kind::Integer;
+  std::int64_t integer = 0;
+  std::string text;               // Ident, String
+  std::vector<std::string> items;  // Set
+  std::vector<std::uint8_t> bytes;  // Binary
+};
+
+struct TFormProperty {
+  std::string path;  // "Font.Height"
+  TFormValue value;
+  int line = 0;
+};
+
+struct TFormObject {
+  std::string name;
+  std::string className;
+  int line = 0;
+  std::vector<TFormProperty> properties;
+  std::vector<std::unique_ptr<TFormObject>> children;
+};
+
+// Parses a whole form text; raises EReadError naming the line of the first fault.
+std::unique_ptr<TFormObject> ParseFormText(std::string_view text);
+
+// Parses one value as it would stand after "Name = " (the scenario's `set` command).
+TFormValue ParseFormValue(std::string_view text);
+
+// Writes a value in form text syntax.
+std::string FormatFormValue(const TFormValue& value);
+
+// A string literal: plain characters in quotes, control characters as #NN.
+std::string QuoteFormString(std::string_view text);
+
+}  // namespace tk

@@ -1,0 +1,83 @@
+#pragma once
+// TGradBox: a box filled with a 256-band two-colour gradient in one of four directions (or
+// none), an optional one-pixel outline, and a caption drawn flat, with a shadow or with a 3D
+// extrusion in a second colour, engraved when disabled. It has no window of its own and is
+// not opaque: the parent's background shows wherever it does not paint.
+
+#include <array>
+#include <cstdint>
+
+#include "toolkit/controls/GraphicControl.h"
+
+namespace widgets {
+
+enum TGradStyle : std::uint8_t { gsTopBottom, gsBottomTop, gsLeftRight, gsRightLeft, gsNone };
+enum TFontStyle3D : std::uint8_t { fsLowShadow, fsRaiseShadow, fsLow3D, fsRaise3D };
+
+class TGradBox : public tk::TGraphicControl {
+ public:
+  explicit TGradBox(tk::TComponent* owner);
+  const char* ClassName() const override { return "TGradBox"; }
+
+  int CaptionLeft() const { return FCaptionLeft; }
+  int CaptionTop() const { return FCaptionTop; }
+  tk::TColor TopColor() const { return FTopColor; }
+  tk::TColor LastColor() const { return FLastColor; }
+  tk::TColor OutLineColor() const { return FOutLineColor; }
+  bool DrawOutLine() const { return FDrawOutLine; }
+  TGradStyle GradStyle() const { return FGradStyle; }
+  bool Font3D() const { return FFont3D; }
+  std::uint8_t FontDepth() const { return FFontDepth; }
+  TFontStyle3D Style3D() const { return FStyle3D; }
+  tk::TColor BackFont() const { return FBackFont; }
+
+  void SetCaptionLeft(int value);
+  void SetCaptionTop(int value);
+  void SetTopColor(tk::TColor value);
+  void SetLastColor(tk::TColor value);
+  void SetOutLineColor(tk::TColor value);
+  void SetDrawOutLine(bool value);
+  void SetGradStyle(TGradStyle value);
+  void SetFont3D(bool value);
+  void SetFontDepth(std::uint8_t value);
+  void SetStyle3D(TFontStyle3D value);
+  void SetBackFont(tk::TColor value);
+
+  // Fired at the end of every paint; what it draws lands on top.
+  tk::TNotifyEvent OnPaint;
+
+  // Builds the colour table: entry 0 the start colour, 254 entries from repeated extended-
+  // precision subtraction, entry 255 the end colour. gsNone leaves the table as it is.
+  void SetColarray(tk::TColor topColor, tk::TColor lastColor, TGradStyle style);
+  const std::array<tk::TColor, 256>& Colarray() const { return FColarray; }
+
+  // Splits a colour into red, green and blue; system colours 0 to 24 are resolved first.
+  static void GetRGB(tk::TColor color, std::uint8_t& red, std::uint8_t& green,
+                     std::uint8_t& blue);
+
+  // Draws the caption into a copy of `rect` in the look of Enabled, Font3D and Style3D.
+  void DrawCaptionText(const tk::TRect& rect);
+
+ protected:
+  void Paint() override;
+  void Dispatch(tk::TMessage& message) override;
+  void CMTextChanged(tk::TMessage& message);
+
+ private:
+  void DrawCaption(tk::TRect& r);
+
+  std::int32_t FCaptionLeft;
+  std::int32_t FCaptionTop;
+  tk::TColor FBackFont;
+  tk::TColor FTopColor;
+  tk::TColor FLastColor;
+  tk::TColor FOutLineColor;
+  bool FFont3D;
+  bool FDrawOutLine;
+  std::uint8_t FFontDepth;
+  TFontStyle3D FStyle3D;
+  TGradStyle FGradStyle;
+  std::array<tk::TColor, 256> FColarray{};
+};
+
+}  // namespace widgets
