@@ -1,7 +1,7 @@
 #include <string>
 #include <vector>
 
-#include "HeadlessFixture.h"
+#include "tests/support/HeadlessFixture.h"
 #include "toolkit/controls/GraphicControl.h"
 #include "toolkit/controls/Menus.h"
 

@@ -1,4 +1,4 @@
-#include "HeadlessFixture.h"
+#include "tests/support/HeadlessFixture.h"
 #include "toolkit/controls/Image.h"
 #include "toolkit/controls/Shape.h"
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/toolkit/text/FakeGlyphSource.h"
+#include "tests/support/FakeGlyphSource.h"
 #include "tests/toolkit/text/NamedCases.h"
 #include "toolkit/core/Utf8.h"
 #include "toolkit/graphics/Canvas.h"

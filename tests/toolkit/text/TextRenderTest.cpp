@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/toolkit/text/FakeGlyphSource.h"
+#include "tests/support/FakeGlyphSource.h"
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/graphics/text/TextLayout.h"

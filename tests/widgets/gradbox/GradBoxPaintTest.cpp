@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "../../toolkit/controls/HeadlessFixture.h"
+#include "tests/support/HeadlessFixture.h"
 #include "widgets/gradbox/Gradbox.h"
 
 namespace widgets {

@@ -38,9 +38,21 @@ TGlyphSource& TFontCache::Source(const TFontRequest& request, int height) {
   return *found->second;
 }
 
+namespace {
+std::function<TGlyphSource&(const TFont&)>& Provider() {
+  static std::function<TGlyphSource&(const TFont&)> provider;
+  return provider;
+}
+}  // namespace
+
 TGlyphSource& GlyphSourceFor(const TFont& font) {
+  if (Provider()) return Provider()(font);
   static TFontCache cache(SystemFontResolver());
   return cache.Source(font);
+}
+
+void SetGlyphSourceProvider(std::function<TGlyphSource&(const TFont&)> provider) {
+  Provider() = std::move(provider);
 }
 
 }  // namespace tk

@@ -3,6 +3,7 @@
 // synthesised style and live as long as the process: the program uses a handful of fonts,
 // and every paint asks for them again.
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <tuple>
@@ -41,5 +42,10 @@ class TFontCache {
 // The glyph source for `font`, from the process-wide cache over the system's fonts. Text is
 // drawn on the GUI thread only; the cache takes no locks.
 TGlyphSource& GlyphSourceFor(const TFont& font);
+
+// Puts other glyphs in place of the system's fonts for every later GlyphSourceFor, so that
+// drawing with fixed metrics can be checked pixel by pixel; an empty function restores the
+// system's fonts.
+void SetGlyphSourceProvider(std::function<TGlyphSource&(const TFont&)> provider);
 
 }  // namespace tk
