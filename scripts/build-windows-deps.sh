@@ -1,0 +1,149 @@
+#!/usr/bin/env bash
+# Builds the third-party libraries of the Windows program from Debian's source packages, as
+# static 32-bit libraries for mingw-w64, into build/windows-deps/prefix:
+#   zlib, libpng1.6, freetype, libjpeg-turbo (libjpeg's API, as on Linux) and GoogleTest with
+#   GoogleMock (from the googletest package's sources in /usr/src/googletest).
+# Sources come from the same Debian archive the machine installs from (`apt-get source`, with
+# source lines enabled in a file of our own); nothing prebuilt is downloaded, and nothing of it
+# is committed. Each library that is built leaves a stamp file, so a second run does nothing.
+set -euo pipefail
+
+root="$(cd "$(dirname "$0")/.." && pwd)"
+deps="${POTERINKO_WINDOWS_DEPS_DIR:-$root/build/windows-deps}"
+src="$deps/src"
+work="$deps/build"
+prefix="$deps/prefix"
+stamps="$deps/stamps"
+toolchain="$root/cmake/toolchain-i686-w64-mingw32.cmake"
+host=i686-w64-mingw32
+jobs="${JOBS:-2}"
+
+log() { echo "build-windows-deps: $*"; }
+
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+
+# Source lines for the same archives as the binary ones, in our own file so that the machine's
+# own lists stay untouched. Debian 12 keeps its archives as deb822 stanzas; older systems as
+# one-line entries in sources.list.
+enable_source_lines() {
+  apt-cache showsrc zlib >/dev/null 2>&1 && return 0
+  local dir=/etc/apt/sources.list.d
+  local sources=()
+  for f in "$dir/debian.sources" "$dir/ubuntu.sources"; do [ -f "$f" ] && sources+=("$f"); done
+  if [ ${#sources[@]} -gt 0 ]; then
+    awk 'BEGIN { RS = ""; ORS = "\n\n" }
+         /(^|\n)Types:[^\n]*deb([ \n]|$)/ && !/(^|\n)Enabled: *no/ {
+           sub(/Types:[^\n]*/, "Types: deb-src"); print }' "${sources[@]}" \
+      | $sudo tee "$dir/poterinko-deb-src.sources" >/dev/null
+  elif [ -f /etc/apt/sources.list ]; then
+    sed -n 's/^deb \(.*\)$/deb-src \1/p' /etc/apt/sources.list \
+      | $sudo tee "$dir/poterinko-deb-src.list" >/dev/null
+  else
+    echo "build-windows-deps: no Debian archive configured in /etc/apt" >&2
+    exit 1
+  fi
+  log "enabled source lines; updating the package lists"
+  $sudo apt-get update
+}
+
+# Unpacks Debian's source package NAME into $src/NAME (stable path whatever its version).
+# The newest version comes first; where its files cannot be fetched (security-archive sources are
+# not always reachable through a mirror), the newest older version of the same release that can.
+fetch_source() {
+  local name="$1" version
+  [ -d "$src/$name" ] && return 0
+  local versions
+  mapfile -t versions < <(apt-cache showsrc "$name" | sed -n 's/^Version: //p' | sort -u -r -V)
+  [ ${#versions[@]} -gt 0 ] || { echo "build-windows-deps: no source package $name" >&2; exit 1; }
+  for version in "${versions[@]}" failed; do
+    [ "$version" = failed ] && { echo "build-windows-deps: no version of $name could be fetched" >&2; exit 1; }
+    rm -rf "$src/.fetch-$name"
+    mkdir -p "$src/.fetch-$name"
+    # apt fetches as its own user where it may write; as root it otherwise warns and goes on.
+    [ "$(id -u)" -eq 0 ] && id _apt >/dev/null 2>&1 && chown _apt "$src/.fetch-$name"
+    (cd "$src/.fetch-$name" && apt-get source --quiet "$name=$version") && break
+  done
+  [ "$version" = "${versions[0]}" ] ||
+    log "$name: using $version, the newest version whose sources could be fetched"
+  local dir
+  dir="$(find "$src/.fetch-$name" -mindepth 1 -maxdepth 1 -type d | head -n 1)"
+  [ -n "$dir" ] || { echo "build-windows-deps: apt-get source $name unpacked nothing" >&2; exit 1; }
+  mv "$dir" "$src/$name"
+  rm -rf "$src/.fetch-$name"
+}
+
+# Configures, builds and installs a CMake project for Windows into the prefix.
+cmake_install() {
+  local name="$1" dir="$2"
+  shift 2
+  rm -rf "$work/$name"
+  cmake -S "$dir" -B "$work/$name" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    -DPOTERINKO_WINDOWS_DEPS="$prefix" \
+    -DCMAKE_INSTALL_PREFIX="$prefix" \
+    -DCMAKE_BUILD_TYPE=Release \
+    -DBUILD_SHARED_LIBS=OFF \
+    "$@"
+  cmake --build "$work/$name" -j "$jobs"
+  cmake --install "$work/$name"
+}
+
+build_zlib() {
+  fetch_source zlib
+  rm -rf "$work/zlib"
+  cp -a "$src/zlib" "$work/zlib"
+  # zlib's configure knows MinGW from CHOST and, with --static, builds the static libz.a alone
+  # (its CMake file would build and install a DLL as well).
+  (cd "$work/zlib" && CHOST="$host" CFLAGS="-O2" ./configure --static --prefix="$prefix")
+  make -C "$work/zlib" -j "$jobs" libz.a
+  make -C "$work/zlib" install
+}
+
+build_libpng() {
+  fetch_source libpng1.6
+  cmake_install libpng "$src/libpng1.6" \
+    -DPNG_SHARED=OFF -DPNG_STATIC=ON -DPNG_TESTS=OFF -DPNG_EXECUTABLES=OFF \
+    -DZLIB_ROOT="$prefix"
+}
+
+build_freetype() {
+  fetch_source freetype
+  # zlib: FreeType's own copy (compressed PCF fonts only), so that users of the static library
+  # need no extra link item; the optional codecs and shapers are not wanted for the glyph source.
+  cmake_install freetype "$src/freetype" \
+    -DFT_DISABLE_HARFBUZZ=ON -DFT_DISABLE_BROTLI=ON -DFT_DISABLE_BZIP2=ON -DFT_DISABLE_PNG=ON \
+    -DFT_DISABLE_ZLIB=OFF -DCMAKE_DISABLE_FIND_PACKAGE_ZLIB=ON
+}
+
+build_libjpeg() {
+  fetch_source libjpeg-turbo
+  # SIMD on (nasm): the same code paths as Debian's Linux library, and fast saving.
+  cmake_install libjpeg-turbo "$src/libjpeg-turbo" \
+    -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_TURBOJPEG=OFF -DWITH_SIMD=ON \
+    -DREQUIRE_SIMD=ON -DCMAKE_ASM_NASM_COMPILER=nasm
+}
+
+build_googletest() {
+  [ -d /usr/src/googletest ] || { echo "build-windows-deps: /usr/src/googletest missing (package googletest)" >&2; exit 1; }
+  cmake_install googletest /usr/src/googletest -DBUILD_GMOCK=ON -DINSTALL_GTEST=ON
+}
+
+step() {
+  local name="$1"
+  if [ -f "$stamps/$name" ]; then return 0; fi
+  log "building $name"
+  "build_$name"
+  touch "$stamps/$name"
+}
+
+mkdir -p "$src" "$work" "$prefix" "$stamps"
+need_sources=0
+for name in zlib libpng freetype libjpeg; do [ -f "$stamps/$name" ] || need_sources=1; done
+[ $need_sources -eq 1 ] && enable_source_lines
+
+step zlib
+step libpng
+step freetype
+step libjpeg
+step googletest
