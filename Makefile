@@ -4,7 +4,7 @@
 PRESET ?= default
 BUILD  := build/$(PRESET)
 
-.PHONY: all deps configure build run gallery test bench fuzz clean
+.PHONY: all deps configure build run gallery test test-windows bench fuzz clean
 
 all: build
 
@@ -25,6 +25,16 @@ gallery: build
 
 test: build
 	ctest --preset $(PRESET) -j2
+
+# The 32-bit Windows build (mingw-w64) and its tests under Wine: installs the cross compiler and
+# Wine, builds the third-party libraries from Debian's sources once, then builds incrementally.
+test-windows:
+	@./scripts/install-windows-deps.sh
+	@./scripts/build-windows-deps.sh
+	@./scripts/wine-prefix.sh
+	@[ -f build/windows/build.ninja ] || cmake --preset windows
+	@cmake --build --preset windows
+	xvfb-run -a ./scripts/wine-ctest.sh -j2
 
 bench: build
 	./scripts/run-benchmarks.sh $(BUILD)

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Creates the project's Wine prefix (build/windows/wineprefix) without any prompt, and puts the
+# IPA Gothic fonts (IPAPGothic, the stand-in for the program's proportional Gothic, and its
+# fixed-pitch sister IPAGothic) into its Fonts folder: a fresh prefix has no Japanese font, and
+# the text engine on Windows looks for fonts in the system Fonts folder (C:\windows\Fonts).
+# Idempotent and cheap once done; safe when several test programs start it at once.
+set -euo pipefail
+source "$(dirname "$0")/wine-env.sh"
+# Everything this prints goes to stderr: test discovery reads the program's stdout after it.
+exec 1>&2
+
+font_dir=/usr/share/fonts/opentype/ipafont-gothic
+fonts=(ipagp.ttf ipag.ttf)
+fonts_dir="$WINEPREFIX/drive_c/windows/Fonts"
+stamp="$WINEPREFIX/.poterinko-ready"
+ready() {
+  [ -f "$stamp" ] || return 1
+  for f in "${fonts[@]}"; do [ -f "$fonts_dir/$f" ] || return 1; done
+}
+ready && exit 0
+
+for f in "${fonts[@]}"; do
+  [ -f "$font_dir/$f" ] || { echo "wine-prefix: $font_dir/$f missing (package fonts-ipafont-gothic)"; exit 1; }
+done
+mkdir -p "$(dirname "$WINEPREFIX")"
+exec 9>"$WINEPREFIX.lock"
+flock 9
+if [ ! -f "$stamp" ]; then
+  echo "wine-prefix: creating $WINEPREFIX"
+  # wineboot needs no display for a prefix; it only warns. wineserver -w waits until the
+  # prefix is written completely.
+  wineboot -i
+  wineserver -w
+  touch "$stamp"
+fi
+mkdir -p "$fonts_dir"
+for f in "${fonts[@]}"; do cp -f "$font_dir/$f" "$fonts_dir/$f"; done
