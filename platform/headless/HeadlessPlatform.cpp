@@ -39,7 +39,11 @@ void THeadlessWindow::SetTopmost(bool topmost) {
   FPlatform.Emit(topmost ? "topmost on" : "topmost off");
 }
 
-THeadlessPlatform::THeadlessPlatform() = default;
+THeadlessPlatform::THeadlessPlatform() : FStartTime(std::time(nullptr)) {}
+
+std::time_t THeadlessPlatform::CurrentTime() const {
+  return FStartTime + static_cast<std::time_t>(FNow / 1000);
+}
 THeadlessPlatform::~THeadlessPlatform() = default;
 
 void THeadlessPlatform::Emit(const std::string& line) {

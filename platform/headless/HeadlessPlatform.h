@@ -47,6 +47,8 @@ class THeadlessPlatform : public tk::IPlatform {
   void PopupMenu(tk::TPopupMenu& menu, tk::TPoint screen) override;
   void Beep() override { Emit("beep"); }
   std::string ProgramPath() const override { return FProgramPath; }
+  // The wall-clock time at start plus the scripted time that has passed since.
+  std::time_t CurrentTime() const override;
   void OpenUrl(const std::string& address) override;
   unsigned SendMail(const tk::TMailRequest& request) override;
   void FileWritten(const std::string& path, std::uint64_t bytes) override;
@@ -93,11 +95,14 @@ class THeadlessPlatform : public tk::IPlatform {
 
   std::uint64_t Now() const { return FNow; }
 
+  // Runs one event on the active window under the application's error report, then lets
+  // pending paints happen.
+  void Deliver(const std::function<void(tk::TForm&)>& event);
+
  private:
   friend class THeadlessWindow;
   void WindowDestroyed(THeadlessWindow* window);
   unsigned MouseKeys() const;
-  void Deliver(const std::function<void(tk::TForm&)>& event);
 
   std::vector<std::string> FLines;
   std::vector<THeadlessWindow*> FWindows;
@@ -118,6 +123,7 @@ class THeadlessPlatform : public tk::IPlatform {
   std::map<TimerId, Timer> FTimers;
   TimerId FNextTimer = 1;
   std::uint64_t FNow = 0;
+  std::time_t FStartTime;
 };
 
 // Quotes a text for the log: in double quotes, with \", \\ and \n escaped.

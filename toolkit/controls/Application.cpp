@@ -13,9 +13,15 @@ TApplication::TApplication() : TComponent(nullptr) {}
 TApplication::~TApplication() = default;
 
 void TApplication::Run() {
+  FTerminated = false;
   if (!FMainForm) return;
   FMainForm->Show();
   if (!FTerminated) Platform().RunMessageLoop();
+}
+
+void TApplication::DestroyForms() {
+  FMainForm = nullptr;
+  while (ComponentCount() > 0) delete Components(ComponentCount() - 1);
 }
 
 void TApplication::Terminate() {

@@ -34,6 +34,8 @@ class TApplication : public TComponent {
 
   // Shows the main form and runs the message loop until it closes.
   void Run();
+  // Destroys every form the application owns.
+  void DestroyForms();
   void Terminate();
   bool Terminated() const { return FTerminated; }
 

@@ -8,13 +8,15 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 namespace tk {
 
 class TMethodTable {
  public:
+  // The signature is given explicitly: Add<TObject*>("Save1Click", ...).
   template <class... Args>
-  void Add(const std::string& name, std::function<void(Args...)> handler) {
+  void Add(const std::string& name, std::type_identity_t<std::function<void(Args...)>> handler) {
     FMethods[name] = std::move(handler);
   }
 

@@ -4,6 +4,7 @@
 // this interface includes a window system's header.
 
 #include <cstdint>
+#include <ctime>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -112,6 +113,8 @@ class IPlatform {
   virtual void Beep() = 0;
 
   virtual std::string ProgramPath() const = 0;
+  // The current time (the headless backend's clock is scripted).
+  virtual std::time_t CurrentTime() const { return std::time(nullptr); }
   virtual void OpenUrl(const std::string& address) = 0;
   // Hands a mail with one attachment to the user's mail program; 0 means success.
   virtual unsigned SendMail(const TMailRequest& request) = 0;

@@ -1,0 +1,36 @@
+#include "app/BoardJpeg.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "toolkit/codecs/JpegCodec.h"
+#include "toolkit/core/FileIO.h"
+#include "toolkit/platform/Platform.h"
+
+namespace app {
+
+namespace {
+std::filesystem::path FsPath(const std::string& utf8) {
+  return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+}  // namespace
+
+void WriteBoardJpeg(const std::string& path, const tk::TBitmap& bitmap, int quality) {
+  const std::vector<std::uint8_t> stream = tk::EncodeJpeg(bitmap, quality);
+  tk::WriteFileBytesAtomic(path, stream);
+  tk::Platform().FileWritten(path, stream.size());
+}
+
+bool FileExists(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::is_regular_file(FsPath(path), error);
+}
+
+bool DeleteWrittenFile(const std::string& path) {
+  std::error_code error;
+  if (!std::filesystem::remove(FsPath(path), error)) return false;
+  tk::Platform().FileRemoved(path);
+  return true;
+}
+
+}  // namespace app

@@ -1,0 +1,52 @@
+// The mail command: the board as the JPEG attachment of a new, unaddressed message.
+
+#include "app/BoardJpeg.h"
+#include "app/MainWindow1.h"
+#include "app/mail/AttachmentFolder.h"
+#include "app/mail/MailSender.h"
+#include "app/mail/TimeStamp.h"
+#include "toolkit/controls/Application.h"
+
+namespace app {
+
+using namespace tk;
+
+namespace {
+constexpr const char* kSubject = "(添付画像あり)";
+constexpr const char* kNoMailProgram =
+    "お使いのメーラーを｢通常使うメールソフト(規定のプログラム)｣に設定してください。";
+}  // namespace
+
+void TMainForm1::M1Click(TObject*) {
+  // One stamp for every path below.
+  const std::time_t now = Platform().CurrentTime();
+  const std::string stamp = FormatTimeStamp(now);
+  const TAttachmentPlace place = AttachmentPlace();
+  if (!place.DeleteAfterSend) RemoveStaleAttachments(place.Folder, now);
+  const std::string writingPath = place.Folder + "/" + stamp + ".jpg";
+#ifdef _WIN32
+  const std::string mailPath = place.Folder + "\\" + stamp + ".jpg";
+#else
+  const std::string mailPath = writingPath;
+#endif
+
+  TakeSnapshot();
+  {
+    TBitmap snapshot;
+    snapshot.Assign(Image0->Picture().Bitmap());
+    WriteBoardJpeg(writingPath, snapshot, kBoardJpegQuality);
+  }
+
+  TMailRequest request;
+  request.Subject = kSubject;
+  request.RecipientClass = 1;  // MAPI_TO
+  request.AttachmentPath = mailPath;
+  request.AttachmentFile = writingPath;
+  if (MailSender().Send(request) != 0) {
+    Platform().Beep();
+    ShowMessage(kNoMailProgram);
+  }
+  if (place.DeleteAfterSend && FileExists(writingPath)) DeleteWrittenFile(writingPath);
+}
+
+}  // namespace app

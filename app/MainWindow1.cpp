@@ -1,0 +1,125 @@
+#include "app/MainWindow1.h"
+
+#include <cctype>
+
+#include "app/MainWindow1Layout.h"
+#include "toolkit/streaming/FormReader.h"
+
+namespace app {
+
+using namespace tk;
+
+TMainForm1* MainForm1 = nullptr;
+
+namespace {
+bool SameText(const std::string& a, const char* b) {
+  std::size_t i = 0;
+  for (; i < a.size() && b[i]; ++i)
+    if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i])))
+      return false;
+  return i == a.size() && b[i] == '\0';
+}
+
+template <class T>
+T* Find(TComponent& root, const std::string& name) {
+  auto* c = dynamic_cast<T*>(root.FindComponent(name));
+  if (!c) throw Exception("the layout has no " + name);
+  return c;
+}
+}  // namespace
+
+std::string DroppedFileExtension(const std::string& path) {
+  // '/' counts as well: it separates folders on Linux and is accepted by Windows too, so a
+  // dot in a folder name never passes for the file's extension.
+  const std::size_t at = path.find_last_of(".\\/:");
+  if (at == std::string::npos || path[at] != '.') return {};
+  return path.substr(at);
+}
+
+TMainForm1::TMainForm1(TComponent* owner) : TForm(owner) {
+  RegisterHandlers();
+  ReadFormInto(*this, MainForm1ClassInfo(), kMainForm1Layout);
+  FindWidgets();
+  FCellKey.clear();
+  DragAcceptFiles(true);
+}
+
+TMainForm1::~TMainForm1() {
+  if (MainForm1 == this) MainForm1 = nullptr;
+}
+
+void TMainForm1::RegisterHandlers() {
+  for (int n = 1; n <= kCellCount; ++n) {
+    const std::string key = std::to_string(n);
+    FMethods.Add<TObject*, TShiftState, int, int>(
+        "Image1_" + key + "MouseMove", [this, key](TObject*, TShiftState, int, int) { FCellKey = key; });
+    FMethods.Add<TObject*>("Image" + key + "DblClick", [this, n](TObject*) {
+      OverlayLayer(n).Picture().Clear();
+      PhotoLayer(n).Picture().Clear();
+    });
+  }
+  FMethods.Add<TObject*>("Save1Click", [this](TObject* s) { Save1Click(s); });
+  FMethods.Add<TObject*>("M1Click", [this](TObject* s) { M1Click(s); });
+  FMethods.Add<TObject*>("D1Click", [this](TObject* s) { D1Click(s); });
+  FMethods.Add<TObject*>("S1Click", [this](TObject* s) { S1Click(s); });
+  FMethods.Add<TObject*>("N4Click", [this](TObject* s) { N4Click(s); });
+}
+
+void TMainForm1::FindWidgets() {
+  for (int n = 1; n <= kCellCount; ++n) {
+    FPhotoLayers[static_cast<std::size_t>(n)] = Find<TImage>(*this, "Image1_" + std::to_string(n));
+    FOverlayLayers[static_cast<std::size_t>(n)] = Find<TImage>(*this, "Image" + std::to_string(n));
+  }
+  Image0 = Find<TImage>(*this, "Image0");
+  PopupMenu1 = Find<TPopupMenu>(*this, "PopupMenu1");
+  Save1 = Find<TMenuItem>(*this, "Save1");
+  M1 = Find<TMenuItem>(*this, "M1");
+  D1 = Find<TMenuItem>(*this, "D1");
+  S1 = Find<TMenuItem>(*this, "S1");
+  N4 = Find<TMenuItem>(*this, "N4");
+  SavePictureDialog1 = Find<TSavePictureDialog>(*this, "SavePictureDialog1");
+}
+
+void TMainForm1::Dispatch(TMessage& message) {
+  if (message.Msg == WM_DROPFILES) WMDropFiles(message);
+  else TForm::Dispatch(message);
+}
+
+int TMainForm1::HoveredCell() const {
+  for (int n = 1; n <= kCellCount; ++n)
+    if (FCellKey == std::to_string(n)) return n;
+  return 0;
+}
+
+void TMainForm1::WMDropFiles(TMessage& message) {
+  TDropFiles& drop = *reinterpret_cast<TDropFiles*>(message.WParam);
+  // The drop is released on every path, also when loading fails.
+  struct Release {
+    TDropFiles& drop;
+    ~Release() { drop.Finish(); }
+  } release{drop};
+  if (drop.Count() == 0) return;
+  const std::string path = drop.File(0);
+  const std::string extension = DroppedFileExtension(path);
+  if (SameText(extension, ".BMP")) {
+    if (const int n = HoveredCell()) OverlayLayer(n).Picture().LoadFromFile(path);
+  } else if (SameText(extension, ".JPG") || SameText(extension, ".JPEG")) {
+    if (const int n = HoveredCell()) PhotoLayer(n).Picture().LoadFromFile(path);
+  }
+}
+
+void TMainForm1::D1Click(TObject*) {
+  for (int n = 1; n <= kCellCount; ++n) {
+    PhotoLayer(n).Picture().Clear();
+    OverlayLayer(n).Picture().Clear();
+  }
+}
+
+void TMainForm1::TakeSnapshot() {
+  TForm& board = *MainForm1;
+  board.UpdateWindow();
+  const TRect area{0, 0, 652, 593};
+  Image0->Canvas().CopyRect(area, board.BackBuffer().Canvas(), area);
+}
+
+}  // namespace app

@@ -1,0 +1,61 @@
+#include "app/mail/AttachmentFolder.h"
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+#include "app/BoardJpeg.h"
+#include "app/ProgramFile.h"
+#include "toolkit/platform/Platform.h"
+
+namespace app {
+
+namespace fs = std::filesystem;
+
+namespace {
+bool IsAttachmentName(const std::string& name) {
+  if (name.size() != 16 || name.compare(12, 4, ".jpg") != 0) return false;
+  for (int i = 0; i < 12; ++i)
+    if (name[i] < '0' || name[i] > '9') return false;
+  return true;
+}
+
+std::string Utf8(const fs::path& p) {
+  const std::u8string s = p.u8string();
+  return std::string(s.begin(), s.end());
+}
+}  // namespace
+
+TAttachmentPlace AttachmentPlace() {
+#ifdef _WIN32
+  return {ProgramFolder(tk::Platform().ProgramPath()), true};
+#else
+  std::string base;
+  if (const char* cache = std::getenv("XDG_CACHE_HOME"); cache && *cache == '/') {
+    base = cache;
+  } else if (const char* home = std::getenv("HOME"); home && *home) {
+    base = std::string(home) + "/.cache";
+  } else {
+    base = "/tmp";
+  }
+  const std::string folder = base + "/poterinko";
+  std::error_code error;
+  fs::create_directories(fs::path(std::u8string(folder.begin(), folder.end())), error);
+  return {folder, false};
+#endif
+}
+
+void RemoveStaleAttachments(const std::string& folder, std::time_t now) {
+  std::error_code error;
+  const fs::path dir(std::u8string(folder.begin(), folder.end()));
+  const auto limit = std::chrono::system_clock::from_time_t(now) - std::chrono::hours(24);
+  for (const fs::directory_entry& entry : fs::directory_iterator(dir, error)) {
+    if (!entry.is_regular_file(error) || !IsAttachmentName(Utf8(entry.path().filename())))
+      continue;
+    const auto written = std::chrono::file_clock::to_sys(entry.last_write_time(error));
+    if (!error && written < limit) DeleteWrittenFile(folder + "/" + Utf8(entry.path().filename()));
+  }
+}
+
+}  // namespace app

@@ -1,0 +1,124 @@
+#include "tools/scenario/ScenarioRunner.h"
+
+#include "toolkit/codecs/PngCodec.h"
+#include "toolkit/controls/Form.h"
+#include "toolkit/controls/Menus.h"
+#include "toolkit/core/FileIO.h"
+#include "toolkit/streaming/FormReader.h"
+#include "tools/scenario/Keys.h"
+
+namespace scenario {
+
+using namespace tk;
+
+namespace {
+TMouseButton ButtonOf(const std::string& name) {
+  if (name == "right") return TMouseButton::mbRight;
+  if (name == "middle") return TMouseButton::mbMiddle;
+  return TMouseButton::mbLeft;
+}
+
+TPoint PointOf(const TCommand& c, std::size_t first) {
+  return {IntegerArg(c, first), IntegerArg(c, first + 1)};
+}
+}  // namespace
+
+void TScenarioRunner::Run() {
+  try {
+    for (const TCommand& command : FCommands) {
+      if (FPlatform.Terminated()) return;
+      Execute(command);
+    }
+    if (!FPlatform.Terminated()) FPlatform.CloseWindow();
+  } catch (const EScriptError& e) {
+    FFault = e;
+  }
+}
+
+void TScenarioRunner::Execute(const TCommand& c) {
+  const std::string& n = c.name;
+  if (n == "move") {
+    FPlatform.MoveMouse(PointOf(c, 0));
+  } else if (n == "down" || n == "up") {
+    const TMouseButton button = ButtonOf(c.args[0]);
+    if (n == "down") FPlatform.PressButton(button, PointOf(c, 1));
+    else FPlatform.ReleaseButton(button, PointOf(c, 1));
+  } else if (n == "click" || n == "rclick") {
+    const TMouseButton button = n == "click" ? TMouseButton::mbLeft : TMouseButton::mbRight;
+    FPlatform.PressButton(button, PointOf(c, 0));
+    FPlatform.ReleaseButton(button, PointOf(c, 0));
+  } else if (n == "dblclick") {
+    FPlatform.DoubleClick(PointOf(c, 0));
+  } else if (n == "key") {
+    const TKeyStroke k = *ParseKeys(c.args[0]);
+    FPlatform.PressKey(k.virtualKey, k.shift, k.charCode);
+  } else if (n == "menu") {
+    Menu(c);
+  } else if (n == "drop") {
+    FPlatform.DropFiles(PointOf(c, 0), {c.args.begin() + 2, c.args.end()});
+  } else if (n == "cursor") {
+    FPlatform.SetCursor(PointOf(c, 0));
+  } else if (n == "wait") {
+    FPlatform.AdvanceTime(static_cast<unsigned>(IntegerArg(c, 0)));
+  } else if (n == "answer") {
+    const std::string& value = c.args[1];
+    if (c.args[0] == "save") {
+      FPlatform.QueueSaveAnswer(value == "cancel" ? headless::TSaveAnswer() : value);
+    } else if (c.args[0] == "confirm") {
+      FPlatform.QueueConfirmAnswer(value == "yes"  ? headless::TConfirmAnswer::yes
+                                   : value == "no" ? headless::TConfirmAnswer::no
+                                                   : headless::TConfirmAnswer::esc);
+    } else {
+      FPlatform.QueueMailResult(static_cast<unsigned>(IntegerArg(c, 1)));
+    }
+  } else if (n == "set") {
+    Set(c);
+  } else if (n == "shot") {
+    Shot(c);
+  } else if (n == "close") {
+    FPlatform.CloseWindow();
+  }
+}
+
+void TScenarioRunner::Menu(const TCommand& c) {
+  TForm* form = FPlatform.ActiveForm();
+  TPopupMenu* menu = form ? form->PopupMenu() : nullptr;
+  if (!menu) throw EScriptError(c.line, "the window has no popup menu");
+  bool found = false;
+  for (int i = 0; i < menu->Items().Count(); ++i)
+    found = found || menu->Items().Items(i)->Name() == c.args[0];
+  if (!found) throw EScriptError(c.line, "the popup menu has no item " + c.args[0]);
+  FPlatform.QueueMenuChoice(c.args[0]);
+  // The menu opens where the pointer is, as a right click there would open it.
+  const TPoint client = form->ScreenToClient(FPlatform.CursorPos());
+  FPlatform.Deliver([&](TForm& f) { f.PopupAt(client); });
+}
+
+void TScenarioRunner::Set(const TCommand& c) {
+  TForm* form = FPlatform.ActiveForm();
+  if (!form) throw EScriptError(c.line, "no window is open");
+  const std::string& target = c.args[0];
+  const std::size_t dot = target.find('.');
+  const std::string name = target.substr(0, dot), path = target.substr(dot + 1);
+  TComponent* component = name == form->Name() ? form : form->FindComponent(name);
+  if (!component) throw EScriptError(c.line, "no component named " + name);
+  try {
+    SetPropertyFromText(*form, *component, ClassInfoOf(*component), path, c.args[1]);
+  } catch (const std::exception& e) {
+    throw EScriptError(c.line, name + "." + e.what());
+  }
+  FPlatform.Idle();
+}
+
+void TScenarioRunner::Shot(const TCommand& c) {
+  FPlatform.Idle();
+  TForm* form = FPlatform.ActiveForm();
+  if (!form) throw EScriptError(c.line, "no window is open");
+  try {
+    WriteFileBytes(c.args[0], EncodePng(form->BackBuffer()));
+  } catch (const std::exception& e) {
+    throw EScriptError(c.line, e.what());
+  }
+}
+
+}  // namespace scenario
