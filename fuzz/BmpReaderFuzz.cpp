@@ -13,8 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     auto* bitmap = dynamic_cast<tk::TBitmap*>(graphic.get());
     if (bitmap == nullptr || bitmap->Empty()) __builtin_trap();
     // Reads the corner pixels so that a bitmap smaller than it claims shows.
-    volatile std::uint32_t sink = bitmap->PixelWord(0, 0) ^
-                                  bitmap->PixelWord(bitmap->Width() - 1, bitmap->Height() - 1);
+    volatile std::uint32_t sink =
+        bitmap->PixelWord(0, 0) ^ bitmap->PixelWord(bitmap->Width() - 1, bitmap->Height() - 1);
     (void)sink;
   } catch (const tk::EInvalidGraphic& e) {
     if (e.Message() != tk::SInvalidBitmap) __builtin_trap();

@@ -59,8 +59,8 @@ void WriteBmpSeeds(const std::string& folder) {
 }
 
 // libjpeg driven directly, for the colour spaces and modes our writer never produces.
-void WriteJpeg(const std::string& path, int width, int height, J_COLOR_SPACE space,
-               int components, bool progressive) {
+void WriteJpeg(const std::string& path, int width, int height, J_COLOR_SPACE space, int components,
+               bool progressive) {
   jpeg_compress_struct cinfo{};
   tk::JpegErrorManager error;
   cinfo.err = tk::UseJpegErrorManager(error);
@@ -92,7 +92,8 @@ void WriteJpeg(const std::string& path, int width, int height, J_COLOR_SPACE spa
 void WriteJpegSeeds(const std::string& folder) {
   tk::TBitmap board(33, 17);
   for (int y = 0; y < 17; ++y)
-    for (int x = 0; x < 33; ++x) board.ScanLine(y)[x] = static_cast<std::uint32_t>(x * 0x070503 + y * 0x0B0D11);
+    for (int x = 0; x < 33; ++x)
+      board.ScanLine(y)[x] = static_cast<std::uint32_t>(x * 0x070503 + y * 0x0B0D11);
   tk::WriteFileBytes(folder + "/board.jpg", tk::EncodeJpeg(board, 80));
   WriteJpeg(folder + "/grey.jpg", 20, 12, JCS_GRAYSCALE, 1, false);
   WriteJpeg(folder + "/progressive.jpg", 40, 24, JCS_RGB, 3, true);

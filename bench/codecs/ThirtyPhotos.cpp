@@ -28,7 +28,7 @@ long PeakKilobytes() {
 
 int main(int argc, char** argv) {
   if (argc == 2 && std::strcmp(argv[1], "--make-photo") == 0) {
-    std::puts(tk::bench::CameraPhotoPath().c_str());
+    tk::bench::CameraPhotoPath();
     return 0;
   }
   char make[] = "--make-photo";

@@ -33,8 +33,8 @@ class Bytes {
     return static_cast<std::uint16_t>(FData[offset] | FData[offset + 1] << 8);
   }
   std::uint32_t U32(std::size_t offset) const {
-    return static_cast<std::uint32_t>(U16(offset)) |
-           static_cast<std::uint32_t>(U16(offset + 2)) << 16;
+    return static_cast<std::uint32_t>(U16(offset)) | static_cast<std::uint32_t>(U16(offset + 2))
+                                                         << 16;
   }
   std::int32_t I32(std::size_t offset) const { return static_cast<std::int32_t>(U32(offset)); }
   const std::uint8_t* At(std::size_t offset) const { return FData.data() + offset; }
@@ -94,8 +94,15 @@ std::variant<Header, BmpError> ParseHeader(const Bytes& file) {
   const std::uint32_t pixelOffset = file.U32(10);
   const std::uint32_t headerSize = file.U32(kFileHeaderSize);
   switch (headerSize) {
-    case 12: case 40: case 52: case 56: case 108: case 124: break;
-    default: return BmpError::kUnsupportedHeader;
+    case 12:
+    case 40:
+    case 52:
+    case 56:
+    case 108:
+    case 124:
+      break;
+    default:
+      return BmpError::kUnsupportedHeader;
   }
   if (!file.Has(kFileHeaderSize, headerSize)) return BmpError::kTruncated;
   const std::size_t dib = kFileHeaderSize;
@@ -193,13 +200,15 @@ void DecodeUncompressed(const Bytes& file, const Header& h, TBitmap& bitmap) {
   const std::size_t stride = (static_cast<std::size_t>(h.width) * h.bitCount + 31) / 32 * 4;
   const auto palette = ReadPalette(file, h);
   const Channel red(h.masks[0]), green(h.masks[1]), blue(h.masks[2]);
-  const bool plain32 = h.bitCount == 32 && h.masks == std::array<std::uint32_t, 3>{
-                                                          0xFF0000, 0x00FF00, 0x0000FF};
+  const bool plain32 =
+      h.bitCount == 32 && h.masks == std::array<std::uint32_t, 3>{0xFF0000, 0x00FF00, 0x0000FF};
   for (int row = 0; row < h.height; ++row) {
     const std::uint8_t* in = file.At(h.pixelOffset + stride * static_cast<std::size_t>(row));
     std::uint32_t* out = bitmap.ScanLine(ImageRow(h, row));
     switch (h.bitCount) {
-      case 1: case 4: case 8:
+      case 1:
+      case 4:
+      case 8:
         DecodeIndexedRow(in, h.bitCount, h.width, palette, out);
         break;
       case 24:

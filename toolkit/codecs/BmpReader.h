@@ -29,15 +29,15 @@ inline constexpr const char* SInvalidBitmap = "ビットマップイメージが
 
 // Why a file was refused; the user sees SInvalidBitmap whatever the reason.
 enum class BmpError {
-  kTruncated,           // a header, palette or the pixels reach past the end of the file
-  kNotABitmap,          // no "BM" signature
-  kUnsupportedHeader,   // a header size other than 12, 40, 52, 56, 108 or 124
-  kBadDimensions,       // zero or negative width, zero height, planes other than 1
-  kTooManyPixels,       // more than kMaxPicturePixels
-  kUnsupportedFormat,   // a depth and compression that do not go together
-  kBadPixelOffset,      // the pixel data would start inside the headers
-  kCorruptRle,          // an RLE stream without its end-of-bitmap escape
-  kRleTooShort,         // an RLE stream far too short for the area it claims
+  kTruncated,          // a header, palette or the pixels reach past the end of the file
+  kNotABitmap,         // no "BM" signature
+  kUnsupportedHeader,  // a header size other than 12, 40, 52, 56, 108 or 124
+  kBadDimensions,      // zero or negative width, zero height, planes other than 1
+  kTooManyPixels,      // more than kMaxPicturePixels
+  kUnsupportedFormat,  // a depth and compression that do not go together
+  kBadPixelOffset,     // the pixel data would start inside the headers
+  kCorruptRle,         // an RLE stream without its end-of-bitmap escape
+  kRleTooShort,        // an RLE stream far too short for the area it claims
 };
 
 using BmpDecodeResult = std::variant<std::unique_ptr<TBitmap>, BmpError>;

@@ -20,9 +20,13 @@ void TJPEGImage::LoadFromBytes(std::span<const std::uint8_t> data, int coverWidt
   Changed();
 }
 
-void TJPEGImage::SetCompressionQuality(int quality) { FQuality = std::clamp(quality, 1, 100); }
+void TJPEGImage::SetCompressionQuality(int quality) {
+  FQuality = std::clamp(quality, 1, 100);
+}
 
-std::vector<std::uint8_t> TJPEGImage::SaveToBytes() const { return EncodeJpeg(*FPixels, FQuality); }
+std::vector<std::uint8_t> TJPEGImage::SaveToBytes() const {
+  return EncodeJpeg(*FPixels, FQuality);
+}
 
 void TJPEGImage::Assign(const TPersistent& source) {
   if (&source == this) return;
@@ -59,8 +63,7 @@ void TJPEGImage::AssignTo(TPersistent& dest) const {
 
 void TJPEGImage::Draw(TCanvas& canvas, const TRect& dest) const {
   if (FPixels->Empty()) return;
-  StretchPixels(canvas, dest, *FPixels, {0, 0, FPixels->Width(), FPixels->Height()},
-                std::nullopt);
+  StretchPixels(canvas, dest, *FPixels, {0, 0, FPixels->Width(), FPixels->Height()}, std::nullopt);
 }
 
 }  // namespace tk

@@ -27,8 +27,7 @@ class TJPEGImage : public TGraphic {
 
   // Decodes `data`; with a cover size, only as finely as needed to cover it (see DecodeJpeg).
   // On failure (EJPEG) the image keeps what it held.
-  void LoadFromBytes(std::span<const std::uint8_t> data, int coverWidth = 0,
-                     int coverHeight = 0);
+  void LoadFromBytes(std::span<const std::uint8_t> data, int coverWidth = 0, int coverHeight = 0);
 
   // The encoder's quality, 1..100.
   int CompressionQuality() const { return FQuality; }

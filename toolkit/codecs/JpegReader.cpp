@@ -70,9 +70,9 @@ bool RunDecode(DecodeSession& s, std::span<const std::uint8_t> data, int coverWi
 #else
   cinfo.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
 #endif
-  cinfo.scale_num = static_cast<unsigned>(JpegScaleNumerator(
-      static_cast<int>(cinfo.image_width), static_cast<int>(cinfo.image_height), coverWidth,
-      coverHeight));
+  cinfo.scale_num = static_cast<unsigned>(JpegScaleNumerator(static_cast<int>(cinfo.image_width),
+                                                             static_cast<int>(cinfo.image_height),
+                                                             coverWidth, coverHeight));
   cinfo.scale_denom = 8;
   jpeg_start_decompress(&cinfo);
 

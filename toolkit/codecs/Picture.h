@@ -17,7 +17,8 @@
 namespace tk {
 
 // The text for a file whose extension names no reader; %s is the path.
-inline constexpr const char* SUnknownPictureExtension = "ファイル %s は読み込める画像ではありません";
+inline constexpr const char* SUnknownPictureExtension =
+    "ファイル %s は読み込める画像ではありません";
 
 enum class TPictureFileKind { pkBitmap, pkJPEG };
 

@@ -48,8 +48,7 @@ std::vector<std::uint8_t> EncodePng(const TBitmap& bitmap) {
 
 std::unique_ptr<TBitmap> DecodePng(std::span<const std::uint8_t> data) {
   ImageControl control;
-  if (!png_image_begin_read_from_memory(&control.image, data.data(), data.size()))
-    control.Fail();
+  if (!png_image_begin_read_from_memory(&control.image, data.data(), data.size())) control.Fail();
   const std::uint64_t pixels = std::uint64_t{control.image.width} * control.image.height;
   if (pixels > kMaxPicturePixels) throw EPNG("PNG: image too large");
   control.image.format = PNG_FORMAT_RGB;

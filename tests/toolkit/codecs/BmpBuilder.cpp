@@ -27,7 +27,7 @@ std::vector<std::uint8_t> BuildBmp(const BmpFields& f) {
     Put16(dib, f.bitCount);
     Put32(dib, f.compression);
     Put32(dib, static_cast<std::uint32_t>(f.pixels.size()));  // image size
-    Put32(dib, 2835);                                          // 72 dpi
+    Put32(dib, 2835);                                         // 72 dpi
     Put32(dib, 2835);
     Put32(dib, f.colorsUsed);
     Put32(dib, 0);  // important colours
@@ -43,9 +43,8 @@ std::vector<std::uint8_t> BuildBmp(const BmpFields& f) {
     dib.push_back(static_cast<std::uint8_t>(word >> 16));
     if (f.headerSize != 12) dib.push_back(0);
   }
-  const std::uint32_t offset =
-      f.pixelOffset >= 0 ? static_cast<std::uint32_t>(f.pixelOffset)
-                         : static_cast<std::uint32_t>(14 + dib.size());
+  const std::uint32_t offset = f.pixelOffset >= 0 ? static_cast<std::uint32_t>(f.pixelOffset)
+                                                  : static_cast<std::uint32_t>(14 + dib.size());
   std::vector<std::uint8_t> file{'B', 'M'};
   Put32(file, static_cast<std::uint32_t>(14 + dib.size() + f.pixels.size()));
   Put32(file, 0);
@@ -67,7 +66,8 @@ std::vector<std::uint8_t> PackRows(const std::vector<std::vector<std::uint32_t>>
       }
     } else {
       for (std::uint32_t v : row)
-        for (int b = 0; b < bits / 8; ++b) packed.push_back(static_cast<std::uint8_t>(v >> (8 * b)));
+        for (int b = 0; b < bits / 8; ++b)
+          packed.push_back(static_cast<std::uint8_t>(v >> (8 * b)));
     }
     while (packed.size() % 4 != 0) packed.push_back(0);
     out.insert(out.end(), packed.begin(), packed.end());

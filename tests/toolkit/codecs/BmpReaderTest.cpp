@@ -90,7 +90,9 @@ TEST_P(BmpLayoutTest, DecodesEveryPixelInPlace) {
     for (int x = 0; x < kWidth; ++x) {
       const std::uint32_t v = static_cast<std::uint32_t>(x * 3 + y * 7);
       switch (l.bits) {
-        case 1: case 4: case 8: {
+        case 1:
+        case 4:
+        case 8: {
           const std::uint32_t index = v % (1u << l.bits);
           stored[y].push_back(index);
           expected[y].push_back(f.palette[index]);
@@ -158,11 +160,10 @@ INSTANTIATE_TEST_SUITE_P(
         // 5-5-5 stated explicitly in a V4 header: 16, 0, 31 -> 132, 0, 255
         BitFieldCase{"RGB555InV4", 108, 16, {0x7C00, 0x03E0, 0x001F}, 0x401F, 0x8400FF},
         // 32-bit in the other byte order: R in the low byte
-        BitFieldCase{"XBGR32", 124, 32, {0x000000FF, 0x0000FF00, 0x00FF0000}, 0x00332211,
-                     0x112233},
+        BitFieldCase{"XBGR32", 124, 32, {0x000000FF, 0x0000FF00, 0x00FF0000}, 0x00332211, 0x112233},
         // 10-10-10: 1023 -> 255, 512 -> 127.6 -> 128, 0 -> 0
-        BitFieldCase{"RGB101010", 56, 32, {0x3FF00000, 0x000FFC00, 0x000003FF}, 0x3FF80000,
-                     0xFF8000},
+        BitFieldCase{
+            "RGB101010", 56, 32, {0x3FF00000, 0x000FFC00, 0x000003FF}, 0x3FF80000, 0xFF8000},
         // 4-bit channels: 15 -> 255, 8 -> 136, 1 -> 17; no mask for blue gives 0
         BitFieldCase{"Four4AndNoBlue", 40, 16, {0xF000, 0x0F00, 0}, 0xF8FF, 0xFF8800},
         // a full 32-bit mask: 0x80000000 of 0xFFFFFFFF -> 127.5 -> 128
@@ -250,12 +251,12 @@ BmpFields RleFile(int bits, int width, int height, std::vector<std::uint8_t> str
 TEST(BmpRleTest, Rle8RunsAbsoluteRunsDeltaAndEscapes) {
   // Bottom-up: the stream starts with the bottom row.
   const std::vector<std::uint8_t> stream = {
-      3, 1,           // bottom row: A A A
+      3, 1,              // bottom row: A A A
       0, 3, 2, 3, 1, 0,  // absolute run of 3: B C A, padded to an even length
-      0, 0,           // end of line
-      0, 2, 2, 1,     // delta: 2 right, 1 up -> middle row skipped, top row at x = 2
-      2, 3,           // C C
-      0, 1,           // end of bitmap
+      0, 0,              // end of line
+      0, 2, 2, 1,        // delta: 2 right, 1 up -> middle row skipped, top row at x = 2
+      2, 3,              // C C
+      0, 1,              // end of bitmap
   };
   auto bitmap = Decoded(BuildBmp(RleFile(8, 6, 3, stream)));
   ASSERT_TRUE(bitmap);
@@ -266,10 +267,10 @@ TEST(BmpRleTest, Rle8RunsAbsoluteRunsDeltaAndEscapes) {
 
 TEST(BmpRleTest, Rle4AlternatesNibblesAndPadsAbsoluteRuns) {
   const std::vector<std::uint8_t> stream = {
-      5, 0x12,        // bottom row: A B A B A
-      0, 0,           // end of line
-      0, 3, 0x31, 0x20,  // absolute run of 3 nibbles: C A B (2 bytes, already even)
-      0, 1,           // end of bitmap: the rest of the row stays entry 0
+      5, 0x12,              // bottom row: A B A B A
+      0, 0,                 // end of line
+      0, 3,    0x31, 0x20,  // absolute run of 3 nibbles: C A B (2 bytes, already even)
+      0, 1,                 // end of bitmap: the rest of the row stays entry 0
   };
   auto bitmap = Decoded(BuildBmp(RleFile(4, 5, 2, stream)));
   ASSERT_TRUE(bitmap);
@@ -317,43 +318,65 @@ std::vector<RefusalCase> Refusals() {
     change(f);
     cases.push_back({name, BuildBmp(f), reason});
   };
-  with("HeaderSize20", [](BmpFields& f) { f.headerSize = 20; }, BmpError::kUnsupportedHeader);
-  with("ZeroWidth", [](BmpFields& f) { f.width = 0; }, BmpError::kBadDimensions);
-  with("NegativeWidth", [](BmpFields& f) { f.width = -3; }, BmpError::kBadDimensions);
-  with("ZeroHeight", [](BmpFields& f) { f.height = 0; }, BmpError::kBadDimensions);
-  with("MostNegativeHeight", [](BmpFields& f) { f.height = INT32_MIN; },
-       BmpError::kTooManyPixels);
-  with("TwoPlanes", [](BmpFields& f) { f.planes = 2; }, BmpError::kBadDimensions);
-  with("SevenBits", [](BmpFields& f) { f.bitCount = 7; }, BmpError::kUnsupportedFormat);
-  with("Rle8OnFourBits", [](BmpFields& f) { f.bitCount = 4, f.compression = 1; },
-       BmpError::kUnsupportedFormat);
-  with("TopDownRle", [](BmpFields& f) { f.compression = 1, f.height = -2; },
-       BmpError::kUnsupportedFormat);
-  with("BitFieldsOn24Bits", [](BmpFields& f) { f.bitCount = 24, f.compression = 3; },
-       BmpError::kUnsupportedFormat);
-  with("EmbeddedJpeg", [](BmpFields& f) { f.compression = 4; }, BmpError::kUnsupportedFormat);
-  with("PixelsInsideHeader", [](BmpFields& f) { f.pixelOffset = 20; },
-       BmpError::kBadPixelOffset);
-  with("PixelsPastTheEnd", [](BmpFields& f) { f.pixelOffset = 100000; },
-       BmpError::kTruncated);
-  with("HundredThousandSquared", [](BmpFields& f) { f.width = f.height = 100000; },
-       BmpError::kTooManyPixels);
+  with(
+      "HeaderSize20", [](BmpFields& f) { f.headerSize = 20; }, BmpError::kUnsupportedHeader);
+  with(
+      "ZeroWidth", [](BmpFields& f) { f.width = 0; }, BmpError::kBadDimensions);
+  with(
+      "NegativeWidth", [](BmpFields& f) { f.width = -3; }, BmpError::kBadDimensions);
+  with(
+      "ZeroHeight", [](BmpFields& f) { f.height = 0; }, BmpError::kBadDimensions);
+  with(
+      "MostNegativeHeight", [](BmpFields& f) { f.height = INT32_MIN; }, BmpError::kTooManyPixels);
+  with(
+      "TwoPlanes", [](BmpFields& f) { f.planes = 2; }, BmpError::kBadDimensions);
+  with(
+      "SevenBits", [](BmpFields& f) { f.bitCount = 7; }, BmpError::kUnsupportedFormat);
+  with(
+      "Rle8OnFourBits", [](BmpFields& f) { f.bitCount = 4, f.compression = 1; },
+      BmpError::kUnsupportedFormat);
+  with(
+      "TopDownRle", [](BmpFields& f) { f.compression = 1, f.height = -2; },
+      BmpError::kUnsupportedFormat);
+  with(
+      "BitFieldsOn24Bits", [](BmpFields& f) { f.bitCount = 24, f.compression = 3; },
+      BmpError::kUnsupportedFormat);
+  with(
+      "EmbeddedJpeg", [](BmpFields& f) { f.compression = 4; }, BmpError::kUnsupportedFormat);
+  with(
+      "PixelsInsideHeader", [](BmpFields& f) { f.pixelOffset = 20; }, BmpError::kBadPixelOffset);
+  with(
+      "PixelsPastTheEnd", [](BmpFields& f) { f.pixelOffset = 100000; }, BmpError::kTruncated);
+  with(
+      "HundredThousandSquared", [](BmpFields& f) { f.width = f.height = 100000; },
+      BmpError::kTooManyPixels);
   // Within the pixel limit, but the 300 MB of rows it claims are not in the file.
-  with("TenThousandSquaredInSixBytes", [](BmpFields& f) { f.width = f.height = 10000; },
-       BmpError::kTruncated);
+  with(
+      "TenThousandSquaredInSixBytes", [](BmpFields& f) { f.width = f.height = 10000; },
+      BmpError::kTruncated);
   // 20000 x 1000 (20 megapixels) from a 4-byte stream: end of bitmap after one run.
-  with("SparseRleOverSixteenMegapixels",
-       [](BmpFields& f) { f.compression = 1, f.width = 20000, f.height = 1000,
-                          f.pixels = {2, 1, 0, 1}; },
-       BmpError::kRleTooShort);
-  with("RleWithoutEndOfBitmap",
-       [](BmpFields& f) { f.compression = 1, f.pixels = {2, 1, 0, 0, 2, 0}; },
-       BmpError::kCorruptRle);
-  with("RleAbsoluteRunPastTheEnd",
-       [](BmpFields& f) { f.compression = 1, f.pixels = {0, 9, 1, 1, 1}; },
-       BmpError::kCorruptRle);
-  with("RleDeltaPastTheEnd", [](BmpFields& f) { f.compression = 1, f.pixels = {0, 2, 1}; },
-       BmpError::kCorruptRle);
+  with(
+      "SparseRleOverSixteenMegapixels",
+      [](BmpFields& f) {
+        f.compression = 1, f.width = 20000, f.height = 1000, f.pixels = {2, 1, 0, 1};
+      },
+      BmpError::kRleTooShort);
+  with(
+      "RleWithoutEndOfBitmap",
+      [](BmpFields& f) { f.compression = 1, f.pixels = {2, 1, 0, 0, 2, 0}; },
+      BmpError::kCorruptRle);
+  with(
+      "RleAbsoluteRunPastTheEnd",
+      [](BmpFields& f) {
+        f.compression = 1, f.pixels = {0, 9, 1, 1, 1};
+      },
+      BmpError::kCorruptRle);
+  with(
+      "RleDeltaPastTheEnd",
+      [](BmpFields& f) {
+        f.compression = 1, f.pixels = {0, 2, 1};
+      },
+      BmpError::kCorruptRle);
   std::vector<std::uint8_t> jpegBytes = {0xFF, 0xD8, 0xFF, 0xE0, 0, 16, 'J', 'F', 'I', 'F', 0};
   jpegBytes.resize(200, 0);
   cases.push_back({"JpegData", jpegBytes, BmpError::kNotABitmap});
@@ -415,13 +438,14 @@ BmpFields CoreFourBit() {
   return f;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, BmpTruncationTest,
-    testing::Values(std::pair{"Info8Bit", SmallGood()}, std::pair{"V5BitFields", V5BitFields()},
-                    std::pair{"Core4Bit", CoreFourBit()},
-                    std::pair{"Rle8", RleFile(8, 6, 3, {3, 1, 0, 3, 2, 3, 1, 0, 0, 0, 0, 2, 2,
-                                                        1, 2, 3, 0, 1})}),
-    [](const auto& info) { return std::string(info.param.first); });
+INSTANTIATE_TEST_SUITE_P(Files, BmpTruncationTest,
+                         testing::Values(std::pair{"Info8Bit", SmallGood()},
+                                         std::pair{"V5BitFields", V5BitFields()},
+                                         std::pair{"Core4Bit", CoreFourBit()},
+                                         std::pair{"Rle8", RleFile(8, 6, 3,
+                                                                   {3, 1, 0, 3, 2, 3, 1, 0, 0, 0, 0,
+                                                                    2, 2, 1, 2, 3, 0, 1})}),
+                         [](const auto& info) { return std::string(info.param.first); });
 
 }  // namespace
 }  // namespace tk

@@ -61,7 +61,9 @@ std::vector<JSAMPLE> RgbRow(const TBitmap& b, int y) {
   return row;
 }
 
-std::string JpegErrorText(int code) { return "JPEG エラー #" + std::to_string(code); }
+std::string JpegErrorText(int code) {
+  return "JPEG エラー #" + std::to_string(code);
+}
 
 int ChannelDistance(std::uint32_t a, std::uint32_t b) {
   int worst = 0;
@@ -238,7 +240,8 @@ TEST(JpegReaderTest, RowsPastTheEndOfACutStreamStayWhite) {
   TBitmap grain(64, 256);  // dark grain everywhere, so the data runs evenly through the file
   for (int y = 0; y < 256; ++y)
     for (int x = 0; x < 64; ++x)
-      grain.ScanLine(y)[x] = 0x202020 + (static_cast<std::uint32_t>(x * 7 + y * 13) % 48) * 0x010101;
+      grain.ScanLine(y)[x] =
+          0x202020 + (static_cast<std::uint32_t>(x * 7 + y * 13) % 48) * 0x010101;
   std::vector<std::uint8_t> file = EncodeJpeg(grain, 80);
   file.resize(file.size() * 6 / 10);
   const TJpegDecoded decoded = DecodeJpeg(file);

@@ -39,12 +39,12 @@ INSTANTIATE_TEST_SUITE_P(
     Paths, PictureKindTest,
     testing::Values(KindCase{"frame.bmp", kBmp}, KindCase{"frame.BMP", kBmp},
                     KindCase{"/p/frame.Bmp", kBmp}, KindCase{"cat.jpg", kJpeg},
-                    KindCase{"X.JPG", kJpeg}, KindCase{"x.Jpg", kJpeg},
-                    KindCase{"x.jpeg", kJpeg}, KindCase{"x.JPEG", kJpeg},
-                    KindCase{"x.jpe", std::nullopt}, KindCase{"x.gif", std::nullopt},
-                    KindCase{"x.png", std::nullopt}, KindCase{"x", std::nullopt},
-                    KindCase{"a.bmp.txt", std::nullopt}, KindCase{"x.bmpx", std::nullopt},
-                    KindCase{"x.bm", std::nullopt}, KindCase{"my.pics/photo", std::nullopt},
+                    KindCase{"X.JPG", kJpeg}, KindCase{"x.Jpg", kJpeg}, KindCase{"x.jpeg", kJpeg},
+                    KindCase{"x.JPEG", kJpeg}, KindCase{"x.jpe", std::nullopt},
+                    KindCase{"x.gif", std::nullopt}, KindCase{"x.png", std::nullopt},
+                    KindCase{"x", std::nullopt}, KindCase{"a.bmp.txt", std::nullopt},
+                    KindCase{"x.bmpx", std::nullopt}, KindCase{"x.bm", std::nullopt},
+                    KindCase{"my.pics/photo", std::nullopt},
                     KindCase{"C:\\my.pics\\photo", std::nullopt}, KindCase{"", std::nullopt}));
 
 // ---- loading ----
@@ -121,8 +121,10 @@ TEST_P(PictureFailedLoadTest, KeepsTheOldPictureAndRaisesTheText) {
   TGraphic* old = picture.Graphic();
   changes = 0;
   std::string path = folder.Path(c.fileName);
-  if (c.content) Put(c.fileName, *c.content);
-  else if (std::string(c.name) == "FolderNamedJpg") std::filesystem::create_directory(path);
+  if (c.content)
+    Put(c.fileName, *c.content);
+  else if (std::string(c.name) == "FolderNamedJpg")
+    std::filesystem::create_directory(path);
   try {
     picture.LoadFromFile(path);
     FAIL() << "no error";
@@ -139,8 +141,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         FailedLoadCase{"Missing", "gone.jpg", std::nullopt, "ファイル %s は開けません"},
         FailedLoadCase{"FolderNamedJpg", "x.jpg", std::nullopt, "ファイル %s は開けません"},
-        FailedLoadCase{"JpegInBmp", "frame.bmp", SmallJpeg(8, 8),
-                       "ビットマップイメージが不正です"},
+        FailedLoadCase{"JpegInBmp", "frame.bmp", SmallJpeg(8, 8), "ビットマップイメージが不正です"},
         FailedLoadCase{"TruncatedBmp", "frame.bmp", SmallBmpLessItsLastByte(),
                        "ビットマップイメージが不正です"},
         FailedLoadCase{"TextInJpg", "photo.jpg", Bytes{'h', 'i', '!', '!'}, "JPEG エラー #53"},
@@ -196,7 +197,8 @@ TEST_F(PictureLoadTest, AssignCopiesTheGraphic) {
 TEST(PngCodecTest, RoundTripIsExact) {
   TBitmap b(5, 3);
   for (int y = 0; y < 3; ++y)
-    for (int x = 0; x < 5; ++x) b.ScanLine(y)[x] = static_cast<std::uint32_t>(x * 50) << 16 | y * 90 << 8 | 7;
+    for (int x = 0; x < 5; ++x)
+      b.ScanLine(y)[x] = static_cast<std::uint32_t>(x * 50) << 16 | y * 90 << 8 | 7;
   const auto back = DecodePng(EncodePng(b));
   ASSERT_EQ(back->Width(), 5);
   ASSERT_EQ(back->Height(), 3);
