@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "tests/toolkit/codecs/BmpBuilder.h"
+#include "tests/support/BmpBuilder.h"
 #include "toolkit/codecs/JpegCodec.h"
 #include "toolkit/codecs/JpegErrorManager.h"
 #include "toolkit/core/FileIO.h"

@@ -89,9 +89,13 @@ void TScenarioRunner::Menu(const TCommand& c) {
     found = found || menu->Items().Items(i)->Name() == c.args[0];
   if (!found) throw EScriptError(c.line, "the popup menu has no item " + c.args[0]);
   FPlatform.QueueMenuChoice(c.args[0]);
-  // The menu opens where the pointer is, as a right click there would open it.
+  // The menu opens where the pointer is, as a right click there would open it; with the
+  // pointer outside the window it opens as the keyboard opens it.
   const TPoint client = form->ScreenToClient(FPlatform.CursorPos());
-  FPlatform.Deliver([&](TForm& f) { f.PopupAt(client); });
+  FPlatform.Deliver([&](TForm& f) {
+    if (f.ClientRect().Contains(client)) f.PopupAt(client);
+    else f.PopupFromKeyboard();
+  });
 }
 
 void TScenarioRunner::Set(const TCommand& c) {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "BmpBuilder.h"
+#include "tests/support/BmpBuilder.h"
 #include "toolkit/codecs/BmpReader.h"
 #include "toolkit/core/Exceptions.h"
 

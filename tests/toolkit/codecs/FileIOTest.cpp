@@ -3,7 +3,7 @@
 #include <csignal>
 #include <filesystem>
 
-#include "TempFolder.h"
+#include "tests/support/TempFolder.h"
 #include "toolkit/core/Exceptions.h"
 #include "toolkit/core/FileIO.h"
 

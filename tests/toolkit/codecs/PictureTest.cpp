@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "BmpBuilder.h"
-#include "TempFolder.h"
+#include "tests/support/BmpBuilder.h"
+#include "tests/support/TempFolder.h"
 #include "toolkit/codecs/JpegCodec.h"
 #include "toolkit/codecs/JpegErrorManager.h"
 #include "toolkit/codecs/JpegImage.h"

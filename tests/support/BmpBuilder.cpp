@@ -1,4 +1,4 @@
-#include "BmpBuilder.h"
+#include "tests/support/BmpBuilder.h"
 
 namespace tk::test {
 
