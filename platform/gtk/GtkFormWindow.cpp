@@ -1,0 +1,369 @@
+#include "platform/gtk/GtkFormWindow.h"
+
+#include <gtk/gtk.h>
+
+#include <cmath>
+#include <cstring>
+
+#include "platform/gtk/DroppedFiles.h"
+#include "platform/gtk/GtkPlatform.h"
+#include "platform/gtk/GuardedCallback.h"
+#include "platform/gtk/KeyMap.h"
+#include "platform/gtk/MainIconPixbuf.h"
+#include "platform/gtk/UriList.h"
+#include "toolkit/controls/Form.h"
+
+namespace gtkui {
+
+namespace {
+
+constexpr char kUriListTarget[] = "text/uri-list";
+
+tk::TPoint ClientPoint(double x, double y) {
+  return {static_cast<int>(std::floor(x)), static_cast<int>(std::floor(y))};
+}
+
+TGtkFormWindow& Self(gpointer data) {
+  return *static_cast<TGtkFormWindow*>(data);
+}
+
+// --- C trampolines: each one guards all of its work ---
+
+gboolean OnDraw(GtkWidget*, cairo_t* cr, gpointer self) {
+  RunGuarded([&] { Self(self).Paint(cr); });
+  return TRUE;
+}
+
+gboolean OnMotion(GtkWidget*, GdkEventMotion* e, gpointer self) {
+  RunGuarded([&] { Self(self).MouseMoved(e->x, e->y, e->state); });
+  return TRUE;
+}
+
+gboolean OnButtonPress(GtkWidget*, GdkEventButton* e, gpointer self) {
+  // GTK's own double- and triple-click events follow plain presses that were already
+  // reported; the window's detector decides about double clicks instead.
+  if (e->type != GDK_BUTTON_PRESS) return TRUE;
+  gboolean handled = FALSE;
+  RunGuarded([&] { handled = Self(self).ButtonPressed(e->button, e->time, e->x, e->y, e->state); });
+  return handled;
+}
+
+gboolean OnButtonRelease(GtkWidget*, GdkEventButton* e, gpointer self) {
+  gboolean handled = FALSE;
+  RunGuarded([&] { handled = Self(self).ButtonReleased(e->button, e->x, e->y, e->state); });
+  return handled;
+}
+
+gboolean OnLeave(GtkWidget*, GdkEventCrossing* e, gpointer self) {
+  if (e->detail != GDK_NOTIFY_INFERIOR) RunGuarded([&] { Self(self).MouseLeft(); });
+  return FALSE;
+}
+
+gboolean OnKeyPress(GtkWidget*, GdkEventKey* e, gpointer self) {
+  gboolean handled = FALSE;
+  RunGuarded([&] { handled = Self(self).KeyPressed(e->keyval, e->hardware_keycode, e->state); });
+  return handled;
+}
+
+gboolean OnKeyRelease(GtkWidget*, GdkEventKey* e, gpointer self) {
+  RunGuarded([&] { Self(self).KeyReleased(e->keyval, e->hardware_keycode, e->state); });
+  return FALSE;
+}
+
+gboolean OnDelete(GtkWidget*, GdkEvent*, gpointer self) {
+  RunGuarded([&] { Self(self).CloseRequested(); });
+  return TRUE;  // the form decides; it hides the window itself when it closes
+}
+
+void OnRealize(GtkWidget*, gpointer self) {
+  RunGuarded([&] { Self(self).Realized(); });
+}
+
+// Every file dragged over the window may be dropped, as a copy; which files are used is decided
+// only after the drop.
+gboolean OnDragMotion(GtkWidget* widget, GdkDragContext* context, gint, gint, guint time,
+                      gpointer) {
+  if (gtk_drag_dest_find_target(widget, context, nullptr) == GDK_NONE) {
+    gdk_drag_status(context, static_cast<GdkDragAction>(0), time);
+    return FALSE;
+  }
+  gdk_drag_status(context, GDK_ACTION_COPY, time);
+  return TRUE;
+}
+
+gboolean OnDragDrop(GtkWidget* widget, GdkDragContext* context, gint, gint, guint time, gpointer) {
+  const GdkAtom target = gtk_drag_dest_find_target(widget, context, nullptr);
+  if (target == GDK_NONE) return FALSE;
+  gtk_drag_get_data(widget, context, target, time);
+  return TRUE;
+}
+
+void OnDragDataReceived(GtkWidget*, GdkDragContext* context, gint, gint, GtkSelectionData* data,
+                        guint, guint time, gpointer self) {
+  std::vector<std::string> paths;
+  const gint length = gtk_selection_data_get_length(data);
+  if (length > 0) {
+    const std::string text(reinterpret_cast<const char*>(gtk_selection_data_get_data(data)),
+                           static_cast<std::size_t>(length));
+    paths = LocalPathsFromUriList(text.c_str());
+  }
+  // The source is released at once; the form sees the files from the loop afterwards, the
+  // way a drop message arrives after the drag has ended, so that its handler may open dialogs.
+  gtk_drag_finish(context, !paths.empty(), FALSE, time);
+  if (!paths.empty()) RunGuarded([&] { Self(self).FilesArrived(std::move(paths)); });
+}
+
+gboolean OnDropIdle(gpointer self) {
+  RunGuarded([&] { Self(self).DeliverDrop(); });
+  return G_SOURCE_REMOVE;
+}
+
+}  // namespace
+
+TGtkFormWindow::TGtkFormWindow(TGtkPlatform& platform, tk::TForm& form,
+                               const tk::TWindowParams& params)
+    : FPlatform(platform), FForm(form), FParams(params) {
+  FWindow = gtk_window_new(GTK_WINDOW_TOPLEVEL);
+  FArea = gtk_drawing_area_new();
+  gtk_container_add(GTK_CONTAINER(FWindow), FArea);
+  gtk_widget_add_events(FArea, GDK_POINTER_MOTION_MASK | GDK_BUTTON_PRESS_MASK |
+                                   GDK_BUTTON_RELEASE_MASK | GDK_LEAVE_NOTIFY_MASK);
+  gtk_widget_set_size_request(FArea, params.ClientWidth, params.ClientHeight);
+  gtk_window_set_resizable(GTK_WINDOW(FWindow), FALSE);
+  gtk_window_set_title(GTK_WINDOW(FWindow), params.Caption.c_str());
+  switch (params.BorderStyle) {
+    case tk::TBorderStyle::bsToolWindow:
+    case tk::TBorderStyle::bsSizeToolWin:
+      gtk_window_set_type_hint(GTK_WINDOW(FWindow), GDK_WINDOW_TYPE_HINT_UTILITY);
+      break;
+    case tk::TBorderStyle::bsDialog:
+      gtk_window_set_type_hint(GTK_WINDOW(FWindow), GDK_WINDOW_TYPE_HINT_DIALOG);
+      break;
+    case tk::TBorderStyle::bsNone:
+      gtk_window_set_decorated(GTK_WINDOW(FWindow), FALSE);
+      break;
+    default:
+      break;
+  }
+  gtk_window_set_gravity(GTK_WINDOW(FWindow), GDK_GRAVITY_NORTH_WEST);
+  gtk_window_move(GTK_WINDOW(FWindow), params.Position.X, params.Position.Y);
+  gtk_window_set_keep_above(GTK_WINDOW(FWindow), params.Topmost);
+  GdkPixbuf* icon = CreateMainIconPixbuf();
+  gtk_window_set_icon(GTK_WINDOW(FWindow), icon);
+  g_object_unref(icon);
+  ConnectSignals();
+  SetAcceptFiles(params.AcceptFiles);
+  FPlatform.WindowCreated(this);
+}
+
+TGtkFormWindow::~TGtkFormWindow() {
+  FPlatform.WindowDestroyed(this);
+  if (FDropIdle) g_source_remove(FDropIdle);
+  // Destroying may still emit signals (leave, unmap); none may reach a form that is going away.
+  g_signal_handlers_disconnect_by_data(FArea, this);
+  g_signal_handlers_disconnect_by_data(FWindow, this);
+  gtk_widget_destroy(FWindow);
+}
+
+void TGtkFormWindow::ConnectSignals() {
+  g_signal_connect(FArea, "draw", G_CALLBACK(OnDraw), this);
+  g_signal_connect(FArea, "motion-notify-event", G_CALLBACK(OnMotion), this);
+  g_signal_connect(FArea, "button-press-event", G_CALLBACK(OnButtonPress), this);
+  g_signal_connect(FArea, "button-release-event", G_CALLBACK(OnButtonRelease), this);
+  g_signal_connect(FArea, "leave-notify-event", G_CALLBACK(OnLeave), this);
+  g_signal_connect(FArea, "drag-motion", G_CALLBACK(OnDragMotion), this);
+  g_signal_connect(FArea, "drag-drop", G_CALLBACK(OnDragDrop), this);
+  g_signal_connect(FArea, "drag-data-received", G_CALLBACK(OnDragDataReceived), this);
+  g_signal_connect(FWindow, "key-press-event", G_CALLBACK(OnKeyPress), this);
+  g_signal_connect(FWindow, "key-release-event", G_CALLBACK(OnKeyRelease), this);
+  g_signal_connect(FWindow, "delete-event", G_CALLBACK(OnDelete), this);
+  g_signal_connect_after(FWindow, "realize", G_CALLBACK(OnRealize), this);
+}
+
+GtkWindow* TGtkFormWindow::Window() const {
+  return GTK_WINDOW(FWindow);
+}
+
+GdkWindow* TGtkFormWindow::ClientGdkWindow() const {
+  return gtk_widget_get_window(FArea);
+}
+
+void TGtkFormWindow::SetCaption(const std::string& caption) {
+  FParams.Caption = caption;
+  gtk_window_set_title(GTK_WINDOW(FWindow), caption.c_str());
+}
+
+void TGtkFormWindow::SetTopmost(bool topmost) {
+  FParams.Topmost = topmost;
+  gtk_window_set_keep_above(GTK_WINDOW(FWindow), topmost);
+}
+
+void TGtkFormWindow::SetAcceptFiles(bool accept) {
+  FParams.AcceptFiles = accept;
+  if (!accept) {
+    gtk_drag_dest_unset(FArea);
+    return;
+  }
+  // Motion and drop are answered by our own handlers: no highlight may draw over the board.
+  GtkTargetEntry target{const_cast<gchar*>(kUriListTarget), 0, 0};
+  gtk_drag_dest_set(FArea, static_cast<GtkDestDefaults>(0), &target, 1,
+                    static_cast<GdkDragAction>(GDK_ACTION_COPY | GDK_ACTION_MOVE | GDK_ACTION_LINK |
+                                               GDK_ACTION_ASK));
+}
+
+void TGtkFormWindow::Show() {
+  FShown = true;
+  gtk_widget_show_all(FWindow);
+  gtk_window_present(GTK_WINDOW(FWindow));
+}
+
+void TGtkFormWindow::Hide() {
+  FShown = false;
+  gtk_widget_hide(FWindow);
+}
+
+void TGtkFormWindow::InvalidateRect(const tk::TRect& r) {
+  UpdateClientSize();
+  gtk_widget_queue_draw_area(FArea, r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top);
+}
+
+void TGtkFormWindow::UpdateClientSize() {
+  const int width = FForm.BackBuffer().Width();
+  const int height = FForm.BackBuffer().Height();
+  if (width == FParams.ClientWidth && height == FParams.ClientHeight) return;
+  FParams.ClientWidth = width;
+  FParams.ClientHeight = height;
+  gtk_widget_set_size_request(FArea, width, height);
+}
+
+tk::TPoint TGtkFormWindow::ClientOrigin() const {
+  GdkWindow* client = ClientGdkWindow();
+  if (!client) return FParams.Position;
+  gint x = 0;
+  gint y = 0;
+  gdk_window_get_origin(client, &x, &y);
+  return {x, y};
+}
+
+void TGtkFormWindow::Realized() {
+  // A tool window can be moved and closed, nothing else: window managers that read these hints
+  // then show only the close button.
+  const auto style = FParams.BorderStyle;
+  if (style == tk::TBorderStyle::bsToolWindow || style == tk::TBorderStyle::bsDialog)
+    gdk_window_set_functions(gtk_widget_get_window(FWindow),
+                             static_cast<GdkWMFunction>(GDK_FUNC_MOVE | GDK_FUNC_CLOSE));
+}
+
+void TGtkFormWindow::Paint(cairo_t* cr) {
+  FPlatform.BeginPaint();
+  RunGuarded([&] { FForm.UpdateWindow(); });
+  FPlatform.EndPaint();
+  tk::TBitmap& buffer = FForm.BackBuffer();
+  const int width = buffer.Width();
+  const int height = buffer.Height();
+  if (width <= 0 || height <= 0) return;
+  // The surface lies over the back buffer's own rows: no copy, no conversion. Its words are
+  // 0x00RRGGBB, which is what CAIRO_FORMAT_RGB24 means on every byte order.
+  const int stride = width * static_cast<int>(sizeof(std::uint32_t));
+  if (cairo_format_stride_for_width(CAIRO_FORMAT_RGB24, width) != stride) return;
+  cairo_surface_t* surface =
+      cairo_image_surface_create_for_data(reinterpret_cast<unsigned char*>(buffer.ScanLine(0)),
+                                          CAIRO_FORMAT_RGB24, width, height, stride);
+  cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+  cairo_set_source_surface(cr, surface, 0, 0);
+  // Where the desktop scales windows, pixels stay sharp squares.
+  cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_NEAREST);
+  cairo_rectangle(cr, 0, 0, width, height);
+  cairo_fill(cr);
+  cairo_surface_finish(surface);
+  cairo_surface_destroy(surface);
+}
+
+void TGtkFormWindow::MouseMoved(double x, double y, unsigned modifiers) {
+  FForm.HandleMouseMove(ClientPoint(x, y), MouseKeysFromModifiers(modifiers));
+}
+
+void TGtkFormWindow::RefreshDoubleClickLimits() {
+  gint time = 400;
+  gint distance = 5;
+  g_object_get(gtk_widget_get_settings(FArea), "gtk-double-click-time", &time,
+               "gtk-double-click-distance", &distance, nullptr);
+  FClicks.SetLimits(static_cast<unsigned>(time), distance);
+}
+
+bool TGtkFormWindow::ButtonPressed(unsigned button, unsigned time, double x, double y,
+                                   unsigned modifiers) {
+  const auto which = MouseButtonFromGdk(button);
+  if (!which) return false;
+  const tk::TPoint p = ClientPoint(x, y);
+  RefreshDoubleClickLimits();
+  const bool doubleClick = FClicks.Press(button, time, p.X, p.Y);
+  FForm.HandleMouseButton(*which, true, doubleClick, p,
+                          MouseKeysAfterButton(modifiers, button, true));
+  return true;
+}
+
+bool TGtkFormWindow::ButtonReleased(unsigned button, double x, double y, unsigned modifiers) {
+  const auto which = MouseButtonFromGdk(button);
+  if (!which) return false;
+  FForm.HandleMouseButton(*which, false, false, ClientPoint(x, y),
+                          MouseKeysAfterButton(modifiers, button, false));
+  return true;
+}
+
+void TGtkFormWindow::MouseLeft() {
+  FForm.HandleMouseLeaveWindow();
+}
+
+int TGtkFormWindow::VirtualKeyOf(unsigned keyval, unsigned hardwareKeycode,
+                                 unsigned modifiers) const {
+  // A virtual key names the physical key: take what it types in the first layout group without
+  // Shift (so Shift+1 is still '1', and a Cyrillic or kana layout still gives Ctrl+S).
+  guint base = 0;
+  GdkKeymap* keymap = gdk_keymap_get_for_display(gtk_widget_get_display(FWindow));
+  if (gdk_keymap_translate_keyboard_state(keymap, hardwareKeycode,
+                                          static_cast<GdkModifierType>(modifiers & GDK_MOD2_MASK),
+                                          0, &base, nullptr, nullptr, nullptr)) {
+    if (const int vk = VirtualKeyFromKeyval(base)) return vk;
+  }
+  return VirtualKeyFromKeyval(keyval);
+}
+
+bool TGtkFormWindow::KeyPressed(unsigned keyval, unsigned hardwareKeycode, unsigned modifiers) {
+  const int vk = VirtualKeyOf(keyval, hardwareKeycode, modifiers);
+  if (vk) FPlatform.KeyDown(vk);
+  if (vk && FForm.HandleKeyDown(vk, ShiftStateFromModifiers(modifiers))) return true;
+  // A key that types a character goes on as one (Alt held included: access keys); with Ctrl it
+  // is a command that nothing took.
+  const gunichar character = gdk_keyval_to_unicode(keyval);
+  const bool ctrlOnly = (modifiers & GDK_CONTROL_MASK) && !(modifiers & GDK_MOD1_MASK);
+  if (character != 0 && !ctrlOnly) FForm.HandleChar(character);
+  return false;
+}
+
+void TGtkFormWindow::KeyReleased(unsigned keyval, unsigned hardwareKeycode, unsigned modifiers) {
+  if (const int vk = VirtualKeyOf(keyval, hardwareKeycode, modifiers)) FPlatform.KeyUp(vk);
+}
+
+void TGtkFormWindow::CloseRequested() {
+  FForm.HandleCloseRequest();
+}
+
+void TGtkFormWindow::FilesArrived(std::vector<std::string> paths) {
+  FPendingDrop = std::move(paths);
+  if (!FDropIdle) FDropIdle = g_idle_add(OnDropIdle, this);
+}
+
+void TGtkFormWindow::DeliverDrop() {
+  FDropIdle = 0;
+  TDroppedFiles drop(std::move(FPendingDrop));
+  FPendingDrop.clear();
+  // The form's drop handler releases the drop; whatever path it takes, it is released here too.
+  struct Release {
+    TDroppedFiles& drop;
+    ~Release() { drop.Finish(); }
+  } release{drop};
+  FForm.HandleDropFiles(drop);
+}
+
+}  // namespace gtkui

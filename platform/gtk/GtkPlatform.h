@@ -1,0 +1,67 @@
+#pragma once
+// The GTK 3 backend: each form is a GtkWindow showing the form's back buffer pixel for pixel;
+// input, drops, menus, dialogs, timers and the desktop's services come from GTK and GLib.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/gtk/GLibTimers.h"
+#include "toolkit/platform/Platform.h"
+
+typedef struct _GMainLoop GMainLoop;
+
+namespace gtkui {
+
+class TGtkFormWindow;
+
+class TGtkPlatform : public tk::IPlatform {
+ public:
+  // Opens the display; nullptr (after a message on stderr) when there is none.
+  static std::unique_ptr<TGtkPlatform> Create(int& argc, char**& argv);
+  ~TGtkPlatform() override;
+
+  std::unique_ptr<tk::INativeWindow> CreateNativeWindow(tk::TForm& form,
+                                                        const tk::TWindowParams& params) override;
+  void RunMessageLoop() override;
+  void Terminate() override;
+  TimerId StartTimer(unsigned intervalMs, std::function<void()> tick) override;
+  void StopTimer(TimerId id) override;
+  tk::TPoint CursorPos() const override;
+  short KeyState(int virtualKey) const override;
+  void ShowErrorBox(const std::string& caption, const std::string& text) override;
+  tk::TModalResult MessageDialog(const tk::TMessageDialogParams& params) override;
+  std::optional<std::string> SaveDialog(const tk::TSaveDialogParams& params) override;
+  void PopupMenu(tk::TPopupMenu& menu, tk::TPoint screen) override;
+  void Beep() override;
+  std::string ProgramPath() const override;
+  void OpenUrl(const std::string& address) override;
+  unsigned SendMail(const tk::TMailRequest& request) override;
+
+  // --- for the windows ---
+  void WindowCreated(TGtkFormWindow* window);
+  void WindowDestroyed(TGtkFormWindow* window);
+  // The window dialogs belong to: the focused form's, else the last one shown.
+  TGtkFormWindow* ActiveWindow() const;
+  // Keys seen going down and up, for KeyState of keys that are not modifiers.
+  void KeyDown(int virtualKey);
+  void KeyUp(int virtualKey);
+  // While a window draws, a nested dialog loop must not run: error reports wait until then.
+  void BeginPaint() { ++FPainting; }
+  void EndPaint();
+  void ShowPendingErrors();
+
+ private:
+  TGtkPlatform();
+
+  GMainLoop* FLoop = nullptr;
+  bool FTerminated = false;
+  TGLibTimers FTimers;
+  std::vector<TGtkFormWindow*> FWindows;
+  std::vector<int> FKeysDown;
+  int FPainting = 0;
+  std::vector<std::pair<std::string, std::string>> FPendingErrors;
+  unsigned FErrorIdle = 0;
+};
+
+}  // namespace gtkui
