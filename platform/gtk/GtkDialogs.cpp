@@ -2,6 +2,8 @@
 
 #include <gtk/gtk.h>
 
+#include <algorithm>
+
 #include "platform/gtk/FileFilter.h"
 #include "platform/gtk/GuardedCallback.h"
 #include "platform/gtk/Mnemonics.h"
@@ -26,7 +28,60 @@ GtkMessageType MessageTypeOf(tk::TMsgDlgType type) {
     case tk::TMsgDlgType::mtCustom:
       break;
   }
-  return GTK_MESSAGE_OTHER;  // no icon
+  return GTK_MESSAGE_OTHER;
+}
+
+const char* IconNameOf(tk::TMsgDlgType type) {
+  switch (type) {
+    case tk::TMsgDlgType::mtWarning:
+      return "dialog-warning";
+    case tk::TMsgDlgType::mtError:
+      return "dialog-error";
+    case tk::TMsgDlgType::mtInformation:
+      return "dialog-information";
+    case tk::TMsgDlgType::mtConfirmation:
+      return "dialog-question";
+    case tk::TMsgDlgType::mtCustom:
+      break;
+  }
+  return nullptr;  // a plain notice has no icon
+}
+
+// Current GTK no longer shows an icon for the message type by itself; the dialog's kind is
+// what the user reads first, so it gets the icon set explicitly.
+void SetIcon(GtkWidget* dialog, tk::TMsgDlgType type) {
+  const char* name = IconNameOf(type);
+  if (!name) return;
+  GtkWidget* image = gtk_image_new_from_icon_name(name, GTK_ICON_SIZE_DIALOG);
+  gtk_widget_set_valign(image, GTK_ALIGN_START);
+  gtk_widget_show(image);
+  G_GNUC_BEGIN_IGNORE_DEPRECATIONS
+  gtk_message_dialog_set_image(GTK_MESSAGE_DIALOG(dialog), image);
+  G_GNUC_END_IGNORE_DEPRECATIONS
+}
+
+// A file chooser sizes itself from the font when it is mapped, and may then ask for more
+// room than a small screen has: keep it within the monitor's work area.
+void FitOnMonitor(GtkWidget* dialog) {
+  GdkWindow* window = gtk_widget_get_window(dialog);
+  GdkDisplay* display = gtk_widget_get_display(dialog);
+  GdkMonitor* monitor = window ? gdk_display_get_monitor_at_window(display, window) : nullptr;
+  if (!monitor) return;
+  GdkRectangle area;
+  gdk_monitor_get_workarea(monitor, &area);
+  gint width = 0;
+  gint height = 0;
+  gtk_window_get_size(GTK_WINDOW(dialog), &width, &height);
+  const gint fitWidth = std::min(width, area.width * 9 / 10);
+  const gint fitHeight = std::min(height, area.height * 9 / 10);
+  if (fitWidth == width && fitHeight == height) return;
+  gtk_window_resize(GTK_WINDOW(dialog), fitWidth, fitHeight);
+  gtk_window_move(GTK_WINDOW(dialog), area.x + (area.width - fitWidth) / 2,
+                  area.y + (area.height - fitHeight) / 2);
+}
+
+void OnChooserMapped(GtkWidget* dialog, gpointer) {
+  RunGuarded([&] { FitOnMonitor(dialog); });
 }
 
 void PlaceModal(GtkWidget* dialog, GtkWindow* parent) {
@@ -99,6 +154,7 @@ tk::TModalResult RunMessageDialog(GtkWindow* parent, const tk::TMessageDialogPar
   GtkWidget* dialog = gtk_message_dialog_new(parent, GTK_DIALOG_MODAL, MessageTypeOf(params.Type),
                                              GTK_BUTTONS_NONE, "%s", params.Text.c_str());
   gtk_window_set_title(GTK_WINDOW(dialog), params.Caption.c_str());
+  SetIcon(dialog, params.Type);
   PlaceModal(dialog, parent);
   for (std::size_t i = 0; i < params.Buttons.size(); ++i) {
     const auto& [caption, result] = params.Buttons[i];
@@ -120,6 +176,7 @@ std::optional<std::string> RunSaveDialog(GtkWindow* parent, const tk::TSaveDialo
       title, parent, GTK_FILE_CHOOSER_ACTION_SAVE, g_dgettext("gtk30", "_Cancel"),
       GTK_RESPONSE_CANCEL, g_dgettext("gtk30", "_Save"), GTK_RESPONSE_ACCEPT, nullptr);
   PlaceModal(dialog, parent);
+  g_signal_connect_after(dialog, "map", G_CALLBACK(OnChooserMapped), nullptr);
   gtk_dialog_set_default_response(GTK_DIALOG(dialog), GTK_RESPONSE_ACCEPT);
   GtkFileChooser* chooser = GTK_FILE_CHOOSER(dialog);
   // The program asks its own question before it replaces a file.
