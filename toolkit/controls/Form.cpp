@@ -3,6 +3,7 @@
 #include "toolkit/controls/Application.h"
 #include "toolkit/controls/GraphicControl.h"
 #include "toolkit/controls/Menus.h"
+#include "toolkit/controls/Screen.h"
 
 namespace tk {
 
@@ -10,9 +11,11 @@ TForm::TForm(TComponent* owner) : TWinControl(owner) {
   SetVisible(false);
   SetColor(clBtnFace);
   FBufferCanvas.SetTarget(&FBackBuffer);
+  AddForm(this);
 }
 
 TForm::~TForm() {
+  RemoveForm(this);
   // Controls owned by the form are destroyed by the component base after this body; they must
   // not reach the native window any more.
   FCaptureControl = nullptr;

@@ -1,10 +1,13 @@
 #include "toolkit/streaming/StandardClasses.h"
 
+#include "toolkit/codecs/BmpReader.h"
+#include "toolkit/codecs/BmpWriter.h"
 #include "toolkit/controls/Dialogs.h"
 #include "toolkit/controls/Form.h"
 #include "toolkit/controls/Image.h"
 #include "toolkit/controls/Menus.h"
 #include "toolkit/controls/Shape.h"
+#include "toolkit/controls/SpeedButton.h"
 
 namespace tk {
 namespace {
@@ -74,6 +77,45 @@ const TClassInfo& ConstraintsClassInfo() {
         .Integer("MaxWidth", [](C& o) { return o.MaxWidth; }, [](C& o, int v) { o.MaxWidth = v; }, 0)
         .Integer("MinHeight", [](C& o) { return o.MinHeight; }, [](C& o, int v) { o.MinHeight = v; }, 0)
         .Integer("MinWidth", [](C& o) { return o.MinWidth; }, [](C& o, int v) { o.MinWidth = v; }, 0);
+    return i;
+  }();
+  return info;
+}
+
+namespace {
+
+std::vector<std::uint8_t> BitmapData(const TBitmap& bitmap) {
+  std::vector<std::uint8_t> file = EncodeBmp(bitmap);
+  if (file.empty()) return file;
+  const auto size = static_cast<std::uint32_t>(file.size());
+  std::vector<std::uint8_t> data = {
+      static_cast<std::uint8_t>(size), static_cast<std::uint8_t>(size >> 8),
+      static_cast<std::uint8_t>(size >> 16), static_cast<std::uint8_t>(size >> 24)};
+  data.insert(data.end(), file.begin(), file.end());
+  return data;
+}
+
+// The bitmap file of Data is read apart and the bitmap takes it only once it is complete.
+void SetBitmapData(TBitmap& bitmap, const std::vector<std::uint8_t>& data) {
+  if (data.size() < 4) throw Exception("bitmap data without its length");
+  const std::uint32_t size = data[0] | data[1] << 8 | data[2] << 16 | std::uint32_t{data[3]} << 24;
+  if (size != data.size() - 4) throw Exception("bitmap data length does not match its contents");
+  if (size == 0) {
+    bitmap.Assign(TBitmap());
+    return;
+  }
+  const std::unique_ptr<TBitmap> read = ReadBmp(std::span(data).subspan(4));
+  bitmap.Assign(*read);
+}
+
+}  // namespace
+
+const TClassInfo& BitmapClassInfo() {
+  static const TClassInfo info = [] {
+    TClassInfo i{"TBitmap"};
+    TClassBuilder<TBitmap>(i).Binary(
+        "Data", [](TBitmap& b) { return BitmapData(b); },
+        [](TBitmap& b, const std::vector<std::uint8_t>& v) { SetBitmapData(b, v); });
     return i;
   }();
   return info;
@@ -294,10 +336,39 @@ const TClassInfo& SavePictureDialogClassInfo() {
   return info;
 }
 
+const TClassInfo& SpeedButtonClassInfo() {
+  static const TClassInfo info = [] {
+    TClassInfo i{"TSpeedButton"};
+    i.create = [](TComponent* owner) -> TComponent* { return new TSpeedButton(owner); };
+    AddControlBase(i);
+    using B = TSpeedButton;
+    // Group and AllowAllUp come before Down: Down is refused outside a group.
+    TClassBuilder<B>(i)
+        .From(ControlCatalogue(), {"Action", "Align"})
+        .Boolean(
+            "AllowAllUp", [](B& b) { return b.AllowAllUp(); },
+            [](B& b, bool v) { b.SetAllowAllUp(v); }, false)
+        .From(ControlCatalogue(), {"Anchors", "BiDiMode", "Constraints"})
+        .Integer(
+            "GroupIndex", [](B& b) { return b.GroupIndex(); },
+            [](B& b, int v) { b.SetGroupIndex(v); }, 0)
+        .Boolean(
+            "Down", [](B& b) { return b.Down(); }, [](B& b, bool v) { b.SetDown(v); }, false)
+        .From(ControlCatalogue(), {"Caption", "Enabled"})
+        .Boolean(
+            "Flat", [](B& b) { return b.Flat(); }, [](B& b, bool v) { b.SetFlat(v); }, false)
+        .From(ControlCatalogue(),
+              {"Font", "ParentFont", "ParentShowHint", "ParentBiDiMode", "PopupMenu", "ShowHint",
+               "Visible", "OnClick", "OnDblClick", "OnMouseDown", "OnMouseMove", "OnMouseUp"});
+    return i;
+  }();
+  return info;
+}
+
 void RegisterStandardClasses() {
-  for (const TClassInfo* info : {&FormClassInfo(), &ImageClassInfo(), &ShapeClassInfo(),
-                                 &PopupMenuClassInfo(), &MenuItemClassInfo(),
-                                 &SavePictureDialogClassInfo()})
+  for (const TClassInfo* info :
+       {&FormClassInfo(), &ImageClassInfo(), &ShapeClassInfo(), &PopupMenuClassInfo(),
+        &MenuItemClassInfo(), &SavePictureDialogClassInfo(), &SpeedButtonClassInfo()})
     ClassRegistry().Register(*info);
 }
 

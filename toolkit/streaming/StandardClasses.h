@@ -10,6 +10,9 @@ const TClassInfo& FontClassInfo();
 const TClassInfo& PenClassInfo();
 const TClassInfo& BrushClassInfo();
 const TClassInfo& ConstraintsClassInfo();
+// A bitmap as one property, Data = {hex}: a 4-byte little-endian length, then that many bytes
+// of a bitmap file.
+const TClassInfo& BitmapClassInfo();
 
 // Every property of TControl, published or not: Name, Tag, Left, Top, Width, Height, Cursor,
 // Hint, HelpType, HelpKeyword, HelpContext, Action, Align, Anchors, BiDiMode, Caption, Color,
@@ -28,6 +31,7 @@ const TClassInfo& ShapeClassInfo();
 const TClassInfo& PopupMenuClassInfo();
 const TClassInfo& MenuItemClassInfo();
 const TClassInfo& SavePictureDialogClassInfo();
+const TClassInfo& SpeedButtonClassInfo();
 
 // Makes the classes above known to the form reader.
 void RegisterStandardClasses();
