@@ -208,7 +208,8 @@ TEST_P(LoadFaultTest, IsReportedAndTheLayerKeepsItsPicture) {
   platform.DropFiles({0, 0}, {path});
   std::string expected = GetParam().text;
   if (auto at = expected.find("%s"); at != std::string::npos) expected.replace(at, 2, path);
-  EXPECT_EQ(Errors(), (std::vector<std::string>{"error caption=\"ぽてりんこ\" text=\"" + expected + "\""}));
+  const std::string report = "error caption=\"ぽてりんこ\" text=" + headless::Quote(expected);
+  EXPECT_EQ(Errors(), (std::vector<std::string>{report}));
   EXPECT_EQ(board->OverlayLayer(17).Picture().Graphic(), overlay);
   EXPECT_EQ(board->PhotoLayer(17).Picture().Graphic(), photo);
   // The program goes on: the next drop works as usual.

@@ -2,6 +2,7 @@
 
 #include "app/ProgramFile.h"
 #include "app/mail/TimeStamp.h"
+#include "tests/support/Environment.h"
 
 namespace app {
 namespace {
@@ -41,14 +42,14 @@ INSTANTIATE_TEST_SUITE_P(
         PathCase{"/opt/時間割/時間割.bin", TCodePage::Utf8, "/opt/時間割", "時間割"}));
 
 TEST(TimeStampTest, TwelveDigitsOfLocalTime) {
-  setenv("TZ", "UTC", 1);
+  tk::test::SetEnvironment("TZ", "UTC");
   tzset();
   EXPECT_EQ(FormatTimeStamp(0), "197001010000");
   EXPECT_EQ(FormatTimeStamp(1796860799), "202612092359");  // 2026-12-09 23:59:59
-  setenv("TZ", "JST-9", 1);
+  tk::test::SetEnvironment("TZ", "JST-9");
   tzset();
   EXPECT_EQ(FormatTimeStamp(0), "197001010900");
-  unsetenv("TZ");
+  tk::test::UnsetEnvironment("TZ");
   tzset();
 }
 
