@@ -9,6 +9,7 @@ packages=(
   libjpeg62-turbo-dev libjpeg-turbo-progs libpng-dev
   libfreetype-dev libfontconfig-dev fonts-ipafont-gothic
   libgtk-3-dev xvfb xauth xdg-utils
+  imagemagick xdotool
   clang libclang-rt-14-dev
 )
 
