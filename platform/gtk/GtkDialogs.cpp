@@ -58,6 +58,8 @@ void SetIcon(GtkWidget* dialog, tk::TMsgDlgType type) {
   G_GNUC_BEGIN_IGNORE_DEPRECATIONS
   gtk_message_dialog_set_image(GTK_MESSAGE_DIALOG(dialog), image);
   G_GNUC_END_IGNORE_DEPRECATIONS
+  // Setting an image makes the dialog forget its type, which assistive tools announce.
+  g_object_set(dialog, "message-type", MessageTypeOf(type), nullptr);
 }
 
 // A file chooser sizes itself from the font when it is mapped, and may then ask for more
