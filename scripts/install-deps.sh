@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libjpeg62-turbo-dev libjpeg-turbo-progs libpng-dev
   libfreetype-dev libfontconfig-dev fonts-ipafont-gothic
-  libgtk-3-dev libxtst-dev xvfb xauth xdg-utils
+  libgtk-3-dev libxtst-dev xvfb xauth xdg-utils xdotool x11-utils imagemagick
   imagemagick xdotool
   clang libclang-rt-14-dev
 )
