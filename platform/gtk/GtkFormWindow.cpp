@@ -83,34 +83,46 @@ void OnRealize(GtkWidget*, gpointer self) {
 // only after the drop.
 gboolean OnDragMotion(GtkWidget* widget, GdkDragContext* context, gint, gint, guint time,
                       gpointer) {
-  if (gtk_drag_dest_find_target(widget, context, nullptr) == GDK_NONE) {
-    gdk_drag_status(context, static_cast<GdkDragAction>(0), time);
-    return FALSE;
-  }
-  gdk_drag_status(context, GDK_ACTION_COPY, time);
-  return TRUE;
+  gboolean offered = FALSE;
+  RunGuarded([&] {
+    offered = gtk_drag_dest_find_target(widget, context, nullptr) != GDK_NONE;
+    gdk_drag_status(context, offered ? GDK_ACTION_COPY : static_cast<GdkDragAction>(0), time);
+  });
+  return offered;
 }
 
 gboolean OnDragDrop(GtkWidget* widget, GdkDragContext* context, gint, gint, guint time, gpointer) {
-  const GdkAtom target = gtk_drag_dest_find_target(widget, context, nullptr);
-  if (target == GDK_NONE) return FALSE;
-  gtk_drag_get_data(widget, context, target, time);
-  return TRUE;
+  gboolean taken = FALSE;
+  RunGuarded([&] {
+    const GdkAtom target = gtk_drag_dest_find_target(widget, context, nullptr);
+    if (target == GDK_NONE) return;
+    gtk_drag_get_data(widget, context, target, time);
+    taken = TRUE;
+  });
+  return taken;
 }
 
 void OnDragDataReceived(GtkWidget*, GdkDragContext* context, gint, gint, GtkSelectionData* data,
                         guint, guint time, gpointer self) {
-  std::vector<std::string> paths;
-  const gint length = gtk_selection_data_get_length(data);
-  if (length > 0) {
+  bool delivered = false;
+  RunGuarded([&] {
+    const gint length = gtk_selection_data_get_length(data);
+    if (length <= 0) return;
     const std::string text(reinterpret_cast<const char*>(gtk_selection_data_get_data(data)),
                            static_cast<std::size_t>(length));
-    paths = LocalPathsFromUriList(text.c_str());
-  }
-  // The source is released at once; the form sees the files from the loop afterwards, the
-  // way a drop message arrives after the drag has ended, so that its handler may open dialogs.
-  gtk_drag_finish(context, !paths.empty(), FALSE, time);
-  if (!paths.empty()) RunGuarded([&] { Self(self).FilesArrived(std::move(paths)); });
+    std::vector<std::string> paths = LocalPathsFromUriList(text.c_str());
+    if (paths.empty()) return;
+    // The form sees the files from the loop afterwards, the way a drop message arrives after
+    // the drag has ended, so that its handler may open dialogs while the source goes on.
+    Self(self).FilesArrived(std::move(paths));
+    delivered = true;
+  });
+  gtk_drag_finish(context, delivered, FALSE, time);
+}
+
+gboolean OnFocusOut(GtkWidget*, GdkEvent*, gpointer self) {
+  RunGuarded([&] { Self(self).FocusLost(); });
+  return FALSE;
 }
 
 gboolean OnDropIdle(gpointer self) {
@@ -177,6 +189,7 @@ void TGtkFormWindow::ConnectSignals() {
   g_signal_connect(FWindow, "key-press-event", G_CALLBACK(OnKeyPress), this);
   g_signal_connect(FWindow, "key-release-event", G_CALLBACK(OnKeyRelease), this);
   g_signal_connect(FWindow, "delete-event", G_CALLBACK(OnDelete), this);
+  g_signal_connect(FWindow, "focus-out-event", G_CALLBACK(OnFocusOut), this);
   g_signal_connect_after(FWindow, "realize", G_CALLBACK(OnRealize), this);
 }
 
@@ -343,6 +356,11 @@ bool TGtkFormWindow::KeyPressed(unsigned keyval, unsigned hardwareKeycode, unsig
 
 void TGtkFormWindow::KeyReleased(unsigned keyval, unsigned hardwareKeycode, unsigned modifiers) {
   if (const int vk = VirtualKeyOf(keyval, hardwareKeycode, modifiers)) FPlatform.KeyUp(vk);
+}
+
+void TGtkFormWindow::FocusLost() {
+  // Keys released while another window had the focus never reach us.
+  FPlatform.ForgetKeys();
 }
 
 void TGtkFormWindow::CloseRequested() {

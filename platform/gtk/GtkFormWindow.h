@@ -52,6 +52,7 @@ class TGtkFormWindow : public tk::INativeWindow {
   bool KeyPressed(unsigned keyval, unsigned hardwareKeycode, unsigned modifiers);
   void KeyReleased(unsigned keyval, unsigned hardwareKeycode, unsigned modifiers);
   void CloseRequested();
+  void FocusLost();
   void Realized();
   void FilesArrived(std::vector<std::string> paths);
   void DeliverDrop();

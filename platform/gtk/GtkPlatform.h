@@ -46,6 +46,7 @@ class TGtkPlatform : public tk::IPlatform {
   // Keys seen going down and up, for KeyState of keys that are not modifiers.
   void KeyDown(int virtualKey);
   void KeyUp(int virtualKey);
+  void ForgetKeys() { FKeysDown.clear(); }
   // While a window draws, a nested dialog loop must not run: error reports wait until then.
   void BeginPaint() { ++FPainting; }
   void EndPaint();

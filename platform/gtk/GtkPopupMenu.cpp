@@ -19,16 +19,20 @@ gboolean ClickLater(gpointer item) {
 }
 
 void OnActivate(GtkMenuItem* widget, gpointer) {
-  // Submenu headers are activated too when they open; only leaves run commands.
-  if (gtk_menu_item_get_submenu(widget)) return;
-  auto* item = static_cast<tk::TMenuItem*>(g_object_get_data(G_OBJECT(widget), kItemKey));
-  // GTK hides the menu before it activates the item; the idle runs after it is gone.
-  if (item) g_idle_add(ClickLater, item);
+  RunGuarded([&] {
+    // Submenu headers are activated too when they open; only leaves run commands.
+    if (gtk_menu_item_get_submenu(widget)) return;
+    auto* item = static_cast<tk::TMenuItem*>(g_object_get_data(G_OBJECT(widget), kItemKey));
+    // GTK hides the menu before it activates the item; the idle runs after it is gone.
+    if (item) g_idle_add(ClickLater, item);
+  });
 }
 
 gboolean DestroyNow(gpointer menu) {
-  gtk_widget_destroy(GTK_WIDGET(menu));
-  g_object_unref(menu);
+  RunGuarded([&] {
+    gtk_widget_destroy(GTK_WIDGET(menu));
+    g_object_unref(menu);
+  });
   return G_SOURCE_REMOVE;
 }
 
@@ -41,7 +45,7 @@ void DestroyLater(GtkWidget* menu) {
 
 void OnDeactivate(GtkMenuShell* menu, gpointer) {
   // "activate" of the chosen item is still to come after this signal: destroy from the loop.
-  DestroyLater(GTK_WIDGET(menu));
+  RunGuarded([&] { DestroyLater(GTK_WIDGET(menu)); });
 }
 
 GtkWidget* MenuItemWidget(const tk::TMenuItem& item) {

@@ -1,7 +1,7 @@
 #pragma once
-// Tests that need a real display. Without one, each test process starts its own Xvfb (which
-// picks a free display number itself, so parallel tests never collide) and installs the GTK
-// backend once; with neither a display nor Xvfb the tests are skipped.
+// Tests that need a real display. Each test process starts its own Xvfb (which picks a free
+// display number itself, so parallel tests never collide) and installs the GTK backend once;
+// without Xvfb the tests are skipped.
 
 #include <gtest/gtest.h>
 
@@ -18,7 +18,7 @@ typedef struct _GtkWidget GtkWidget;
 
 namespace gtkui::testing {
 
-// The backend of this test process, or null when no display could be had.
+// The backend of this test process, or null when no Xvfb could be started.
 TGtkPlatform* SharedPlatform();
 
 // Runs the main loop until `done` holds or five seconds have passed; returns `done()`.
@@ -43,6 +43,11 @@ void FakeButton(tk::TPoint screen, unsigned button, bool press);
 // `keysym` with the modifier keys in `modifiers` (GDK_SHIFT_MASK, GDK_CONTROL_MASK,
 // GDK_MOD1_MASK) held around it.
 void FakeKey(tk::TPoint screen, unsigned keysym, unsigned modifiers = 0);
+// One key going down or up, nothing else.
+void FakeKeyEvent(tk::TPoint screen, unsigned keysym, bool press);
+
+// Whether the window's _NET_WM_STATE, which window managers read at mapping, holds `state`.
+bool HasNetWmState(GtkWidget* toplevel, const char* state);
 
 // The client pixels of a form's window as the X server has them, as 0x00RRGGBB words.
 std::vector<std::uint32_t> CaptureClient(tk::TForm& form);

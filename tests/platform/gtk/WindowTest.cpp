@@ -68,6 +68,7 @@ class WindowTest : public DisplayTest {
     form->SetColor(tk::clRed);
     form->SetCaption("ぽてりんこ - test");
     form->SetBorderStyle(tk::TBorderStyle::bsToolWindow);
+    form->SetFormStyle(tk::TFormStyle::fsStayOnTop);
     shape = new tk::TShape(form.get());
     shape->SetParent(form.get());
     shape->SetBounds(10, 10, 30, 20);
@@ -126,6 +127,26 @@ TEST_F(WindowTest, IsAFixedToolWindowOfTheClientSizeWhereItWasPut) {
   ASSERT_NE(icons, nullptr);
   EXPECT_EQ(gdk_pixbuf_get_width(GDK_PIXBUF(icons->data)), 32);
   g_list_free(icons);
+}
+
+TEST_F(WindowTest, AStayOnTopFormAsksToBeKeptAbove) {
+  EXPECT_TRUE(HasNetWmState(GTK_WIDGET(Native().Window()), "_NET_WM_STATE_ABOVE"));
+}
+
+TEST_F(WindowTest, KeyStateFollowsKeysAndButtonsWhileTheyAreHeld) {
+  FakeKeyEvent(Screen(5, 5), GDK_KEY_a, true);
+  EXPECT_TRUE(RunUntil([&] { return platform->KeyState('A') < 0; }));
+  FakeKeyEvent(Screen(5, 5), GDK_KEY_a, false);
+  EXPECT_TRUE(RunUntil([&] { return platform->KeyState('A') == 0; }));
+  FakeKeyEvent(Screen(5, 5), GDK_KEY_Shift_L, true);
+  EXPECT_TRUE(RunUntil([&] { return platform->KeyState(tk::VK_SHIFT) < 0; }));
+  FakeKeyEvent(Screen(5, 5), GDK_KEY_Shift_L, false);
+  EXPECT_TRUE(RunUntil([&] { return platform->KeyState(tk::VK_SHIFT) == 0; }));
+  FakeButton(Screen(5, 5), 1, true);
+  EXPECT_TRUE(RunUntil([&] { return platform->KeyState(tk::VK_LBUTTON) < 0; }));
+  FakeButton(Screen(5, 5), 1, false);
+  EXPECT_TRUE(RunUntil([&] { return platform->KeyState(tk::VK_LBUTTON) == 0; }));
+  EXPECT_EQ(platform->CursorPos(), Screen(5, 5));
 }
 
 TEST_F(WindowTest, ShowsTheBackBufferPixelForPixel) {
