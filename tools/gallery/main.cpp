@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <vector>
 
-#include "platform/gtk/GtkPlatform.h"
 #include "toolkit/controls/Application.h"
 #include "toolkit/core/FileIO.h"
 #include "toolkit/streaming/FormReader.h"
@@ -13,22 +13,35 @@
 #include "tools/gallery/GalleryGlyphs.h"
 #include "widgets/Widgets.h"
 
+#ifdef _WIN32
+#include "platform/win32/CommandLine.h"
+#include "platform/win32/Win32Platform.h"
+#else
+#include "platform/gtk/GtkPlatform.h"
+#endif
+
 namespace {
 
-std::unique_ptr<tk::TComponent> LoadForm(int argc, char** argv) {
-  if (argc < 2) return std::make_unique<gallery::TGalleryForm>(nullptr);
-  const std::vector<std::uint8_t> bytes = tk::ReadFileBytes(argv[1]);
+std::unique_ptr<tk::TComponent> LoadForm(const std::vector<std::string>& arguments) {
+  if (arguments.size() < 2) return std::make_unique<gallery::TGalleryForm>(nullptr);
+  const std::vector<std::uint8_t> bytes = tk::ReadFileBytes(arguments[1]);
   std::unique_ptr<tk::TComponent> root =
       tk::ReadForm(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
   if (!dynamic_cast<tk::TForm*>(root.get()))
-    throw tk::Exception(std::string(argv[1]) + ": the root object is not a form");
+    throw tk::Exception(arguments[1] + ": the root object is not a form");
   return root;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+  std::unique_ptr<win32ui::TWin32Platform> platform = win32ui::TWin32Platform::Create();
+  const std::vector<std::string> arguments = win32ui::CommandLineArguments();
+#else
   std::unique_ptr<gtkui::TGtkPlatform> platform = gtkui::TGtkPlatform::Create(argc, argv);
+  const std::vector<std::string> arguments(argv, argv + argc);
+#endif
   if (!platform) return 1;
   tk::SetPlatform(platform.get());
   widgets::RegisterWidgetClasses();
@@ -36,7 +49,7 @@ int main(int argc, char** argv) {
   const int code = tk::RunGuarded([&] {
     tk::TApplication& application = tk::Application();
     application.SetTitle("poterinko gallery");
-    root = LoadForm(argc, argv);
+    root = LoadForm(arguments);
     application.SetMainForm(static_cast<tk::TForm*>(root.get()));
     application.Run();
   });

@@ -1,0 +1,199 @@
+#include "platform/win32/OwnMessageDialog.h"
+
+#include <algorithm>
+
+#include "platform/win32/Win32Dialogs.h"
+#include "platform/win32/WinText.h"
+
+#include <windows.h>
+
+namespace win32ui {
+
+namespace {
+
+constexpr std::uint16_t kButtonClass = 0x0080;
+constexpr std::uint16_t kStaticClass = 0x0082;
+
+class TTemplateWriter {
+ public:
+  void Word(std::uint16_t w) { FWords.push_back(w); }
+  void Dword(std::uint32_t d) {
+    Word(static_cast<std::uint16_t>(d & 0xFFFF));
+    Word(static_cast<std::uint16_t>(d >> 16));
+  }
+  void Text(const std::string& utf8) {
+    for (wchar_t c : Utf8ToWide(utf8)) Word(static_cast<std::uint16_t>(c));
+    Word(0);
+  }
+  // Items start on a 32-bit boundary.
+  void AlignToDword() {
+    if (FWords.size() % 2) Word(0);
+  }
+  void Item(std::uint32_t style, std::uint16_t id, std::uint16_t windowClass,
+            const std::string& text) {
+    AlignToDword();
+    Dword(style | WS_CHILD | WS_VISIBLE);
+    Dword(0);  // extended style
+    for (int i = 0; i < 4; ++i) Word(0);  // x, y, cx, cy: laid out later
+    Word(id);
+    Word(0xFFFF);
+    Word(windowClass);
+    Text(text);
+    Word(0);  // no creation data
+  }
+  std::vector<std::uint16_t> Take() { return std::move(FWords); }
+
+ private:
+  std::vector<std::uint16_t> FWords;
+};
+
+struct TDialogState {
+  const tk::TMessageDialogParams& params;
+  HICON icon;
+};
+
+constexpr int kMargin = 12;
+constexpr int kIconSize = 32;
+constexpr int kButtonHeight = 23;
+constexpr int kButtonMinWidth = 75;
+constexpr int kButtonGap = 6;
+constexpr int kMaxTextWidth = 420;
+
+SIZE TextSize(HWND control, const std::wstring& text, UINT format, int maxWidth) {
+  HDC dc = GetDC(control);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  RECT r{0, 0, maxWidth, 0};
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, format | DT_CALCRECT);
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  return {r.right - r.left, r.bottom - r.top};
+}
+
+std::wstring WindowText(HWND window) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+void LayOut(HWND dialog, const TDialogState& state) {
+  const int buttonCount = static_cast<int>(state.params.Buttons.size());
+  HWND text = GetDlgItem(dialog, kTextControlId);
+  const SIZE textSize =
+      TextSize(text, WindowText(text), DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS, kMaxTextWidth);
+
+  std::vector<int> widths;
+  int buttonsWidth = 0;
+  for (int i = 0; i < buttonCount; ++i) {
+    HWND button = GetDlgItem(dialog, kFirstButtonId + i);
+    const int width = std::max<int>(kButtonMinWidth, TextSize(button, WindowText(button), DT_SINGLELINE, 0).cx + 24);
+    widths.push_back(width);
+    buttonsWidth += width + (i ? kButtonGap : 0);
+  }
+
+  const int textLeft = kMargin + (state.icon ? kIconSize + kMargin : 0);
+  const int topHeight = std::max<int>(textSize.cy, state.icon ? kIconSize : 0);
+  const int clientWidth = std::max<int>(textLeft + textSize.cx + kMargin, buttonsWidth + 2 * kMargin);
+  const int buttonsTop = kMargin + topHeight + 2 * kMargin;
+  const int clientHeight = buttonsTop + kButtonHeight + kMargin;
+
+  if (state.icon) {
+    HWND icon = GetDlgItem(dialog, kIconControlId);
+    SendMessageW(icon, STM_SETICON, reinterpret_cast<WPARAM>(state.icon), 0);
+    MoveWindow(icon, kMargin, kMargin, kIconSize, kIconSize, FALSE);
+  }
+  // A single line stands level with the middle of the icon.
+  const int textTop = kMargin + (topHeight - textSize.cy) / 2;
+  MoveWindow(text, textLeft, textTop, textSize.cx, textSize.cy, FALSE);
+  int x = (clientWidth - buttonsWidth) / 2;
+  for (int i = 0; i < buttonCount; ++i) {
+    MoveWindow(GetDlgItem(dialog, kFirstButtonId + i), x, buttonsTop, widths[static_cast<std::size_t>(i)],
+               kButtonHeight, FALSE);
+    x += widths[static_cast<std::size_t>(i)] + kButtonGap;
+  }
+
+  RECT frame{0, 0, clientWidth, clientHeight};
+  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongW(dialog, GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongW(dialog, GWL_EXSTYLE)));
+  const int width = frame.right - frame.left;
+  const int height = frame.bottom - frame.top;
+  RECT work{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  SetWindowPos(dialog, nullptr, work.left + (work.right - work.left - width) / 2,
+               work.top + (work.bottom - work.top - height) / 2, width, height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int DefaultButtonIndex(const tk::TMessageDialogParams& params) {
+  for (std::size_t i = 0; i < params.Buttons.size(); ++i)
+    if (params.Buttons[i].second == params.DefaultButton) return static_cast<int>(i);
+  return 0;
+}
+
+INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INITDIALOG: {
+      const auto& state = *reinterpret_cast<const TDialogState*>(lParam);
+      SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+      LayOut(dialog, state);
+      const int defaultId = kFirstButtonId + DefaultButtonIndex(state.params);
+      SendMessageW(dialog, DM_SETDEFID, static_cast<WPARAM>(defaultId), 0);
+      SetFocus(GetDlgItem(dialog, defaultId));
+      return FALSE;  // the focus is set
+    }
+    case WM_COMMAND: {
+      const auto* state = reinterpret_cast<const TDialogState*>(GetWindowLongPtrW(dialog, DWLP_USER));
+      const int id = LOWORD(wParam);
+      const int count = state ? static_cast<int>(state->params.Buttons.size()) : 0;
+      if (id == IDCANCEL || (id >= kFirstButtonId && id < kFirstButtonId + count)) {
+        EndDialog(dialog, id);
+        return TRUE;
+      }
+      break;
+    }
+    default:
+      break;
+  }
+  return FALSE;
+}
+
+}  // namespace
+
+std::vector<std::uint16_t> MessageDialogTemplate(const tk::TMessageDialogParams& params,
+                                                 bool withIcon) {
+  TTemplateWriter writer;
+  const int defaultIndex = DefaultButtonIndex(params);
+  const int items = static_cast<int>(params.Buttons.size()) + 1 + (withIcon ? 1 : 0);
+  writer.Dword(DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU);
+  writer.Dword(0);
+  writer.Word(static_cast<std::uint16_t>(items));
+  for (int i = 0; i < 4; ++i) writer.Word(0);  // placed and sized at WM_INITDIALOG
+  writer.Word(0);                              // no menu
+  writer.Word(0);                              // the dialog class
+  writer.Text(params.Caption);
+  writer.Word(9);
+  writer.Text("MS Shell Dlg");
+  if (withIcon) writer.Item(SS_ICON, kIconControlId, kStaticClass, "");
+  writer.Item(SS_LEFT | SS_NOPREFIX, kTextControlId, kStaticClass, params.Text);
+  for (std::size_t i = 0; i < params.Buttons.size(); ++i) {
+    const std::uint32_t style =
+        WS_TABSTOP | (static_cast<int>(i) == defaultIndex ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+    writer.Item(style, static_cast<std::uint16_t>(kFirstButtonId + i), kButtonClass,
+                params.Buttons[i].first);
+  }
+  return writer.Take();
+}
+
+tk::TModalResult RunOwnMessageDialog(HWND owner, const tk::TMessageDialogParams& params,
+                                     HICON icon) {
+  const std::vector<std::uint16_t> words = MessageDialogTemplate(params, icon != nullptr);
+  TDialogState state{params, icon};
+  const INT_PTR id = DialogBoxIndirectParamW(
+      GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(words.data()), owner,
+      DialogProc, reinterpret_cast<LPARAM>(&state));
+  const INT_PTR index = id - kFirstButtonId;
+  if (index >= 0 && index < static_cast<INT_PTR>(params.Buttons.size()))
+    return params.Buttons[static_cast<std::size_t>(index)].second;
+  return params.CancelResult;
+}
+
+}  // namespace win32ui
