@@ -100,6 +100,8 @@ struct ExtensionCase {
   bool overlay;
 };
 
+void PrintTo(const ExtensionCase& c, std::ostream* os) { *os << c.name; }
+
 class DroppedExtensionTest : public BoardInputTest,
                              public ::testing::WithParamInterface<ExtensionCase> {};
 
@@ -191,6 +193,8 @@ struct LoadFault {
   const char* content;  // "jpeg" for JPEG data, else the bytes themselves
   const char* text;     // %s: the path
 };
+
+void PrintTo(const LoadFault& c, std::ostream* os) { *os << c.name; }
 
 class LoadFaultTest : public BoardInputTest, public ::testing::WithParamInterface<LoadFault> {};
 

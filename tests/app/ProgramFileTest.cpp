@@ -14,6 +14,8 @@ struct PathCase {
   const char* baseName;
 };
 
+void PrintTo(const PathCase& c, std::ostream* os) { *os << c.path; }
+
 class ProgramFileTest : public ::testing::TestWithParam<PathCase> {};
 
 TEST_P(ProgramFileTest, FolderAndBaseName) {

@@ -175,6 +175,8 @@ struct Malformed {
   const char* message;
 };
 
+void PrintTo(const Malformed& c, std::ostream* os) { *os << c.script; }
+
 class MalformedScriptTest : public ::testing::TestWithParam<Malformed> {};
 
 TEST_P(MalformedScriptTest, StopsWithExitCodeTwoNamingTheLine) {

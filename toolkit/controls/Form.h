@@ -29,6 +29,18 @@ class TForm : public TWinControl {
   void SetBorderStyle(TBorderStyle style) { FBorderStyle = style; }
   TPosition Position() const { return FPosition; }
   void SetPosition(TPosition p) { FPosition = p; }
+  // Settings that form text written by other tools carries. Layouts are for 96 dots per inch
+  // and are never rescaled, so these are kept, not acted on.
+  int PixelsPerInch() const { return FPixelsPerInch; }
+  void SetPixelsPerInch(int v) { FPixelsPerInch = v; }
+  int TextHeight() const { return FTextHeight; }
+  void SetTextHeight(int v) { FTextHeight = v; }
+  bool Scaled() const { return FScaled; }
+  void SetScaled(bool v) { FScaled = v; }
+  bool OldCreateOrder() const { return FOldCreateOrder; }
+  void SetOldCreateOrder(bool v) { FOldCreateOrder = v; }
+  bool KeyPreview() const { return FKeyPreview; }
+  void SetKeyPreview(bool v) { FKeyPreview = v; }
   // The client area is the form's size: the frame belongs to the window system.
   void SetClientWidth(int w) { SetWidth(w); }
   void SetClientHeight(int h) { SetHeight(h); }
@@ -89,6 +101,11 @@ class TForm : public TWinControl {
   TFormStyle FFormStyle = TFormStyle::fsNormal;
   TBorderStyle FBorderStyle = TBorderStyle::bsSizeable;
   TPosition FPosition = TPosition::poDesigned;
+  int FPixelsPerInch = 96;
+  int FTextHeight = 13;
+  bool FScaled = true;
+  bool FOldCreateOrder = false;
+  bool FKeyPreview = false;
   bool FAcceptFiles = false;
   bool FShown = false;
   std::unique_ptr<INativeWindow> FHandle;

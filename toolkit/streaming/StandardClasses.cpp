@@ -216,6 +216,12 @@ const TClassInfo& FormClassInfo() {
         .From(ControlCatalogue(), {"PopupMenu"})
         .Enum("Position", {"poDesigned", "poScreenCenter"}, [](F& f) { return f.Position(); },
               [](F& f, TPosition v) { f.SetPosition(v); }, std::optional<TPosition>(TPosition::poDesigned))
+        .Boolean("KeyPreview", [](F& f) { return f.KeyPreview(); }, [](F& f, bool v) { f.SetKeyPreview(v); }, false)
+        .Boolean("OldCreateOrder", [](F& f) { return f.OldCreateOrder(); },
+                 [](F& f, bool v) { f.SetOldCreateOrder(v); }, false)
+        .Integer("PixelsPerInch", [](F& f) { return f.PixelsPerInch(); }, [](F& f, int v) { f.SetPixelsPerInch(v); }, 96)
+        .Boolean("Scaled", [](F& f) { return f.Scaled(); }, [](F& f, bool v) { f.SetScaled(v); }, true)
+        .Integer("TextHeight", [](F& f) { return f.TextHeight(); }, [](F& f, int v) { f.SetTextHeight(v); }, 13)
         .From(ControlCatalogue(), {"OnClick", "OnDblClick", "OnMouseDown", "OnMouseMove", "OnMouseUp"})
         .Event("OnClose", &F::OnClose);
     return i;

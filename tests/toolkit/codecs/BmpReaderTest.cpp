@@ -52,6 +52,8 @@ struct Layout {
   bool topDown;
 };
 
+void PrintTo(const Layout& c, std::ostream* os) { *os << c.headerSize << "-byte header, " << c.bits << " bits, " << (c.topDown ? "top-down" : "bottom-up"); }
+
 std::string LayoutName(const testing::TestParamInfo<Layout>& info) {
   return "Header" + std::to_string(info.param.headerSize) + "_" + std::to_string(info.param.bits) +
          "bit_" + (info.param.topDown ? "TopDown" : "BottomUp");
@@ -134,6 +136,8 @@ struct BitFieldCase {
   std::uint32_t expected;  // worked out by hand: channel * 255 / channel maximum, rounded
 };
 
+void PrintTo(const BitFieldCase& c, std::ostream* os) { *os << c.name; }
+
 class BmpBitFieldTest : public testing::TestWithParam<BitFieldCase> {};
 
 TEST_P(BmpBitFieldTest, ScalesEachChannelToEightBits) {
@@ -204,6 +208,8 @@ struct MonochromeCase {
   std::uint32_t colour0, colour1;
   std::uint32_t expected0, expected1;
 };
+
+void PrintTo(const MonochromeCase& c, std::ostream* os) { *os << c.name; }
 
 class BmpMonochromeTest : public testing::TestWithParam<MonochromeCase> {};
 
@@ -310,6 +316,8 @@ struct RefusalCase {
   std::vector<std::uint8_t> file;
   BmpError reason;
 };
+
+void PrintTo(const RefusalCase& c, std::ostream* os) { *os << c.name; }
 
 std::vector<RefusalCase> Refusals() {
   std::vector<RefusalCase> cases;

@@ -163,6 +163,8 @@ struct ColourSpaceCase {
   std::uint32_t expected;
 };
 
+void PrintTo(const ColourSpaceCase& c, std::ostream* os) { *os << c.name; }
+
 class JpegColourSpaceTest : public testing::TestWithParam<ColourSpaceCase> {};
 
 TEST_P(JpegColourSpaceTest, GivesRgb) {
@@ -194,6 +196,8 @@ struct DecodeErrorCase {
   std::vector<std::uint8_t> data;
   int messageCode;
 };
+
+void PrintTo(const DecodeErrorCase& c, std::ostream* os) { *os << c.name; }
 
 std::vector<DecodeErrorCase> DecodeErrors() {
   std::vector<std::uint8_t> huge = EncodeJpeg(*Quadrants(16, 16), 80);
@@ -255,6 +259,8 @@ TEST(JpegReaderTest, RowsPastTheEndOfACutStreamStayWhite) {
 struct ScaleCase {
   int width, height, coverWidth, coverHeight, numerator;
 };
+
+void PrintTo(const ScaleCase& c, std::ostream* os) { *os << c.width << "x" << c.height << " for " << c.coverWidth << "x" << c.coverHeight; }
 
 class JpegScaleTest : public testing::TestWithParam<ScaleCase> {};
 

@@ -26,6 +26,8 @@ struct KindCase {
   std::optional<TPictureFileKind> kind;
 };
 
+void PrintTo(const KindCase& c, std::ostream* os) { *os << c.path; }
+
 class PictureKindTest : public testing::TestWithParam<KindCase> {};
 
 TEST_P(PictureKindTest, ExtensionOfTheLastComponentCaseIgnored) {
@@ -111,6 +113,8 @@ struct FailedLoadCase {
   std::optional<Bytes> content;
   const char* expectedText;  // %s: the path
 };
+
+void PrintTo(const FailedLoadCase& c, std::ostream* os) { *os << c.name; }
 
 class PictureFailedLoadTest : public PictureLoadTest,
                               public testing::WithParamInterface<FailedLoadCase> {};

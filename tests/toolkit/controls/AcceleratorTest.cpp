@@ -11,6 +11,8 @@ struct AccelCase {
   bool expected;
 };
 
+void PrintTo(const AccelCase& c, std::ostream* os) { *os << c.caption << " / " << c.charCode; }
+
 class AcceleratorTest : public ::testing::TestWithParam<AccelCase> {};
 
 TEST_P(AcceleratorTest, MatchesTheCharacterAfterTheAmpersand) {

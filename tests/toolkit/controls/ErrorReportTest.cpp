@@ -12,6 +12,8 @@ struct DotCase {
   const char* shown;
 };
 
+void PrintTo(const DotCase& c, std::ostream* os) { *os << c.message; }
+
 class ErrorReportTextTest : public ::testing::TestWithParam<DotCase> {};
 
 TEST_P(ErrorReportTextTest, AddsADotAfterCharactersAboveTheDot) {

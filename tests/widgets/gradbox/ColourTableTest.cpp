@@ -84,6 +84,8 @@ struct RgbCase {
   int r, g, b;
 };
 
+void PrintTo(const RgbCase& c, std::ostream* os) { *os << std::hex << c.color; }
+
 class GetRGBTest : public ::testing::TestWithParam<RgbCase> {};
 
 TEST_P(GetRGBTest, SplitsAndResolvesOnlyKnownSystemColours) {
