@@ -84,7 +84,7 @@ void LayOut(HWND dialog, const TDialogState& state) {
   std::vector<int> widths;
   int buttonsWidth = 0;
   for (int i = 0; i < buttonCount; ++i) {
-    HWND button = GetDlgItem(dialog, kFirstButtonId + i);
+    HWND button = GetDlgItem(dialog, MessageDialogButtonId(state.params, static_cast<std::size_t>(i)));
     const int width = std::max<int>(kButtonMinWidth, TextSize(button, WindowText(button), DT_SINGLELINE, 0).cx + 24);
     widths.push_back(width);
     buttonsWidth += width + (i ? kButtonGap : 0);
@@ -106,7 +106,7 @@ void LayOut(HWND dialog, const TDialogState& state) {
   MoveWindow(text, textLeft, textTop, textSize.cx, textSize.cy, FALSE);
   int x = (clientWidth - buttonsWidth) / 2;
   for (int i = 0; i < buttonCount; ++i) {
-    MoveWindow(GetDlgItem(dialog, kFirstButtonId + i), x, buttonsTop, widths[static_cast<std::size_t>(i)],
+    MoveWindow(GetDlgItem(dialog, MessageDialogButtonId(state.params, static_cast<std::size_t>(i))), x, buttonsTop, widths[static_cast<std::size_t>(i)],
                kButtonHeight, FALSE);
     x += widths[static_cast<std::size_t>(i)] + kButtonGap;
   }
@@ -135,7 +135,8 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
       const auto& state = *reinterpret_cast<const TDialogState*>(lParam);
       SetWindowLongPtrW(dialog, DWLP_USER, lParam);
       LayOut(dialog, state);
-      const int defaultId = kFirstButtonId + DefaultButtonIndex(state.params);
+      const int defaultId =
+          MessageDialogButtonId(state.params, static_cast<std::size_t>(DefaultButtonIndex(state.params)));
       SendMessageW(dialog, DM_SETDEFID, static_cast<WPARAM>(defaultId), 0);
       SetFocus(GetDlgItem(dialog, defaultId));
       return FALSE;  // the focus is set
@@ -143,8 +144,10 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
     case WM_COMMAND: {
       const auto* state = reinterpret_cast<const TDialogState*>(GetWindowLongPtrW(dialog, DWLP_USER));
       const int id = LOWORD(wParam);
-      const int count = state ? static_cast<int>(state->params.Buttons.size()) : 0;
-      if (id == IDCANCEL || (id >= kFirstButtonId && id < kFirstButtonId + count)) {
+      bool ours = id == IDCANCEL;
+      for (std::size_t i = 0; state && i < state->params.Buttons.size(); ++i)
+        ours = ours || MessageDialogButtonId(state->params, i) == id;
+      if (ours) {
         EndDialog(dialog, id);
         return TRUE;
       }
@@ -177,7 +180,7 @@ std::vector<std::uint16_t> MessageDialogTemplate(const tk::TMessageDialogParams&
   for (std::size_t i = 0; i < params.Buttons.size(); ++i) {
     const std::uint32_t style =
         WS_TABSTOP | (static_cast<int>(i) == defaultIndex ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
-    writer.Item(style, static_cast<std::uint16_t>(kFirstButtonId + i), kButtonClass,
+    writer.Item(style, static_cast<std::uint16_t>(MessageDialogButtonId(params, i)), kButtonClass,
                 params.Buttons[i].first);
   }
   return writer.Take();
@@ -190,10 +193,7 @@ tk::TModalResult RunOwnMessageDialog(HWND owner, const tk::TMessageDialogParams&
   const INT_PTR id = DialogBoxIndirectParamW(
       GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(words.data()), owner,
       DialogProc, reinterpret_cast<LPARAM>(&state));
-  const INT_PTR index = id - kFirstButtonId;
-  if (index >= 0 && index < static_cast<INT_PTR>(params.Buttons.size()))
-    return params.Buttons[static_cast<std::size_t>(index)].second;
-  return params.CancelResult;
+  return MessageDialogResult(params, static_cast<int>(id));
 }
 
 }  // namespace win32ui

@@ -53,7 +53,7 @@ std::optional<tk::TModalResult> RunTaskDialog(HWND owner, const tk::TMessageDial
   for (const auto& button : params.Buttons) labels.push_back(Utf8ToWide(button.first));
   int defaultId = 0;
   for (std::size_t i = 0; i < labels.size(); ++i) {
-    const int id = kFirstButtonId + static_cast<int>(i);
+    const int id = MessageDialogButtonId(params, i);
     buttons.push_back({id, labels[i].c_str()});
     if (params.Buttons[i].second == params.DefaultButton && !defaultId) defaultId = id;
   }
@@ -70,15 +70,29 @@ std::optional<tk::TModalResult> RunTaskDialog(HWND owner, const tk::TMessageDial
   config.nDefaultButton = defaultId;
   int pressed = 0;
   if (FAILED(entry(&config, &pressed, nullptr, nullptr))) return std::nullopt;
-  const int index = pressed - kFirstButtonId;
-  if (index >= 0 && index < static_cast<int>(params.Buttons.size()))
-    return params.Buttons[static_cast<std::size_t>(index)].second;
-  return params.CancelResult;
+  return MessageDialogResult(params, pressed);
 }
 
 }  // namespace
 
 bool TaskDialogAvailable() { return TaskDialogEntry() != nullptr; }
+
+int MessageDialogButtonId(const tk::TMessageDialogParams& params, std::size_t index) {
+  for (std::size_t i = 0; i < params.Buttons.size(); ++i) {
+    if (params.Buttons[i].second == params.CancelResult) {
+      if (i == index) return IDCANCEL;
+      break;  // only the first such button
+    }
+  }
+  return kFirstButtonId + static_cast<int>(index);
+}
+
+tk::TModalResult MessageDialogResult(const tk::TMessageDialogParams& params, int id) {
+  for (std::size_t i = 0; i < params.Buttons.size(); ++i)
+    if (MessageDialogButtonId(params, i) == id) return params.Buttons[i].second;
+  // Esc or the close button where no button answers as Esc does.
+  return params.CancelResult;
+}
 
 tk::TModalResult RunMessageDialog(HWND owner, const tk::TMessageDialogParams& params,
                                   TDialogKind kind) {

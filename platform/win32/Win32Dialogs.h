@@ -2,6 +2,7 @@
 // The modal dialogs: the error report's message box, the message dialogs (questions and
 // notices, with our own button labels) and the save dialog. Each is modal to the whole program.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -16,11 +17,16 @@ enum class TDialogKind { TaskDialog, OwnDialog };
 
 bool TaskDialogAvailable();
 
-// Centred on the screen, owned by `owner`. The buttons carry the identifiers
-// kFirstButtonId + their index; Esc and the close button answer params.CancelResult.
+// Centred on the screen, owned by `owner`. Esc and the close button answer params.CancelResult.
 tk::TModalResult RunMessageDialog(HWND owner, const tk::TMessageDialogParams& params,
                                   TDialogKind kind);
+
+// The identifier of button `index`: IDCANCEL for the button that answers what Esc answers (so
+// that Esc presses it, in either kind of dialog), else kFirstButtonId + index.
+int MessageDialogButtonId(const tk::TMessageDialogParams& params, std::size_t index);
 inline constexpr int kFirstButtonId = 1000;
+// What a dialog's result identifier answers.
+tk::TModalResult MessageDialogResult(const tk::TMessageDialogParams& params, int id);
 
 // The top-level error report: a stop icon and one OK button.
 void RunErrorBox(HWND owner, const std::string& caption, const std::string& text);

@@ -7,6 +7,8 @@
 #include "toolkit/controls/Form.h"
 #include "toolkit/core/Exceptions.h"
 
+#include "platform/win32/TopDownDib.h"
+
 #include <windows.h>
 #include <windowsx.h>
 #include <shellapi.h>
@@ -94,16 +96,37 @@ bool TWin32FormWindow::RegisterWindowClass() {
 TWin32FormWindow::TWin32FormWindow(TWin32Platform& platform, tk::TForm& form,
                                    const tk::TWindowParams& params)
     : FPlatform(platform), FForm(form), FParams(params) {
-  const TWindowStyle style = StyleOf(params.BorderStyle);
-  const DWORD exStyle = style.exStyle | (params.Topmost ? WS_EX_TOPMOST : 0);
-  const SIZE outer = OuterSize(style.style, exStyle, params.ClientWidth, params.ClientHeight);
-  // Owned by the application window: no taskbar entry of its own, and above its owner.
-  FWindow = CreateWindowExW(exStyle, kFormClass, Utf8ToWide(params.Caption).c_str(), style.style,
-                            params.Position.X, params.Position.Y, outer.cx, outer.cy,
-                            platform.ApplicationWindow(), nullptr, GetModuleHandleW(nullptr), this);
+  FWindow = CreateHandle();
   if (!FWindow) throw tk::Exception("ウィンドウを作成できません");
   SetAcceptFiles(params.AcceptFiles);
   FPlatform.WindowCreated(this);
+}
+
+HWND TWin32FormWindow::CreateHandle() const {
+  const TWindowStyle style = StyleOf(FParams.BorderStyle);
+  const DWORD exStyle = style.exStyle | (FParams.Topmost ? WS_EX_TOPMOST : 0);
+  const SIZE outer = OuterSize(style.style, exStyle, FParams.ClientWidth, FParams.ClientHeight);
+  // Owned by the application window: no taskbar entry of its own, and above its owner.
+  return CreateWindowExW(exStyle, kFormClass, Utf8ToWide(FParams.Caption).c_str(), style.style,
+                         FParams.Position.X, FParams.Position.Y, outer.cx, outer.cy,
+                         FPlatform.ApplicationWindow(), nullptr, GetModuleHandleW(nullptr),
+                         const_cast<TWin32FormWindow*>(this));
+}
+
+void TWin32FormWindow::Recreate() {
+  RECT outer{};
+  GetWindowRect(FWindow, &outer);
+  FParams.Position = {outer.left, outer.top};
+  HWND old = FWindow;
+  HWND fresh = CreateHandle();
+  if (!fresh) return;  // the old window stays, as it is
+  const bool active = GetActiveWindow() == old;
+  FWindow = fresh;
+  // The new window takes drops as the old one did.
+  SetAcceptFiles(FParams.AcceptFiles);
+  if (IsWindowVisible(old)) ShowWindow(FWindow, active ? SW_SHOWNORMAL : SW_SHOWNOACTIVATE);
+  SetWindowLongPtrW(old, GWLP_USERDATA, 0);
+  DestroyWindow(old);
 }
 
 TWin32FormWindow::~TWin32FormWindow() {
@@ -122,6 +145,10 @@ void TWin32FormWindow::SetTopmost(bool topmost) {
   FParams.Topmost = topmost;
   SetWindowPos(FWindow, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  // Some systems (Wine) keep an owned window topmost when its owner lies right below it; a
+  // window made anew without the style is not.
+  const bool isTopmost = (GetWindowLongW(FWindow, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+  if (isTopmost != topmost) Recreate();
 }
 
 void TWin32FormWindow::SetAcceptFiles(bool accept) {
@@ -251,15 +278,8 @@ void TWin32FormWindow::Paint() {
   const int width = buffer.Width();
   const int height = buffer.Height();
   if (width > 0 && height > 0) {
-    // The words 0x00RRGGBB lie in memory as blue, green, red, 0: a 32-bit BI_RGB DIB. A negative
-    // height makes it top-down, row 0 first, as the buffer is. The update region clips.
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    // The whole buffer, as it lies in memory; the update region clips.
+    const BITMAPINFO info = TopDownDibInfo(width, height);
     SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(width), static_cast<DWORD>(height), 0, 0, 0,
                       static_cast<UINT>(height), buffer.ScanLine(0), &info, DIB_RGB_COLORS);
   }

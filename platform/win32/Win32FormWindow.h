@@ -45,6 +45,9 @@ class TWin32FormWindow : public tk::INativeWindow {
   static bool RegisterWindowClass();
 
  private:
+  HWND CreateHandle() const;
+  // A new native window in place of the old one: same place, caption, stacking, drops.
+  void Recreate();
   void Paint();
   void MouseButton(int button, bool down, bool doubleClick, std::intptr_t lParam,
                    std::uintptr_t wParam);

@@ -8,7 +8,10 @@
 
 namespace win32ui {
 
-TNativeMenu::TNativeMenu(const tk::TMenuItem& items) : FMenu(Build(items)) {}
+TNativeMenu::TNativeMenu(const tk::TMenuItem& items) {
+  // In the body: Build fills FCommands, which must exist by then.
+  FMenu = Build(items);
+}
 
 TNativeMenu::~TNativeMenu() {
   if (FMenu) DestroyMenu(FMenu);  // submenus go with it

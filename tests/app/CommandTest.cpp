@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "app/mail/MailSender.h"
 #include "app/mail/TimeStamp.h"
 #include "tests/app/BoardFixture.h"
 #include "tests/support/Environment.h"
@@ -168,6 +169,82 @@ TEST_F(CommandTest, MailRemovesOnlyAttachmentsOlderThanADay) {
   EXPECT_EQ(LinesStartingWith("file-removed"),
             (std::vector<std::string>{"file-removed " + Quoted(cache + "/201001010000.jpg")}));
 }
+
+#ifdef _WIN32
+// Windows: the attachment goes to the program folder and is deleted as soon as the mail program
+// returns. A mail sender of the test's own stands in for Simple MAPI and looks at the file
+// while it is being sent.
+class WindowsMailTest : public CommandTest, public IMailSender {
+ protected:
+  WindowsMailTest() {
+    platform.SetProgramPath(folder.Path("poterinko.exe"));
+    SetMailSender(this);
+  }
+  ~WindowsMailTest() override { SetMailSender(nullptr); }
+
+  unsigned Send(const tk::TMailRequest& request) override {
+    sent.push_back(request);
+    try {
+      const tk::TJpegDecoded jpeg = Decode(request.AttachmentFile);
+      attachmentSize = std::to_string(jpeg.imageWidth) + "x" + std::to_string(jpeg.imageHeight);
+    } catch (const std::exception&) {
+      attachmentSize = "missing";
+    }
+    return result;
+  }
+
+  std::string Stamp() const { return FormatTimeStamp(platform.CurrentTime()); }
+  // The folder as the program finds it from its own path, without the trailing separator.
+  std::string ProgramFolder() const { return folder.Root().string(); }
+
+  std::vector<tk::TMailRequest> sent;
+  std::string attachmentSize;
+  unsigned result = 0;
+};
+
+TEST_F(WindowsMailTest, TheAttachmentIsInTheProgramFolderDuringTheSendAndGoneAfter) {
+  const std::string writing = ProgramFolder() + "/" + Stamp() + ".jpg";
+  Choose("M1");
+  ASSERT_EQ(sent.size(), 1u);
+  EXPECT_EQ(sent[0].AttachmentPath, ProgramFolder() + "\\" + Stamp() + ".jpg");
+  EXPECT_EQ(sent[0].AttachmentFile, writing);
+  EXPECT_EQ(sent[0].Subject, "(添付画像あり)");
+  EXPECT_EQ(sent[0].RecipientClass, 1u);
+  EXPECT_EQ(attachmentSize, "652x593");
+  EXPECT_FALSE(fs::exists(writing));
+  const std::vector<std::string> out = Outward();
+  ASSERT_EQ(out.size(), 2u);
+  EXPECT_EQ(out[0].rfind("file-written " + Quoted(writing), 0), 0u);
+  EXPECT_EQ(out[1], "file-removed " + Quoted(writing));
+}
+
+TEST_F(WindowsMailTest, AFailedSendBeepsTellsTheUserAndStillDeletes) {
+  result = 2;
+  const std::string writing = ProgramFolder() + "/" + Stamp() + ".jpg";
+  platform.PressKey('M', tk::ssCtrl, 0);
+  EXPECT_EQ(attachmentSize, "652x593");
+  EXPECT_FALSE(fs::exists(writing));
+  const std::vector<std::string> out = Outward();
+  ASSERT_EQ(out.size(), 4u);
+  EXPECT_EQ(out[1], "beep");
+  EXPECT_EQ(out[2],
+            "notice caption=\"ぽてりんこ\" text=\"お使いのメーラーを｢通常使うメールソフト(規定のプログラム)｣に設定してください。\"");
+  EXPECT_EQ(out[3], "file-removed " + Quoted(writing));
+}
+
+TEST_F(WindowsMailTest, AFileUnderTheStampsNameIsOverwrittenThenDeleted) {
+  const std::string writing = ProgramFolder() + "/" + Stamp() + ".jpg";
+  tk::WriteFileBytes(writing, std::vector<std::uint8_t>{'o', 'l', 'd'});
+  Choose("M1");
+  EXPECT_EQ(attachmentSize, "652x593");
+  EXPECT_FALSE(fs::exists(writing));
+  // A second mail in the same minute uses the same name and cleans up after itself too.
+  Choose("M1");
+  EXPECT_EQ(sent.size(), 2u);
+  EXPECT_EQ(attachmentSize, "652x593");
+  EXPECT_FALSE(fs::exists(writing));
+}
+#endif
 
 TEST_F(CommandTest, StayOnTopTogglesCheckAndStackingAndDropsStillWork) {
   Choose("S1");

@@ -1,0 +1,237 @@
+// The modal dialogs on real windows: the confirmation's own button labels in both
+// implementations, the error report's message box, the save dialog. Each is answered from a
+// timer while its modal loop runs.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <sstream>
+
+#include "platform/win32/OwnMessageDialog.h"
+#include "platform/win32/Win32Dialogs.h"
+#include "platform/win32/WinText.h"
+#include "tests/platform/win32/WindowFixture.h"
+#include "tests/support/TempFolder.h"
+#include "toolkit/controls/Dialogs.h"
+
+#include <windows.h>
+#include <commdlg.h>
+#include <dlgs.h>
+
+namespace win32ui::test {
+namespace {
+
+tk::TMessageDialogParams Confirmation() {
+  tk::TMessageDialogParams p;
+  p.Caption = "確認";
+  p.Text = "C:\\board.jpg は既に存在します。\n上書きしますか？";
+  p.Type = tk::TMsgDlgType::mtConfirmation;
+  p.Buttons = {{"はい(&Y)", tk::TModalResult::mrYes}, {"いいえ(&N)", tk::TModalResult::mrNo}};
+  p.DefaultButton = tk::TModalResult::mrYes;
+  p.CancelResult = tk::TModalResult::mrNo;
+  return p;
+}
+
+HWND FindDialog(const std::wstring& caption) { return FindThreadWindow(L"#32770", &caption); }
+
+// Every window of the thread (the application window and the dialog's owner included) is
+// disabled while a dialog modal to the program is open; only the dialog itself takes input.
+struct TSeen {
+  std::wstring yes, no;
+  bool ownerEnabled = true;
+};
+
+enum class TAnswer { Yes, No, Escape, Enter, CloseButton };
+
+struct TDialogCase {
+  TDialogKind Kind;
+  TAnswer Answer;
+  tk::TModalResult Expected;
+};
+
+void PrintTo(const TDialogCase& c, std::ostream* os) {
+  static const char* const kAnswers[] = {"Yes", "No", "Escape", "Enter", "CloseButton"};
+  *os << (c.Kind == TDialogKind::TaskDialog ? "TaskDialog" : "OwnDialog") << "_"
+      << kAnswers[static_cast<int>(c.Answer)];
+}
+
+class ConfirmationDialog : public testing::TestWithParam<TDialogCase> {
+ protected:
+  void SetUp() override {
+    if (GetParam().Kind == TDialogKind::TaskDialog && !TaskDialogAvailable())
+      GTEST_SKIP() << "no task dialog in this system's common controls";
+  }
+};
+
+TEST_P(ConfirmationDialog, ShowsOurLabelsAndAnswersAsTheUserChose) {
+  TWin32Platform& platform = SharedPlatform();
+  HWND owner = platform.ApplicationWindow();
+  TSeen seen;
+  const TAnswer answer = GetParam().Answer;
+  AnswerWhenShown([] { return FindDialog(L"確認"); },
+                  [&](HWND dialog) {
+                    // "No" answers as Esc does: it carries IDCANCEL, which Esc presses.
+                    HWND yes = GetDlgItem(dialog, kFirstButtonId);
+                    HWND no = GetDlgItem(dialog, IDCANCEL);
+                    seen.yes = WindowText(yes);
+                    seen.no = WindowText(no);
+                    seen.ownerEnabled = IsWindowEnabled(owner) != FALSE;
+                    switch (answer) {
+                      case TAnswer::Yes: PostMessageW(yes, BM_CLICK, 0, 0); break;
+                      case TAnswer::No: PostMessageW(no, BM_CLICK, 0, 0); break;
+                      case TAnswer::Escape:
+                        PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+                        break;
+                      case TAnswer::Enter:
+                        PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 0x001C0001);
+                        break;
+                      case TAnswer::CloseButton: PostMessageW(dialog, WM_CLOSE, 0, 0); break;
+                    }
+                  });
+  const tk::TModalResult result = RunMessageDialog(owner, Confirmation(), GetParam().Kind);
+  EXPECT_FALSE(AnswerPending());
+  EXPECT_EQ(seen.yes, L"はい(&Y)");
+  EXPECT_EQ(seen.no, L"いいえ(&N)");
+  EXPECT_FALSE(seen.ownerEnabled);
+  EXPECT_EQ(result, GetParam().Expected);
+  EXPECT_TRUE(IsWindowEnabled(owner));
+}
+
+using enum TAnswer;
+using tk::TModalResult;
+constexpr TDialogKind kTask = TDialogKind::TaskDialog;
+constexpr TDialogKind kOwn = TDialogKind::OwnDialog;
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, ConfirmationDialog,
+    testing::Values(TDialogCase{kTask, Yes, TModalResult::mrYes},
+                    TDialogCase{kTask, No, TModalResult::mrNo},
+                    TDialogCase{kTask, Escape, TModalResult::mrNo},
+                    TDialogCase{kTask, Enter, TModalResult::mrYes},
+                    TDialogCase{kTask, CloseButton, TModalResult::mrNo},
+                    TDialogCase{kOwn, Yes, TModalResult::mrYes},
+                    TDialogCase{kOwn, No, TModalResult::mrNo},
+                    TDialogCase{kOwn, Escape, TModalResult::mrNo},
+                    TDialogCase{kOwn, Enter, TModalResult::mrYes},
+                    TDialogCase{kOwn, CloseButton, TModalResult::mrNo}),
+    [](const auto& info) {
+      std::ostringstream name;
+      PrintTo(info.param, &name);
+      return name.str();
+    });
+
+// The dialog of our own: its question icon, its text, the default button with the focus, and
+// its place in the middle of the screen.
+TEST(OwnMessageDialog, HasTheIconTheTextAndTheDefaultButtonCentredOnTheScreen) {
+  TWin32Platform& platform = SharedPlatform();
+  bool checked = false;
+  AnswerWhenShown([] { return FindDialog(L"確認"); },
+                  [&](HWND dialog) {
+                    checked = true;
+                    EXPECT_NE(SendDlgItemMessageW(dialog, kIconControlId, STM_GETICON, 0, 0), 0);
+                    EXPECT_EQ(WindowText(GetDlgItem(dialog, kTextControlId)),
+                              Utf8ToWide(Confirmation().Text));
+                    EXPECT_EQ(GetFocus(), GetDlgItem(dialog, kFirstButtonId));
+                    EXPECT_EQ(LOWORD(SendMessageW(dialog, DM_GETDEFID, 0, 0)), kFirstButtonId);
+                    RECT r{}, work{};
+                    GetWindowRect(dialog, &r);
+                    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+                    EXPECT_LE(std::abs((r.left + r.right) - (work.left + work.right)), 1);
+                    EXPECT_LE(std::abs((r.top + r.bottom) - (work.top + work.bottom)), 1);
+                    // Both buttons lie inside the dialog, side by side.
+                    RECT yes{}, no{};
+                    GetWindowRect(GetDlgItem(dialog, kFirstButtonId), &yes);
+                    GetWindowRect(GetDlgItem(dialog, IDCANCEL), &no);
+                    EXPECT_LT(yes.right, no.left);
+                    EXPECT_GE(yes.left, r.left);
+                    EXPECT_LE(no.right, r.right);
+                    PostMessageW(dialog, WM_COMMAND, kFirstButtonId, 0);
+                  });
+  EXPECT_EQ(RunMessageDialog(platform.ApplicationWindow(), Confirmation(), TDialogKind::OwnDialog),
+            tk::TModalResult::mrYes);
+  EXPECT_TRUE(checked);
+}
+
+TEST(OwnMessageDialog, ANoticeHasNoIcon) {
+  tk::TMessageDialogParams p;
+  p.Caption = "ぽてりんこ";
+  p.Text = "お知らせ";
+  p.Type = tk::TMsgDlgType::mtCustom;
+  p.Buttons = {{"OK", tk::TModalResult::mrOk}};
+  p.DefaultButton = p.CancelResult = tk::TModalResult::mrOk;
+  // The template holds the text and the button only.
+  const std::vector<std::uint16_t> words = MessageDialogTemplate(p, false);
+  ASSERT_GT(words.size(), 5u);
+  EXPECT_EQ(words[4], 2u);  // DLGTEMPLATE.cdit
+  bool checked = false;
+  AnswerWhenShown([] { return FindDialog(L"ぽてりんこ"); },
+                  [&](HWND dialog) {
+                    checked = true;
+                    EXPECT_EQ(GetDlgItem(dialog, kIconControlId), nullptr);
+                    // The one button answers as Esc does.
+                    EXPECT_EQ(WindowText(GetDlgItem(dialog, IDCANCEL)), L"OK");
+                    PostMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
+                  });
+  EXPECT_EQ(RunOwnMessageDialog(SharedPlatform().ApplicationWindow(), p, nullptr),
+            tk::TModalResult::mrOk);
+  EXPECT_TRUE(checked);
+}
+
+TEST(ErrorBox, IsAMessageBoxOfTheApplicationWindowWithTheTitleAndText) {
+  TWin32Platform& platform = SharedPlatform();
+  HWND app = platform.ApplicationWindow();
+  std::wstring text;
+  HWND owner = nullptr;
+  bool appEnabled = true;
+  AnswerWhenShown([] { return FindDialog(L"ぽてりんこ"); },
+                  [&](HWND box) {
+                    // A message box keeps its text in the static control 0xFFFF.
+                    text = WindowText(GetDlgItem(box, 0xFFFF));
+                    owner = GetWindow(box, GW_OWNER);
+                    appEnabled = IsWindowEnabled(app) != FALSE;
+                    PostMessageW(box, WM_COMMAND, IDOK, 0);
+                  });
+  RunErrorBox(app, "ぽてりんこ", "ビットマップイメージが不正です.");
+  EXPECT_EQ(text, L"ビットマップイメージが不正です.");
+  EXPECT_EQ(owner, app);
+  EXPECT_FALSE(appEnabled);
+  EXPECT_TRUE(IsWindowEnabled(app));
+}
+
+// The common save dialog: our filter and default extension; a name typed without an extension
+// comes back with ".jpg".
+class SaveDialog : public testing::Test {
+ protected:
+  std::optional<std::string> Run(const std::wstring& typed) {
+    tk::TSaveDialogParams params{"JPEG ファイル (*.jpg;*.jpeg)|*.jpg;*.jpeg", "jpg", "", ""};
+    AnswerWhenShown([] { return FindThreadWindow(L"#32770"); },
+                    [&](HWND dialog) {
+                      if (typed.empty()) {
+                        PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+                        return;
+                      }
+                      SendMessageW(dialog, CDM_SETCONTROLTEXT, cmb13,
+                                   reinterpret_cast<LPARAM>(typed.c_str()));
+                      SendMessageW(dialog, CDM_SETCONTROLTEXT, edt1,
+                                   reinterpret_cast<LPARAM>(typed.c_str()));
+                      PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+                    });
+    return RunSaveDialog(SharedPlatform().ApplicationWindow(), params);
+  }
+  tk::test::TempFolder folder;
+};
+
+TEST_F(SaveDialog, ANameWithoutExtensionGetsJpg) {
+  const std::string chosen = Run(Utf8ToWide(folder.Path("board"))).value_or("(cancelled)");
+  EXPECT_EQ(chosen, folder.Path("board.jpg"));
+}
+
+TEST_F(SaveDialog, AJpegExtensionIsKept) {
+  const std::string chosen = Run(Utf8ToWide(folder.Path("board.jpeg"))).value_or("(cancelled)");
+  EXPECT_EQ(chosen, folder.Path("board.jpeg"));
+}
+
+TEST_F(SaveDialog, CancelGivesNothing) { EXPECT_FALSE(Run(L"").has_value()); }
+
+}  // namespace
+}  // namespace win32ui::test
