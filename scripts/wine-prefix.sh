@@ -13,9 +13,20 @@ font_dir=/usr/share/fonts/opentype/ipafont-gothic
 fonts=(ipagp.ttf ipag.ttf)
 fonts_dir="$WINEPREFIX/drive_c/windows/Fonts"
 stamp="$WINEPREFIX/.poterinko-ready"
+# Two settings of the prefix's registry (checked in the files Wine writes them to):
+# - no window manager runs under Xvfb, and Wine waits up to 2 seconds for one whenever it hides a
+#   window it would leave to a manager: with unmanaged windows Wine draws the frames itself and
+#   a test of a window or dialog takes milliseconds instead of seconds;
+# - Wine's own interface font (Tahoma: captions, menus, message boxes) has no Japanese
+#   characters: link it to IPAPGothic, as a Japanese system's fonts would show them.
+settings_ready() {
+  grep -q '"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/null &&
+    grep -q '"Tahoma"=str(7):"ipagp.ttf,IPAPGothic' "$WINEPREFIX/system.reg" 2>/dev/null
+}
 ready() {
   [ -f "$stamp" ] || return 1
   for f in "${fonts[@]}"; do [ -f "$fonts_dir/$f" ] || return 1; done
+  settings_ready
 }
 ready && exit 0
 
@@ -35,3 +46,8 @@ if [ ! -f "$stamp" ]; then
 fi
 mkdir -p "$fonts_dir"
 for f in "${fonts[@]}"; do cp -f "$font_dir/$f" "$fonts_dir/$f"; done
+if ! settings_ready; then
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+  wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+    /v Tahoma /t REG_MULTI_SZ /d 'ipagp.ttf,IPAPGothic' /f >/dev/null 2>&1
+fi
