@@ -5,6 +5,7 @@
 #include "platform/win32/WinText.h"
 
 #include <windows.h>
+
 #include <mapi.h>
 
 // The interface names its calls after the system's; the header's A/W macros of the same names
@@ -98,7 +99,8 @@ class TWin32SimpleMapiSystem : public ISimpleMapiSystem {
   }
 
   void* GetProcAddress(Handle module, const std::string& name) override {
-    return reinterpret_cast<void*>(::GetProcAddress(reinterpret_cast<HMODULE>(module), name.c_str()));
+    return reinterpret_cast<void*>(
+        ::GetProcAddress(reinterpret_cast<HMODULE>(module), name.c_str()));
   }
 
   bool FreeLibrary(Handle module) override {

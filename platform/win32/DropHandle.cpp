@@ -3,6 +3,7 @@
 #include "platform/win32/WinText.h"
 
 #include <windows.h>
+
 #include <shellapi.h>
 
 namespace win32ui {

@@ -17,7 +17,7 @@ void Put32(std::vector<std::uint8_t>& out, std::uint32_t value) {
 }
 
 constexpr int kPaletteSize = 256;
-constexpr std::uint32_t kHeaderBytes = 6 + 16;   // ICONDIR + one ICONDIRENTRY
+constexpr std::uint32_t kHeaderBytes = 6 + 16;  // ICONDIR + one ICONDIRENTRY
 constexpr std::uint32_t kInfoHeaderBytes = 40;  // BITMAPINFOHEADER
 
 }  // namespace

@@ -33,7 +33,7 @@ class TTemplateWriter {
             const std::string& text) {
     AlignToDword();
     Dword(style | WS_CHILD | WS_VISIBLE);
-    Dword(0);  // extended style
+    Dword(0);                             // extended style
     for (int i = 0; i < 4; ++i) Word(0);  // x, y, cx, cy: laid out later
     Word(id);
     Word(0xFFFF);
@@ -61,7 +61,8 @@ constexpr int kMaxTextWidth = 420;
 
 SIZE TextSize(HWND control, const std::wstring& text, UINT format, int maxWidth) {
   HDC dc = GetDC(control);
-  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  HGDIOBJ old =
+      SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
   RECT r{0, 0, maxWidth, 0};
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, format | DT_CALCRECT);
   SelectObject(dc, old);
@@ -71,7 +72,8 @@ SIZE TextSize(HWND control, const std::wstring& text, UINT format, int maxWidth)
 
 std::wstring WindowText(HWND window) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
   return text;
 }
 
@@ -84,15 +86,18 @@ void LayOut(HWND dialog, const TDialogState& state) {
   std::vector<int> widths;
   int buttonsWidth = 0;
   for (int i = 0; i < buttonCount; ++i) {
-    HWND button = GetDlgItem(dialog, MessageDialogButtonId(state.params, static_cast<std::size_t>(i)));
-    const int width = std::max<int>(kButtonMinWidth, TextSize(button, WindowText(button), DT_SINGLELINE, 0).cx + 24);
+    HWND button =
+        GetDlgItem(dialog, MessageDialogButtonId(state.params, static_cast<std::size_t>(i)));
+    const int width = std::max<int>(kButtonMinWidth,
+                                    TextSize(button, WindowText(button), DT_SINGLELINE, 0).cx + 24);
     widths.push_back(width);
     buttonsWidth += width + (i ? kButtonGap : 0);
   }
 
   const int textLeft = kMargin + (state.icon ? kIconSize + kMargin : 0);
   const int topHeight = std::max<int>(textSize.cy, state.icon ? kIconSize : 0);
-  const int clientWidth = std::max<int>(textLeft + textSize.cx + kMargin, buttonsWidth + 2 * kMargin);
+  const int clientWidth =
+      std::max<int>(textLeft + textSize.cx + kMargin, buttonsWidth + 2 * kMargin);
   const int buttonsTop = kMargin + topHeight + 2 * kMargin;
   const int clientHeight = buttonsTop + kButtonHeight + kMargin;
 
@@ -106,8 +111,8 @@ void LayOut(HWND dialog, const TDialogState& state) {
   MoveWindow(text, textLeft, textTop, textSize.cx, textSize.cy, FALSE);
   int x = (clientWidth - buttonsWidth) / 2;
   for (int i = 0; i < buttonCount; ++i) {
-    MoveWindow(GetDlgItem(dialog, MessageDialogButtonId(state.params, static_cast<std::size_t>(i))), x, buttonsTop, widths[static_cast<std::size_t>(i)],
-               kButtonHeight, FALSE);
+    MoveWindow(GetDlgItem(dialog, MessageDialogButtonId(state.params, static_cast<std::size_t>(i))),
+               x, buttonsTop, widths[static_cast<std::size_t>(i)], kButtonHeight, FALSE);
     x += widths[static_cast<std::size_t>(i)] + kButtonGap;
   }
 
@@ -135,14 +140,15 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
       const auto& state = *reinterpret_cast<const TDialogState*>(lParam);
       SetWindowLongPtrW(dialog, DWLP_USER, lParam);
       LayOut(dialog, state);
-      const int defaultId =
-          MessageDialogButtonId(state.params, static_cast<std::size_t>(DefaultButtonIndex(state.params)));
+      const int defaultId = MessageDialogButtonId(
+          state.params, static_cast<std::size_t>(DefaultButtonIndex(state.params)));
       SendMessageW(dialog, DM_SETDEFID, static_cast<WPARAM>(defaultId), 0);
       SetFocus(GetDlgItem(dialog, defaultId));
       return FALSE;  // the focus is set
     }
     case WM_COMMAND: {
-      const auto* state = reinterpret_cast<const TDialogState*>(GetWindowLongPtrW(dialog, DWLP_USER));
+      const auto* state =
+          reinterpret_cast<const TDialogState*>(GetWindowLongPtrW(dialog, DWLP_USER));
       const int id = LOWORD(wParam);
       bool ours = id == IDCANCEL;
       for (std::size_t i = 0; state && i < state->params.Buttons.size(); ++i)
@@ -190,9 +196,9 @@ tk::TModalResult RunOwnMessageDialog(HWND owner, const tk::TMessageDialogParams&
                                      HICON icon) {
   const std::vector<std::uint16_t> words = MessageDialogTemplate(params, icon != nullptr);
   TDialogState state{params, icon};
-  const INT_PTR id = DialogBoxIndirectParamW(
-      GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(words.data()), owner,
-      DialogProc, reinterpret_cast<LPARAM>(&state));
+  const INT_PTR id = DialogBoxIndirectParamW(GetModuleHandleW(nullptr),
+                                             reinterpret_cast<const DLGTEMPLATE*>(words.data()),
+                                             owner, DialogProc, reinterpret_cast<LPARAM>(&state));
   return MessageDialogResult(params, static_cast<int>(id));
 }
 

@@ -9,8 +9,9 @@
 #include "toolkit/controls/Dialogs.h"
 
 #include <windows.h>
-#include <commctrl.h>
+
 #include <cderr.h>
+#include <commctrl.h>
 #include <commdlg.h>
 
 namespace win32ui {
@@ -33,11 +34,16 @@ TaskDialogIndirectFunction TaskDialogEntry() {
 
 HICON IconOf(tk::TMsgDlgType type) {
   switch (type) {
-    case tk::TMsgDlgType::mtWarning: return LoadIconW(nullptr, MAKEINTRESOURCEW(32515));  // IDI_WARNING
-    case tk::TMsgDlgType::mtError: return LoadIconW(nullptr, MAKEINTRESOURCEW(32513));  // IDI_ERROR
-    case tk::TMsgDlgType::mtInformation: return LoadIconW(nullptr, MAKEINTRESOURCEW(32516));  // IDI_INFORMATION
-    case tk::TMsgDlgType::mtConfirmation: return LoadIconW(nullptr, MAKEINTRESOURCEW(32514));  // IDI_QUESTION
-    case tk::TMsgDlgType::mtCustom: break;
+    case tk::TMsgDlgType::mtWarning:
+      return LoadIconW(nullptr, MAKEINTRESOURCEW(32515));  // IDI_WARNING
+    case tk::TMsgDlgType::mtError:
+      return LoadIconW(nullptr, MAKEINTRESOURCEW(32513));  // IDI_ERROR
+    case tk::TMsgDlgType::mtInformation:
+      return LoadIconW(nullptr, MAKEINTRESOURCEW(32516));  // IDI_INFORMATION
+    case tk::TMsgDlgType::mtConfirmation:
+      return LoadIconW(nullptr, MAKEINTRESOURCEW(32514));  // IDI_QUESTION
+    case tk::TMsgDlgType::mtCustom:
+      break;
   }
   return nullptr;
 }
@@ -75,7 +81,9 @@ std::optional<tk::TModalResult> RunTaskDialog(HWND owner, const tk::TMessageDial
 
 }  // namespace
 
-bool TaskDialogAvailable() { return TaskDialogEntry() != nullptr; }
+bool TaskDialogAvailable() {
+  return TaskDialogEntry() != nullptr;
+}
 
 int MessageDialogButtonId(const tk::TMessageDialogParams& params, std::size_t index) {
   for (std::size_t i = 0; i < params.Buttons.size(); ++i) {

@@ -10,8 +10,9 @@
 #include "platform/win32/TopDownDib.h"
 
 #include <windows.h>
-#include <windowsx.h>
+
 #include <shellapi.h>
+#include <windowsx.h>
 
 namespace win32ui {
 
@@ -27,13 +28,17 @@ struct TWindowStyle {
 TWindowStyle StyleOf(tk::TBorderStyle border) {
   constexpr DWORD kFrame = WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
   switch (border) {
-    case tk::TBorderStyle::bsNone: return {kFrame | WS_POPUP, 0};
+    case tk::TBorderStyle::bsNone:
+      return {kFrame | WS_POPUP, 0};
     case tk::TBorderStyle::bsSingle:
       return {kFrame | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX, 0};
-    case tk::TBorderStyle::bsSizeable: return {kFrame | WS_OVERLAPPEDWINDOW, 0};
-    case tk::TBorderStyle::bsDialog: return {kFrame | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME};
+    case tk::TBorderStyle::bsSizeable:
+      return {kFrame | WS_OVERLAPPEDWINDOW, 0};
+    case tk::TBorderStyle::bsDialog:
+      return {kFrame | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME};
     // A narrow caption with the close button only; not resizable.
-    case tk::TBorderStyle::bsToolWindow: return {kFrame | WS_CAPTION | WS_SYSMENU, WS_EX_TOOLWINDOW};
+    case tk::TBorderStyle::bsToolWindow:
+      return {kFrame | WS_CAPTION | WS_SYSMENU, WS_EX_TOOLWINDOW};
     case tk::TBorderStyle::bsSizeToolWin:
       return {kFrame | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, WS_EX_TOOLWINDOW};
   }
@@ -47,7 +52,9 @@ SIZE OuterSize(DWORD style, DWORD exStyle, int width, int height) {
   return {r.right - r.left, r.bottom - r.top};
 }
 
-tk::TPoint ClientPoint(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
+tk::TPoint ClientPoint(LPARAM lParam) {
+  return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+}
 
 unsigned MouseKeys(WPARAM wParam) {
   return static_cast<unsigned>(wParam) &
@@ -181,8 +188,9 @@ void TWin32FormWindow::UpdateClientSize() {
   if (width == FParams.ClientWidth && height == FParams.ClientHeight) return;
   FParams.ClientWidth = width;
   FParams.ClientHeight = height;
-  const SIZE outer = OuterSize(static_cast<DWORD>(GetWindowLongW(FWindow, GWL_STYLE)),
-                               static_cast<DWORD>(GetWindowLongW(FWindow, GWL_EXSTYLE)), width, height);
+  const SIZE outer =
+      OuterSize(static_cast<DWORD>(GetWindowLongW(FWindow, GWL_STYLE)),
+                static_cast<DWORD>(GetWindowLongW(FWindow, GWL_EXSTYLE)), width, height);
   SetWindowPos(FWindow, nullptr, 0, 0, outer.cx, outer.cy,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -296,9 +304,8 @@ void TWin32FormWindow::MouseMoved(std::intptr_t lParam, std::uintptr_t wParam) {
 
 void TWin32FormWindow::MouseButton(int button, bool down, bool doubleClick, std::intptr_t lParam,
                                    std::uintptr_t wParam) {
-  static constexpr tk::TMouseButton kButtons[] = {tk::TMouseButton::mbLeft,
-                                                  tk::TMouseButton::mbRight,
-                                                  tk::TMouseButton::mbMiddle};
+  static constexpr tk::TMouseButton kButtons[] = {
+      tk::TMouseButton::mbLeft, tk::TMouseButton::mbRight, tk::TMouseButton::mbMiddle};
   RunGuarded([&] {
     FForm.HandleMouseButton(kButtons[button], down, doubleClick, ClientPoint(lParam),
                             MouseKeys(wParam));

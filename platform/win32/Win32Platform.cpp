@@ -12,6 +12,7 @@
 #include "toolkit/graphics/Color.h"
 
 #include <windows.h>
+
 #include <commctrl.h>
 #include <shellapi.h>
 
@@ -62,7 +63,8 @@ LRESULT CALLBACK ApplicationWindowProc(HWND window, UINT message, WPARAM wParam,
 HICON MainIcon(int size) {
   // The program's icon resource; programs without one (the tests) get the system's default.
   HANDLE icon = LoadImageW(GetModuleHandleW(nullptr), L"MAINICON", IMAGE_ICON, size, size, 0);
-  return icon ? static_cast<HICON>(icon) : LoadIconW(nullptr, MAKEINTRESOURCEW(32512));  // IDI_APPLICATION
+  return icon ? static_cast<HICON>(icon)
+              : LoadIconW(nullptr, MAKEINTRESOURCEW(32512));  // IDI_APPLICATION
 }
 
 }  // namespace
@@ -92,8 +94,8 @@ bool TWin32Platform::Init() {
   const int y = GetSystemMetrics(SM_CYSCREEN) / 2;
   FApplicationWindow =
       CreateWindowExW(0, kApplicationClass, Utf8ToWide(tk::Application().Title()).c_str(),
-                      WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPSIBLINGS, x, y, 0, 0,
-                      nullptr, nullptr, GetModuleHandleW(nullptr), this);
+                      WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPSIBLINGS, x, y, 0, 0, nullptr,
+                      nullptr, GetModuleHandleW(nullptr), this);
   if (!FApplicationWindow) return false;
   FShownTitle = Utf8ToWide(tk::Application().Title());
   tk::SetSysColorSource([](int index) { return static_cast<std::uint32_t>(::GetSysColor(index)); });
@@ -128,7 +130,9 @@ std::unique_ptr<tk::INativeWindow> TWin32Platform::CreateNativeWindow(
   return std::make_unique<TWin32FormWindow>(*this, form, params);
 }
 
-void TWin32Platform::WindowCreated(TWin32FormWindow* window) { FWindows.push_back(window); }
+void TWin32Platform::WindowCreated(TWin32FormWindow* window) {
+  FWindows.push_back(window);
+}
 
 void TWin32Platform::WindowDestroyed(TWin32FormWindow* window) {
   FWindows.erase(std::remove(FWindows.begin(), FWindows.end(), window), FWindows.end());
@@ -198,7 +202,9 @@ tk::TPoint TWin32Platform::CursorPos() const {
   return {p.x, p.y};
 }
 
-short TWin32Platform::KeyState(int virtualKey) const { return GetKeyState(virtualKey); }
+short TWin32Platform::KeyState(int virtualKey) const {
+  return GetKeyState(virtualKey);
+}
 
 bool TWin32Platform::HasNativeCapture() const {
   HWND capture = GetCapture();
@@ -245,7 +251,9 @@ void TWin32Platform::PopupMenu(tk::TPopupMenu& menu, tk::TPoint screen) {
   TrackPopupMenuAt(menu, window ? window->Handle() : FApplicationWindow, screen);
 }
 
-void TWin32Platform::Beep() { MessageBeep(0); }
+void TWin32Platform::Beep() {
+  MessageBeep(0);
+}
 
 std::string TWin32Platform::ProgramPath() const {
   std::wstring path(MAX_PATH, L'\0');
@@ -267,6 +275,8 @@ void TWin32Platform::OpenUrl(const std::string& address) {
   ShellExecuteA(window ? window->Handle() : nullptr, "OPEN", ansi.c_str(), "", "", SW_SHOW);
 }
 
-unsigned TWin32Platform::SendMail(const tk::TMailRequest&) { return 1; }
+unsigned TWin32Platform::SendMail(const tk::TMailRequest&) {
+  return 1;
+}
 
 }  // namespace win32ui

@@ -55,10 +55,9 @@ void TrackPopupMenuAt(tk::TPopupMenu& menu, HWND owner, tk::TPoint screen) {
   {
     TNativeMenu native(menu.Items());
     // The menu answers the right button too, as it was opened by one.
-    const UINT command = static_cast<UINT>(
-        TrackPopupMenu(native.Handle(),
-                       TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, screen.X,
-                       screen.Y, 0, owner, nullptr));
+    const UINT command = static_cast<UINT>(TrackPopupMenu(
+        native.Handle(), TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, screen.X,
+        screen.Y, 0, owner, nullptr));
     chosen = native.ItemOf(command);
   }
   if (chosen) RunGuarded([&] { chosen->Click(); });

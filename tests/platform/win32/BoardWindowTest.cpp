@@ -21,6 +21,7 @@
 #include "widgets/Widgets.h"
 
 #include <windows.h>
+
 #include <commdlg.h>
 #include <dlgs.h>
 
@@ -33,7 +34,9 @@ tk::TPoint CellCentre(int n) {
   return {51 + 120 * ((n - 1) / 6) + 60, 52 + 90 * ((n - 1) % 6) + 45};
 }
 
-LPARAM At(tk::TPoint p) { return MAKELPARAM(p.X, p.Y); }
+LPARAM At(tk::TPoint p) {
+  return MAKELPARAM(p.X, p.Y);
+}
 
 std::vector<std::uint32_t> Pixels(tk::TForm& form) {
   std::vector<std::uint32_t> out;
@@ -263,7 +266,8 @@ TEST_F(BoardWindow, TheMenuTogglesTopmostBothWaysAndDropsStillWork) {
     std::vector<UINT> states;
     RECT menuRect{};
     AnswerWhenShown(OpenMenu, [&](HWND menuWindow) {
-      HMENU menu = reinterpret_cast<HMENU>(SendMessageW(menuWindow, 0x01E1 /* MN_GETHMENU */, 0, 0));
+      HMENU menu =
+          reinterpret_cast<HMENU>(SendMessageW(menuWindow, 0x01E1 /* MN_GETHMENU */, 0, 0));
       for (int i = 0; i < GetMenuItemCount(menu); ++i) {
         wchar_t text[128] = {};
         GetMenuStringW(menu, static_cast<UINT>(i), text, 128, MF_BYPOSITION);
@@ -285,9 +289,10 @@ TEST_F(BoardWindow, TheMenuTogglesTopmostBothWaysAndDropsStillWork) {
     GetWindowRect(window, &outer);
     EXPECT_EQ(outer.left, 20);
     EXPECT_EQ(outer.top, 20);
-    EXPECT_EQ(texts, (std::vector<std::wstring>{L"保存(&S)...\tCtrl+S", L"メール送信(&M)...\tCtrl+M", L"",
-                                                L"ぜんぶ消去(&D)\tDel", L"", L"常に手前に表示(&T)", L"",
-                                                L"インフォメーション(&I)..."}));
+    EXPECT_EQ(texts,
+              (std::vector<std::wstring>{L"保存(&S)...\tCtrl+S", L"メール送信(&M)...\tCtrl+M", L"",
+                                         L"ぜんぶ消去(&D)\tDel", L"", L"常に手前に表示(&T)", L"",
+                                         L"インフォメーション(&I)..."}));
     ASSERT_EQ(states.size(), 8u);
     EXPECT_EQ((states[5] & MF_CHECKED) != 0, !topmostAfter);
     EXPECT_TRUE(states[2] & MF_SEPARATOR);
@@ -311,7 +316,9 @@ struct TKeyboardMenuCase {
   std::vector<int> Held;
 };
 
-void PrintTo(const TKeyboardMenuCase& c, std::ostream* os) { *os << c.Name; }
+void PrintTo(const TKeyboardMenuCase& c, std::ostream* os) {
+  *os << c.Name;
+}
 
 class KeyboardMenu : public BoardWindow, public ::testing::WithParamInterface<TKeyboardMenuCase> {};
 
@@ -328,8 +335,8 @@ TEST_P(KeyboardMenu, OpensOnceAtTheClientCorner) {
   {
     THeldKeys held(GetParam().Held);
     PostMessageW(window, GetParam().Message, GetParam().Key, 0x00000001);
-    PostMessageW(window, GetParam().Message == WM_KEYDOWN ? WM_KEYUP : WM_SYSKEYUP,
-                 GetParam().Key, static_cast<LPARAM>(0xC0000001));
+    PostMessageW(window, GetParam().Message == WM_KEYDOWN ? WM_KEYUP : WM_SYSKEYUP, GetParam().Key,
+                 static_cast<LPARAM>(0xC0000001));
     PumpUntil([&] { return opened > 0; });
     // A second menu would come with the release.
     AnswerWhenShown(OpenMenu, close);

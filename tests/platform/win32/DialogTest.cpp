@@ -15,6 +15,7 @@
 #include "toolkit/controls/Dialogs.h"
 
 #include <windows.h>
+
 #include <commdlg.h>
 #include <dlgs.h>
 
@@ -32,7 +33,9 @@ tk::TMessageDialogParams Confirmation() {
   return p;
 }
 
-HWND FindDialog(const std::wstring& caption) { return FindThreadWindow(L"#32770", &caption); }
+HWND FindDialog(const std::wstring& caption) {
+  return FindThreadWindow(L"#32770", &caption);
+}
 
 // Every window of the thread (the application window and the dialog's owner included) is
 // disabled while a dialog modal to the program is open; only the dialog itself takes input.
@@ -77,15 +80,21 @@ TEST_P(ConfirmationDialog, ShowsOurLabelsAndAnswersAsTheUserChose) {
                     seen.no = WindowText(no);
                     seen.ownerEnabled = IsWindowEnabled(owner) != FALSE;
                     switch (answer) {
-                      case TAnswer::Yes: PostMessageW(yes, BM_CLICK, 0, 0); break;
-                      case TAnswer::No: PostMessageW(no, BM_CLICK, 0, 0); break;
+                      case TAnswer::Yes:
+                        PostMessageW(yes, BM_CLICK, 0, 0);
+                        break;
+                      case TAnswer::No:
+                        PostMessageW(no, BM_CLICK, 0, 0);
+                        break;
                       case TAnswer::Escape:
                         PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
                         break;
                       case TAnswer::Enter:
                         PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 0x001C0001);
                         break;
-                      case TAnswer::CloseButton: PostMessageW(dialog, WM_CLOSE, 0, 0); break;
+                      case TAnswer::CloseButton:
+                        PostMessageW(dialog, WM_CLOSE, 0, 0);
+                        break;
                     }
                   });
   const tk::TModalResult result = RunMessageDialog(owner, Confirmation(), GetParam().Kind);
@@ -102,23 +111,22 @@ using tk::TModalResult;
 constexpr TDialogKind kTask = TDialogKind::TaskDialog;
 constexpr TDialogKind kOwn = TDialogKind::OwnDialog;
 
-INSTANTIATE_TEST_SUITE_P(
-    Answers, ConfirmationDialog,
-    testing::Values(TDialogCase{kTask, Yes, TModalResult::mrYes},
-                    TDialogCase{kTask, No, TModalResult::mrNo},
-                    TDialogCase{kTask, Escape, TModalResult::mrNo},
-                    TDialogCase{kTask, Enter, TModalResult::mrYes},
-                    TDialogCase{kTask, CloseButton, TModalResult::mrNo},
-                    TDialogCase{kOwn, Yes, TModalResult::mrYes},
-                    TDialogCase{kOwn, No, TModalResult::mrNo},
-                    TDialogCase{kOwn, Escape, TModalResult::mrNo},
-                    TDialogCase{kOwn, Enter, TModalResult::mrYes},
-                    TDialogCase{kOwn, CloseButton, TModalResult::mrNo}),
-    [](const auto& info) {
-      std::ostringstream name;
-      PrintTo(info.param, &name);
-      return name.str();
-    });
+INSTANTIATE_TEST_SUITE_P(Answers, ConfirmationDialog,
+                         testing::Values(TDialogCase{kTask, Yes, TModalResult::mrYes},
+                                         TDialogCase{kTask, No, TModalResult::mrNo},
+                                         TDialogCase{kTask, Escape, TModalResult::mrNo},
+                                         TDialogCase{kTask, Enter, TModalResult::mrYes},
+                                         TDialogCase{kTask, CloseButton, TModalResult::mrNo},
+                                         TDialogCase{kOwn, Yes, TModalResult::mrYes},
+                                         TDialogCase{kOwn, No, TModalResult::mrNo},
+                                         TDialogCase{kOwn, Escape, TModalResult::mrNo},
+                                         TDialogCase{kOwn, Enter, TModalResult::mrYes},
+                                         TDialogCase{kOwn, CloseButton, TModalResult::mrNo}),
+                         [](const auto& info) {
+                           std::ostringstream name;
+                           PrintTo(info.param, &name);
+                           return name.str();
+                         });
 
 // The dialog of our own: its question icon, its text, the default button with the focus, and
 // its place in the middle of the screen.
@@ -204,18 +212,17 @@ class SaveDialog : public testing::Test {
  protected:
   std::optional<std::string> Run(const std::wstring& typed) {
     tk::TSaveDialogParams params{"JPEG ファイル (*.jpg;*.jpeg)|*.jpg;*.jpeg", "jpg", "", ""};
-    AnswerWhenShown([] { return FindThreadWindow(L"#32770"); },
-                    [&](HWND dialog) {
-                      if (typed.empty()) {
-                        PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-                        return;
-                      }
-                      SendMessageW(dialog, CDM_SETCONTROLTEXT, cmb13,
-                                   reinterpret_cast<LPARAM>(typed.c_str()));
-                      SendMessageW(dialog, CDM_SETCONTROLTEXT, edt1,
-                                   reinterpret_cast<LPARAM>(typed.c_str()));
-                      PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-                    });
+    AnswerWhenShown(
+        [] { return FindThreadWindow(L"#32770"); },
+        [&](HWND dialog) {
+          if (typed.empty()) {
+            PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+            return;
+          }
+          SendMessageW(dialog, CDM_SETCONTROLTEXT, cmb13, reinterpret_cast<LPARAM>(typed.c_str()));
+          SendMessageW(dialog, CDM_SETCONTROLTEXT, edt1, reinterpret_cast<LPARAM>(typed.c_str()));
+          PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+        });
     return RunSaveDialog(SharedPlatform().ApplicationWindow(), params);
   }
   tk::test::TempFolder folder;
@@ -231,7 +238,9 @@ TEST_F(SaveDialog, AJpegExtensionIsKept) {
   EXPECT_EQ(chosen, folder.Path("board.jpeg"));
 }
 
-TEST_F(SaveDialog, CancelGivesNothing) { EXPECT_FALSE(Run(L"").has_value()); }
+TEST_F(SaveDialog, CancelGivesNothing) {
+  EXPECT_FALSE(Run(L"").has_value());
+}
 
 }  // namespace
 }  // namespace win32ui::test

@@ -44,7 +44,7 @@ TEST(DropHandle, FinishReleasesOnceAndThenListsNothing) {
     EXPECT_EQ(drop.Count(), 0u);
     EXPECT_EQ(drop.File(0), "");
     drop.Finish();  // a second release does nothing
-  }  // nor does the destructor's
+  }                 // nor does the destructor's
   // DragFinish frees the memory the shell allocated: the handle is gone.
   SetLastError(0);
   EXPECT_EQ(GlobalSize(handle), 0u);

@@ -18,7 +18,9 @@ std::vector<std::uint32_t> Art() {
   return {art.begin(), art.end()};
 }
 
-unsigned Word16(const std::vector<std::uint8_t>& b, std::size_t at) { return b[at] | (b[at + 1] << 8); }
+unsigned Word16(const std::vector<std::uint8_t>& b, std::size_t at) {
+  return b[at] | (b[at + 1] << 8);
+}
 std::uint32_t Word32(const std::vector<std::uint8_t>& b, std::size_t at) {
   return Word16(b, at) | (static_cast<std::uint32_t>(Word16(b, at + 2)) << 16);
 }
@@ -45,7 +47,8 @@ TEST(IconFile, HasOne32By32ImageOf256Colours) {
 TEST(IconFile, RefusesWrongSizesAndTooManyColours) {
   EXPECT_THROW(EncodeIcon256(std::vector<std::uint32_t>(10), 32), std::invalid_argument);
   std::vector<std::uint32_t> rainbow(32 * 32);
-  for (std::size_t i = 0; i < rainbow.size(); ++i) rainbow[i] = 0xFF000000u | static_cast<std::uint32_t>(i);
+  for (std::size_t i = 0; i < rainbow.size(); ++i)
+    rainbow[i] = 0xFF000000u | static_cast<std::uint32_t>(i);
   EXPECT_THROW(EncodeIcon256(rainbow, 32), std::invalid_argument);
 }
 

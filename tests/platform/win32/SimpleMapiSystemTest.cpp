@@ -74,9 +74,20 @@ TEST_F(Win32SimpleMapiSystem, LoadsAndReleasesALibraryAndFindsItsEntryPoint) {
 
 TEST_F(Win32SimpleMapiSystem, CallsTheEntryPointWithEveryArgumentInPlace) {
   TMapiRecipDesc recipient{0, MAPI_TO, const_cast<char*>(""), const_cast<char*>(""), 0, nullptr};
-  TMapiFileDesc file{0, 0, 0xFFFFFFFFu, const_cast<char*>("C:\\p\\202401021504.jpg"), nullptr, nullptr};
-  TMapiMessage message{0, const_cast<char*>("subject"), const_cast<char*>(""), nullptr, nullptr,
-                       nullptr, 0, nullptr, 1, &recipient, 1, &file};
+  TMapiFileDesc file{0,       0,      0xFFFFFFFFu, const_cast<char*>("C:\\p\\202401021504.jpg"),
+                     nullptr, nullptr};
+  TMapiMessage message{0,
+                       const_cast<char*>("subject"),
+                       const_cast<char*>(""),
+                       nullptr,
+                       nullptr,
+                       nullptr,
+                       0,
+                       nullptr,
+                       1,
+                       &recipient,
+                       1,
+                       &file};
   const std::uint32_t result = system->CallSendMail(reinterpret_cast<void*>(&FakeSendMail), 0,
                                                     system->UiParent(), message, 11, 0);
   EXPECT_EQ(result, 26u);

@@ -15,7 +15,9 @@ struct TCodePageCase {
   std::string Bytes;  // in code page 932
 };
 
-void PrintTo(const TCodePageCase& c, std::ostream* os) { *os << c.Name; }
+void PrintTo(const TCodePageCase& c, std::ostream* os) {
+  *os << c.Name;
+}
 
 class ShiftJisBytes : public testing::TestWithParam<TCodePageCase> {};
 
@@ -27,12 +29,12 @@ TEST_P(ShiftJisBytes, AreTheCodePagesOwn) {
 // the byte of "\": such names must reach the shell unchanged.
 INSTANTIATE_TEST_SUITE_P(
     Names, ShiftJisBytes,
-    testing::Values(TCodePageCase{"Ascii", "timetable", "timetable"},
-                    TCodePageCase{"Kanji", "時間割", "\x8E\x9E\x8A\xD4\x8A\x84"},
-                    TCodePageCase{"Hiragana", "ぽてりんこ", "\x82\xDB\x82\xC4\x82\xE8\x82\xF1\x82\xB1"},
-                    TCodePageCase{"TrailByteBackslash", "表ソフト", "\x95\x5C\x83\x5C\x83\x74\x83\x67"},
-                    TCodePageCase{"HalfWidthKana", "ｱ", "\xB1"},
-                    TCodePageCase{"Empty", "", ""}),
+    testing::Values(
+        TCodePageCase{"Ascii", "timetable", "timetable"},
+        TCodePageCase{"Kanji", "時間割", "\x8E\x9E\x8A\xD4\x8A\x84"},
+        TCodePageCase{"Hiragana", "ぽてりんこ", "\x82\xDB\x82\xC4\x82\xE8\x82\xF1\x82\xB1"},
+        TCodePageCase{"TrailByteBackslash", "表ソフト", "\x95\x5C\x83\x5C\x83\x74\x83\x67"},
+        TCodePageCase{"HalfWidthKana", "ｱ", "\xB1"}, TCodePageCase{"Empty", "", ""}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(InformationAddress, AJapaneseProgramNameGoesOutAsItsShiftJisBytes) {
@@ -60,7 +62,9 @@ struct TFilterCase {
   std::wstring Expected;
 };
 
-void PrintTo(const TFilterCase& c, std::ostream* os) { *os << c.Name; }
+void PrintTo(const TFilterCase& c, std::ostream* os) {
+  *os << c.Name;
+}
 
 class DialogFilter : public testing::TestWithParam<TFilterCase> {};
 
@@ -72,13 +76,12 @@ using namespace std::string_literals;
 
 INSTANTIATE_TEST_SUITE_P(
     Filters, DialogFilter,
-    testing::Values(
-        TFilterCase{"TheBoards", "JPEG ファイル (*.jpg;*.jpeg)|*.jpg;*.jpeg",
-                    L"JPEG ファイル (*.jpg;*.jpeg)\0*.jpg;*.jpeg\0\0"s},
-        TFilterCase{"TwoPairs", "JPEG|*.jpg|All|*.*", L"JPEG\0*.jpg\0All\0*.*\0\0"s},
-        TFilterCase{"DescriptionWithoutPatternsIsLeftOut", "JPEG|*.jpg|All",
-                    L"JPEG\0*.jpg\0\0"s},
-        TFilterCase{"OnlyADescription", "JPEG", L""s}, TFilterCase{"Empty", "", L""s}),
+    testing::Values(TFilterCase{"TheBoards", "JPEG ファイル (*.jpg;*.jpeg)|*.jpg;*.jpeg",
+                                L"JPEG ファイル (*.jpg;*.jpeg)\0*.jpg;*.jpeg\0\0"s},
+                    TFilterCase{"TwoPairs", "JPEG|*.jpg|All|*.*", L"JPEG\0*.jpg\0All\0*.*\0\0"s},
+                    TFilterCase{"DescriptionWithoutPatternsIsLeftOut", "JPEG|*.jpg|All",
+                                L"JPEG\0*.jpg\0\0"s},
+                    TFilterCase{"OnlyADescription", "JPEG", L""s}, TFilterCase{"Empty", "", L""s}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "platform/win32/TopDownDib.h"
 
 #include <windows.h>
+
 #include <shlobj.h>
 
 namespace win32ui::test {
@@ -96,12 +97,14 @@ void AnswerWhenShown(std::function<HWND()> find, std::function<void(HWND)> answe
   Pending() = std::move(pending);
 }
 
-bool AnswerPending() { return Pending() != nullptr; }
+bool AnswerPending() {
+  return Pending() != nullptr;
+}
 
 std::wstring WindowText(HWND window) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(
-      GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
   return text;
 }
 
@@ -139,7 +142,8 @@ std::vector<std::uint32_t> CaptureClient(HWND window) {
 HDROP MakeDropHandle(const std::vector<std::wstring>& files) {
   std::size_t chars = 1;  // the list's final NUL
   for (const auto& f : files) chars += f.size() + 1;
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + chars * sizeof(wchar_t));
+  HGLOBAL memory =
+      GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + chars * sizeof(wchar_t));
   auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
   header->pFiles = sizeof(DROPFILES);
   header->pt = {10, 10};
@@ -161,6 +165,8 @@ THeldKeys::THeldKeys(std::vector<int> virtualKeys) : FSaved(256) {
   SetKeyboardState(state.data());
 }
 
-THeldKeys::~THeldKeys() { SetKeyboardState(FSaved.data()); }
+THeldKeys::~THeldKeys() {
+  SetKeyboardState(FSaved.data());
+}
 
 }  // namespace win32ui::test
