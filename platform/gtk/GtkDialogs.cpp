@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "platform/gtk/FileFilter.h"
-#include "platform/gtk/GuardedCallback.h"
 #include "platform/gtk/Mnemonics.h"
+#include "toolkit/controls/Application.h"
 #include "toolkit/controls/Dialogs.h"
 
 namespace gtkui {
@@ -83,7 +83,7 @@ void FitOnMonitor(GtkWidget* dialog) {
 }
 
 void OnChooserMapped(GtkWidget* dialog, gpointer) {
-  RunGuarded([&] { FitOnMonitor(dialog); });
+  tk::GuardCallback([&] { FitOnMonitor(dialog); });
 }
 
 void PlaceModal(GtkWidget* dialog, GtkWindow* parent) {
@@ -109,7 +109,7 @@ GdkPixbuf* LoadPreview(const char* path) {
 }
 
 void OnUpdatePreview(GtkFileChooser* chooser, gpointer image) {
-  RunGuarded([&] {
+  tk::GuardCallback([&] {
     gchar* path = gtk_file_chooser_get_preview_filename(chooser);
     GdkPixbuf* preview =
         path && g_file_test(path, G_FILE_TEST_IS_REGULAR) ? LoadPreview(path) : nullptr;

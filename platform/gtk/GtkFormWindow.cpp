@@ -7,10 +7,10 @@
 
 #include "platform/gtk/DroppedFiles.h"
 #include "platform/gtk/GtkPlatform.h"
-#include "platform/gtk/GuardedCallback.h"
 #include "platform/gtk/KeyMap.h"
 #include "platform/gtk/MainIconPixbuf.h"
 #include "platform/gtk/UriList.h"
+#include "toolkit/controls/Application.h"
 #include "toolkit/controls/Form.h"
 
 namespace gtkui {
@@ -30,12 +30,12 @@ TGtkFormWindow& Self(gpointer data) {
 // --- C trampolines: each one guards all of its work ---
 
 gboolean OnDraw(GtkWidget*, cairo_t* cr, gpointer self) {
-  RunGuarded([&] { Self(self).Paint(cr); });
+  tk::GuardCallback([&] { Self(self).Paint(cr); });
   return TRUE;
 }
 
 gboolean OnMotion(GtkWidget*, GdkEventMotion* e, gpointer self) {
-  RunGuarded([&] { Self(self).MouseMoved(e->x, e->y, e->state); });
+  tk::GuardCallback([&] { Self(self).MouseMoved(e->x, e->y, e->state); });
   return TRUE;
 }
 
@@ -44,39 +44,41 @@ gboolean OnButtonPress(GtkWidget*, GdkEventButton* e, gpointer self) {
   // reported; the window's detector decides about double clicks instead.
   if (e->type != GDK_BUTTON_PRESS) return TRUE;
   gboolean handled = FALSE;
-  RunGuarded([&] { handled = Self(self).ButtonPressed(e->button, e->time, e->x, e->y, e->state); });
+  tk::GuardCallback(
+      [&] { handled = Self(self).ButtonPressed(e->button, e->time, e->x, e->y, e->state); });
   return handled;
 }
 
 gboolean OnButtonRelease(GtkWidget*, GdkEventButton* e, gpointer self) {
   gboolean handled = FALSE;
-  RunGuarded([&] { handled = Self(self).ButtonReleased(e->button, e->x, e->y, e->state); });
+  tk::GuardCallback([&] { handled = Self(self).ButtonReleased(e->button, e->x, e->y, e->state); });
   return handled;
 }
 
 gboolean OnLeave(GtkWidget*, GdkEventCrossing* e, gpointer self) {
-  if (e->detail != GDK_NOTIFY_INFERIOR) RunGuarded([&] { Self(self).MouseLeft(); });
+  if (e->detail != GDK_NOTIFY_INFERIOR) tk::GuardCallback([&] { Self(self).MouseLeft(); });
   return FALSE;
 }
 
 gboolean OnKeyPress(GtkWidget*, GdkEventKey* e, gpointer self) {
   gboolean handled = FALSE;
-  RunGuarded([&] { handled = Self(self).KeyPressed(e->keyval, e->hardware_keycode, e->state); });
+  tk::GuardCallback(
+      [&] { handled = Self(self).KeyPressed(e->keyval, e->hardware_keycode, e->state); });
   return handled;
 }
 
 gboolean OnKeyRelease(GtkWidget*, GdkEventKey* e, gpointer self) {
-  RunGuarded([&] { Self(self).KeyReleased(e->keyval, e->hardware_keycode, e->state); });
+  tk::GuardCallback([&] { Self(self).KeyReleased(e->keyval, e->hardware_keycode, e->state); });
   return FALSE;
 }
 
 gboolean OnDelete(GtkWidget*, GdkEvent*, gpointer self) {
-  RunGuarded([&] { Self(self).CloseRequested(); });
+  tk::GuardCallback([&] { Self(self).CloseRequested(); });
   return TRUE;  // the form decides; it hides the window itself when it closes
 }
 
 void OnRealize(GtkWidget*, gpointer self) {
-  RunGuarded([&] { Self(self).Realized(); });
+  tk::GuardCallback([&] { Self(self).Realized(); });
 }
 
 // Every file dragged over the window may be dropped, as a copy; which files are used is decided
@@ -84,7 +86,7 @@ void OnRealize(GtkWidget*, gpointer self) {
 gboolean OnDragMotion(GtkWidget* widget, GdkDragContext* context, gint, gint, guint time,
                       gpointer) {
   gboolean offered = FALSE;
-  RunGuarded([&] {
+  tk::GuardCallback([&] {
     offered = gtk_drag_dest_find_target(widget, context, nullptr) != GDK_NONE;
     gdk_drag_status(context, offered ? GDK_ACTION_COPY : static_cast<GdkDragAction>(0), time);
   });
@@ -93,7 +95,7 @@ gboolean OnDragMotion(GtkWidget* widget, GdkDragContext* context, gint, gint, gu
 
 gboolean OnDragDrop(GtkWidget* widget, GdkDragContext* context, gint, gint, guint time, gpointer) {
   gboolean taken = FALSE;
-  RunGuarded([&] {
+  tk::GuardCallback([&] {
     const GdkAtom target = gtk_drag_dest_find_target(widget, context, nullptr);
     if (target == GDK_NONE) return;
     gtk_drag_get_data(widget, context, target, time);
@@ -105,7 +107,7 @@ gboolean OnDragDrop(GtkWidget* widget, GdkDragContext* context, gint, gint, guin
 void OnDragDataReceived(GtkWidget*, GdkDragContext* context, gint, gint, GtkSelectionData* data,
                         guint, guint time, gpointer self) {
   bool delivered = false;
-  RunGuarded([&] {
+  tk::GuardCallback([&] {
     const gint length = gtk_selection_data_get_length(data);
     if (length <= 0) return;
     const std::string text(reinterpret_cast<const char*>(gtk_selection_data_get_data(data)),
@@ -121,12 +123,12 @@ void OnDragDataReceived(GtkWidget*, GdkDragContext* context, gint, gint, GtkSele
 }
 
 gboolean OnFocusOut(GtkWidget*, GdkEvent*, gpointer self) {
-  RunGuarded([&] { Self(self).FocusLost(); });
+  tk::GuardCallback([&] { Self(self).FocusLost(); });
   return FALSE;
 }
 
 gboolean OnDropIdle(gpointer self) {
-  RunGuarded([&] { Self(self).DeliverDrop(); });
+  tk::GuardCallback([&] { Self(self).DeliverDrop(); });
   return G_SOURCE_REMOVE;
 }
 
@@ -269,7 +271,7 @@ void TGtkFormWindow::Realized() {
 
 void TGtkFormWindow::Paint(cairo_t* cr) {
   FPlatform.BeginPaint();
-  RunGuarded([&] { FForm.UpdateWindow(); });
+  tk::GuardCallback([&] { FForm.UpdateWindow(); });
   FPlatform.EndPaint();
   tk::TBitmap& buffer = FForm.BackBuffer();
   const int width = buffer.Width();

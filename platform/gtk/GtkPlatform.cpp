@@ -9,10 +9,10 @@
 #include "platform/gtk/GtkDialogs.h"
 #include "platform/gtk/GtkFormWindow.h"
 #include "platform/gtk/GtkPopupMenu.h"
-#include "platform/gtk/GuardedCallback.h"
 #include "platform/gtk/KeyMap.h"
 #include "platform/gtk/MailHandOff.h"
 #include "platform/gtk/MainIconPixbuf.h"
+#include "toolkit/controls/Application.h"
 #include "toolkit/controls/Form.h"
 
 namespace gtkui {
@@ -26,7 +26,7 @@ GdkDevice* Pointer() {
 }
 
 gboolean ShowPendingErrorsLater(gpointer platform) {
-  RunGuarded([&] { static_cast<TGtkPlatform*>(platform)->ShowPendingErrors(); });
+  tk::GuardCallback([&] { static_cast<TGtkPlatform*>(platform)->ShowPendingErrors(); });
   return G_SOURCE_REMOVE;
 }
 
@@ -85,7 +85,7 @@ void TGtkPlatform::Terminate() {
 }
 
 tk::IPlatform::TimerId TGtkPlatform::StartTimer(unsigned intervalMs, std::function<void()> tick) {
-  return FTimers.Start(intervalMs, [tick = std::move(tick)] { RunGuarded(tick); });
+  return FTimers.Start(intervalMs, [tick = std::move(tick)] { tk::GuardCallback(tick); });
 }
 
 void TGtkPlatform::StopTimer(TimerId id) {
@@ -154,7 +154,8 @@ void TGtkPlatform::ShowPendingErrors() {
   FErrorIdle = 0;
   std::vector<std::pair<std::string, std::string>> errors;
   errors.swap(FPendingErrors);
-  for (const auto& [caption, text] : errors) RunGuarded([&] { ShowErrorBox(caption, text); });
+  for (const auto& [caption, text] : errors)
+    tk::GuardCallback([&] { ShowErrorBox(caption, text); });
 }
 
 tk::TModalResult TGtkPlatform::MessageDialog(const tk::TMessageDialogParams& params) {

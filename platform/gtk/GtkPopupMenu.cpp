@@ -2,8 +2,8 @@
 
 #include <gtk/gtk.h>
 
-#include "platform/gtk/GuardedCallback.h"
 #include "platform/gtk/Mnemonics.h"
+#include "toolkit/controls/Application.h"
 #include "toolkit/controls/Menus.h"
 
 namespace gtkui {
@@ -14,12 +14,12 @@ constexpr char kItemKey[] = "poterinko-menu-item";
 constexpr char kDestroyKey[] = "poterinko-menu-closing";
 
 gboolean ClickLater(gpointer item) {
-  RunGuarded([&] { static_cast<tk::TMenuItem*>(item)->Click(); });
+  tk::GuardCallback([&] { static_cast<tk::TMenuItem*>(item)->Click(); });
   return G_SOURCE_REMOVE;
 }
 
 void OnActivate(GtkMenuItem* widget, gpointer) {
-  RunGuarded([&] {
+  tk::GuardCallback([&] {
     // Submenu headers are activated too when they open; only leaves run commands.
     if (gtk_menu_item_get_submenu(widget)) return;
     auto* item = static_cast<tk::TMenuItem*>(g_object_get_data(G_OBJECT(widget), kItemKey));
@@ -29,7 +29,7 @@ void OnActivate(GtkMenuItem* widget, gpointer) {
 }
 
 gboolean DestroyNow(gpointer menu) {
-  RunGuarded([&] {
+  tk::GuardCallback([&] {
     gtk_widget_destroy(GTK_WIDGET(menu));
     g_object_unref(menu);
   });
@@ -45,7 +45,7 @@ void DestroyLater(GtkWidget* menu) {
 
 void OnDeactivate(GtkMenuShell* menu, gpointer) {
   // "activate" of the chosen item is still to come after this signal: destroy from the loop.
-  RunGuarded([&] { DestroyLater(GTK_WIDGET(menu)); });
+  tk::GuardCallback([&] { DestroyLater(GTK_WIDGET(menu)); });
 }
 
 GtkWidget* MenuItemWidget(const tk::TMenuItem& item) {

@@ -2,7 +2,7 @@
 
 #include <gdk-pixbuf/gdk-pixbuf.h>
 
-#include "platform/gtk/MainIconArt.h"
+#include "platform/icon/MainIconArt.h"
 
 namespace gtkui {
 

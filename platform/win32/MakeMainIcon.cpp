@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <exception>
 
-#include "platform/gtk/MainIconArt.h"
+#include "platform/icon/MainIconArt.h"
 #include "platform/win32/IconFile.h"
 
 int main(int argc, char** argv) {

@@ -1,9 +1,9 @@
 #include "platform/win32/Win32FormWindow.h"
 
 #include "platform/win32/DropHandle.h"
-#include "platform/win32/GuardedCallback.h"
 #include "platform/win32/Win32Platform.h"
 #include "platform/win32/WinText.h"
+#include "toolkit/controls/Application.h"
 #include "toolkit/controls/Form.h"
 #include "toolkit/core/Exceptions.h"
 
@@ -243,7 +243,7 @@ bool TWin32FormWindow::HandleMessage(unsigned message, std::uintptr_t wParam, st
       return true;
     case WM_MOUSELEAVE:
       FTrackingLeave = false;
-      RunGuarded([&] { FForm.HandleMouseLeaveWindow(); });
+      tk::GuardCallback([&] { FForm.HandleMouseLeaveWindow(); });
       return true;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
@@ -262,14 +262,14 @@ bool TWin32FormWindow::HandleMessage(unsigned message, std::uintptr_t wParam, st
     case WM_CONTEXTMENU:
       // From the mouse the form has opened the menu at the release already; a request from
       // the keyboard (or from elsewhere) has no point: the client area's corner.
-      if (lParam == -1) RunGuarded([&] { FForm.PopupFromKeyboard(); });
+      if (lParam == -1) tk::GuardCallback([&] { FForm.PopupFromKeyboard(); });
       return true;
     case WM_DROPFILES:
       FilesDropped(reinterpret_cast<HDROP>(wParam));
       return true;
     case WM_CLOSE:
       // The form decides; it hides the window itself when it closes.
-      RunGuarded([&] { FForm.HandleCloseRequest(); });
+      tk::GuardCallback([&] { FForm.HandleCloseRequest(); });
       return true;
     default:
       return false;
@@ -280,7 +280,7 @@ void TWin32FormWindow::Paint() {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(FWindow, &paint);
   FPlatform.BeginPaint();
-  RunGuarded([&] { FForm.UpdateWindow(); });
+  tk::GuardCallback([&] { FForm.UpdateWindow(); });
   FPlatform.EndPaint();
   tk::TBitmap& buffer = FForm.BackBuffer();
   const int width = buffer.Width();
@@ -299,14 +299,14 @@ void TWin32FormWindow::MouseMoved(std::intptr_t lParam, std::uintptr_t wParam) {
     TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, FWindow, 0};
     FTrackingLeave = TrackMouseEvent(&track) != FALSE;
   }
-  RunGuarded([&] { FForm.HandleMouseMove(ClientPoint(lParam), MouseKeys(wParam)); });
+  tk::GuardCallback([&] { FForm.HandleMouseMove(ClientPoint(lParam), MouseKeys(wParam)); });
 }
 
 void TWin32FormWindow::MouseButton(int button, bool down, bool doubleClick, std::intptr_t lParam,
                                    std::uintptr_t wParam) {
   static constexpr tk::TMouseButton kButtons[] = {
       tk::TMouseButton::mbLeft, tk::TMouseButton::mbRight, tk::TMouseButton::mbMiddle};
-  RunGuarded([&] {
+  tk::GuardCallback([&] {
     FForm.HandleMouseButton(kButtons[button], down, doubleClick, ClientPoint(lParam),
                             MouseKeys(wParam));
   });
@@ -315,7 +315,7 @@ void TWin32FormWindow::MouseButton(int button, bool down, bool doubleClick, std:
 bool TWin32FormWindow::KeyDown(int virtualKey) {
   const tk::TShiftState shift = ShiftNow();
   bool used = false;
-  RunGuarded([&] { used = FForm.HandleKeyDown(virtualKey, shift); });
+  tk::GuardCallback([&] { used = FForm.HandleKeyDown(virtualKey, shift); });
   if (!used) return false;
   // A used key types nothing: drop the character its translation has queued already.
   MSG pending;
@@ -337,14 +337,14 @@ void TWin32FormWindow::Character(unsigned unit) {
     code = 0x10000 + ((FHighSurrogate - 0xD800) << 10) + (unit - 0xDC00);
   }
   FHighSurrogate = 0;
-  RunGuarded([&] { FForm.HandleChar(code); });
+  tk::GuardCallback([&] { FForm.HandleChar(code); });
 }
 
 void TWin32FormWindow::FilesDropped(HDROP handle) {
   // The form's drop handler releases the drop; whatever path it takes (a refused file, an
   // error, drops not accepted at all), it is released here too, once.
   TDropHandle drop(handle);
-  RunGuarded([&] { FForm.HandleDropFiles(drop); });
+  tk::GuardCallback([&] { FForm.HandleDropFiles(drop); });
   drop.Finish();
 }
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "platform/win32/GuardedCallback.h"
 #include "platform/win32/Win32Dialogs.h"
 #include "platform/win32/Win32FormWindow.h"
 #include "platform/win32/Win32PopupMenu.h"
@@ -40,7 +39,7 @@ LRESULT CALLBACK ApplicationWindowProc(HWND window, UINT message, WPARAM wParam,
       platform->TimerFired(wParam);
       return 0;
     case WM_SHOW_PENDING_ERRORS:
-      RunGuarded([&] { platform->ShowPendingErrors(); });
+      tk::GuardCallback([&] { platform->ShowPendingErrors(); });
       return 0;
     case WM_SETFOCUS: {
       // The taskbar entry activated the program: the keyboard belongs to the window the user
@@ -51,7 +50,7 @@ LRESULT CALLBACK ApplicationWindowProc(HWND window, UINT message, WPARAM wParam,
     }
     case WM_CLOSE:
       // "Close window" on the taskbar entry closes the main form, which ends the program.
-      RunGuarded([] {
+      tk::GuardCallback([] {
         if (tk::TForm* form = tk::Application().MainForm()) form->HandleCloseRequest();
       });
       return 0;
@@ -193,7 +192,7 @@ void TWin32Platform::TimerFired(unsigned long long nativeId) {
   if (found == FTimers.end()) return;
   // The tick may stop or start timers, its own included: call a copy.
   std::function<void()> tick = found->second;
-  RunGuarded(tick);
+  tk::GuardCallback(tick);
 }
 
 tk::TPoint TWin32Platform::CursorPos() const {
@@ -232,7 +231,8 @@ void TWin32Platform::ShowPendingErrors() {
   FErrorsPosted = false;
   std::vector<std::pair<std::string, std::string>> errors;
   errors.swap(FPendingErrors);
-  for (const auto& [caption, text] : errors) RunGuarded([&] { ShowErrorBox(caption, text); });
+  for (const auto& [caption, text] : errors)
+    tk::GuardCallback([&] { ShowErrorBox(caption, text); });
 }
 
 tk::TModalResult TWin32Platform::MessageDialog(const tk::TMessageDialogParams& params) {

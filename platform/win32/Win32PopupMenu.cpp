@@ -1,7 +1,7 @@
 #include "platform/win32/Win32PopupMenu.h"
 
-#include "platform/win32/GuardedCallback.h"
 #include "platform/win32/WinText.h"
+#include "toolkit/controls/Application.h"
 #include "toolkit/controls/Menus.h"
 
 #include <windows.h>
@@ -60,7 +60,7 @@ void TrackPopupMenuAt(tk::TPopupMenu& menu, HWND owner, tk::TPoint screen) {
         screen.Y, 0, owner, nullptr));
     chosen = native.ItemOf(command);
   }
-  if (chosen) RunGuarded([&] { chosen->Click(); });
+  if (chosen) tk::GuardCallback([&] { chosen->Click(); });
 }
 
 }  // namespace win32ui

@@ -5,6 +5,7 @@
 #include <exception>
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "toolkit/core/Component.h"
 
@@ -62,5 +63,16 @@ std::string ErrorReportText(const std::string& message);
 
 // Runs the start-up steps under the start-up guard; returns the exit code (always 0).
 int RunGuarded(const std::function<void()>& startup);
+
+// Runs work that a window system called back into (a window procedure, a signal, a timer):
+// under the error report, and should the report itself fail, the error still stops here,
+// because a C++ exception must never unwind through the system's C frames.
+template <class Work>
+void GuardCallback(Work&& work) noexcept {
+  try {
+    Application().Guard(std::forward<Work>(work));
+  } catch (...) {
+  }
+}
 
 }  // namespace tk

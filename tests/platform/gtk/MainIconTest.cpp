@@ -1,7 +1,7 @@
 #include <gdk-pixbuf/gdk-pixbuf.h>
 #include <gtest/gtest.h>
 
-#include "platform/gtk/MainIconArt.h"
+#include "platform/icon/MainIconArt.h"
 #include "platform/gtk/MainIconPixbuf.h"
 
 namespace gtkui {

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/gtk/MainIconArt.h"
+#include "platform/icon/MainIconArt.h"
 #include "platform/win32/IconFile.h"
 
 #include "platform/win32/TopDownDib.h"

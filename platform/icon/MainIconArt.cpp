@@ -1,4 +1,4 @@
-#include "platform/gtk/MainIconArt.h"
+#include "platform/icon/MainIconArt.h"
 
 #include <string_view>
 
