@@ -28,6 +28,9 @@ struct TJpegDecoded {
   int imageHeight = 0;
 };
 
+// The error of an image too big to decode (libjpeg's JERR_IMAGE_TOO_BIG).
+EJPEG JpegTooBigError();
+
 // The numerator n of the scale n/8 libjpeg decodes an image of `imageWidth` x `imageHeight`
 // at: the smallest whose output still covers `coverWidth` x `coverHeight`, 8 when nothing
 // smaller does or no size is asked for (either cover size 0 or less).

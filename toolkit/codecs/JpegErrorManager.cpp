@@ -33,10 +33,16 @@ jpeg_error_mgr* UseJpegErrorManager(JpegErrorManager& manager) {
   return &manager.pub;
 }
 
-void ThrowJpegError(const JpegErrorManager& manager) {
+namespace {
+EJPEG JpegError(int messageCode) {
   std::string text = SJPEGError;
-  text.replace(text.find("%d"), 2, std::to_string(manager.messageCode));
-  throw EJPEG(text);
+  text.replace(text.find("%d"), 2, std::to_string(messageCode));
+  return EJPEG(text);
 }
+}  // namespace
+
+void ThrowJpegError(const JpegErrorManager& manager) { throw JpegError(manager.messageCode); }
+
+EJPEG JpegTooBigError() { return JpegError(JERR_IMAGE_TOO_BIG); }
 
 }  // namespace tk

@@ -1,7 +1,9 @@
 #include "toolkit/codecs/Picture.h"
 
 #include "toolkit/codecs/BmpReader.h"
+#include "toolkit/codecs/JpegCodec.h"
 #include "toolkit/codecs/JpegImage.h"
+#include "toolkit/codecs/PictureLimits.h"
 #include "toolkit/core/Exceptions.h"
 #include "toolkit/core/FileIO.h"
 
@@ -60,7 +62,14 @@ void TPicture::SetGraphic(std::unique_ptr<TGraphic> graphic) {
 void TPicture::LoadFromFile(const std::string& path) {
   const auto kind = PictureFileKindOf(path);
   if (!kind) throw EInvalidGraphic(Format(SUnknownPictureExtension, path));
-  const std::vector<std::uint8_t> bytes = ReadFileBytes(path);
+  std::vector<std::uint8_t> bytes;
+  try {
+    bytes = ReadFileBytes(path, kMaxPictureFileBytes);
+  } catch (const EFileTooLarge&) {
+    // Larger than any picture the readers accept: their own error, before anything is read.
+    if (*kind == TPictureFileKind::pkBitmap) throw EInvalidGraphic(SInvalidBitmap);
+    throw JpegTooBigError();
+  }
   SetGraphic(ReadGraphic(*kind, bytes, FDecodeWidth, FDecodeHeight));
 }
 

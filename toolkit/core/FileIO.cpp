@@ -140,7 +140,7 @@ std::string TemporaryNameBeside(const std::string& path) {
 
 }  // namespace
 
-std::vector<std::uint8_t> ReadFileBytes(const std::string& path) {
+std::vector<std::uint8_t> ReadFileBytes(const std::string& path, std::size_t limit) {
   const int fd = OpenForReading(path);
   if (fd < 0) ThrowOpenError(path);
   Stat st{};
@@ -149,11 +149,19 @@ std::vector<std::uint8_t> ReadFileBytes(const std::string& path) {
     CloseFile(fd);
     ThrowOpenError(path);
   }
+  if (st.st_size > 0 && static_cast<std::uint64_t>(st.st_size) > limit) {
+    CloseFile(fd);
+    throw EFileTooLarge();
+  }
   std::vector<std::uint8_t> bytes;
   // The size is only a hint: the file may grow or shrink while it is read.
   std::size_t capacity = st.st_size > 0 ? static_cast<std::size_t>(st.st_size) + 1 : 65536;
   for (;;) {
     const std::size_t used = bytes.size();
+    if (used > limit) {
+      CloseFile(fd);
+      throw EFileTooLarge();
+    }
     if (used == capacity) capacity *= 2;
     bytes.resize(capacity);
     const long long n = ReadSome(fd, bytes.data() + used, capacity - used);

@@ -3,7 +3,9 @@
 // they are handed to the wide-character API so that any file name can be reached.
 
 #include <cstdint>
+#include <cstddef>
 #include <span>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -13,9 +15,17 @@ namespace tk {
 inline constexpr const char* SFOpenError = "ファイル %s は開けません";
 inline constexpr const char* SFCreateError = "ファイル %s を作成できません";
 
+// A file longer than the reader was willing to take; the caller says what that means.
+class EFileTooLarge : public std::runtime_error {
+ public:
+  EFileTooLarge() : std::runtime_error("file too large") {}
+};
+
 // The whole content of a file. A path that cannot be opened for reading, or that names a
-// folder, raises EFOpenError.
-std::vector<std::uint8_t> ReadFileBytes(const std::string& path);
+// folder, raises EFOpenError; a file of more than `limit` bytes raises EFileTooLarge before
+// more than that is read.
+std::vector<std::uint8_t> ReadFileBytes(const std::string& path,
+                                        std::size_t limit = SIZE_MAX);
 
 // Creates the file, or empties an existing one, and writes `bytes`. Raises EFCreateError when
 // the file cannot be created or written.

@@ -155,6 +155,25 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ---- holding, emptying and the bitmap on demand ----
 
+TEST_F(PictureLoadTest, FileLongerThanAnyPictureIsRefusedBeforeItIsRead) {
+  // Sparse files: they claim 600 MiB but take no disk space.
+  const std::pair<const char*, std::string> files[] = {
+      {"huge.bmp", "ビットマップイメージが不正です"},
+      {"huge.jpg", "JPEG エラー #" + std::to_string(JERR_IMAGE_TOO_BIG)}};
+  for (const auto& [name, text] : files) {
+    const std::string path = Put(name, SmallBmp());
+    std::filesystem::resize_file(path, std::uintmax_t{600} << 20);
+    try {
+      picture.LoadFromFile(path);
+      FAIL() << name << " accepted";
+    } catch (const Exception& e) {
+      EXPECT_EQ(std::string(e.what()), text) << name;
+    }
+  }
+  EXPECT_EQ(picture.Graphic(), nullptr);
+  EXPECT_EQ(changes, 0);
+}
+
 TEST_F(PictureLoadTest, ClearFiresOnlyWhenSomethingWasHeld) {
   picture.Clear();
   EXPECT_EQ(changes, 0);
