@@ -15,7 +15,8 @@ namespace {
 bool SameText(const std::string& a, const char* b) {
   std::size_t i = 0;
   for (; i < a.size() && b[i]; ++i)
-    if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i])))
+    if (std::toupper(static_cast<unsigned char>(a[i])) !=
+        std::toupper(static_cast<unsigned char>(b[i])))
       return false;
   return i == a.size() && b[i] == '\0';
 }
@@ -52,7 +53,8 @@ void TMainForm1::RegisterHandlers() {
   for (int n = 1; n <= kCellCount; ++n) {
     const std::string key = std::to_string(n);
     FMethods.Add<TObject*, TShiftState, int, int>(
-        "Image1_" + key + "MouseMove", [this, key](TObject*, TShiftState, int, int) { FCellKey = key; });
+        "Image1_" + key + "MouseMove",
+        [this, key](TObject*, TShiftState, int, int) { FCellKey = key; });
     FMethods.Add<TObject*>("Image" + key + "DblClick", [this, n](TObject*) {
       OverlayLayer(n).Picture().Clear();
       PhotoLayer(n).Picture().Clear();

@@ -51,8 +51,7 @@ void RemoveStaleAttachments(const std::string& folder, std::time_t now) {
   const fs::path dir(std::u8string(folder.begin(), folder.end()));
   const auto limit = std::chrono::system_clock::from_time_t(now) - std::chrono::hours(24);
   for (const fs::directory_entry& entry : fs::directory_iterator(dir, error)) {
-    if (!entry.is_regular_file(error) || !IsAttachmentName(Utf8(entry.path().filename())))
-      continue;
+    if (!entry.is_regular_file(error) || !IsAttachmentName(Utf8(entry.path().filename()))) continue;
     const auto written = std::chrono::file_clock::to_sys(entry.last_write_time(error));
     if (!error && written < limit) DeleteWrittenFile(folder + "/" + Utf8(entry.path().filename()));
   }

@@ -7,7 +7,9 @@ namespace app {
 namespace {
 // A text the records point to: zero-terminated, owned for the duration of the send.
 struct TRecordText {
-  explicit TRecordText(std::string text) : bytes(text.begin(), text.end()) { bytes.push_back('\0'); }
+  explicit TRecordText(std::string text) : bytes(text.begin(), text.end()) {
+    bytes.push_back('\0');
+  }
   char* get() { return bytes.data(); }
   std::vector<char> bytes;
 };
@@ -50,8 +52,8 @@ unsigned TSimpleMapi::Send(const tk::TMailRequest& request) {
 
   TMapiRecipDesc recipient{0, request.RecipientClass, name.get(), address.get(), 0, nullptr};
   TMapiFileDesc file{0, 0, 0xFFFFFFFFu, path.get(), nullptr, nullptr};
-  TMapiMessage message{0,       subject.get(), note.get(), nullptr, nullptr, nullptr, 0,
-                       nullptr, 1,             &recipient, 1,       &file};
+  TMapiMessage message{0, subject.get(), note.get(), nullptr,    nullptr, nullptr,
+                       0, nullptr,       1,          &recipient, 1,       &file};
 
   LoadOnce();
   if (!FSendMail && FModule) FSendMail = FSystem.GetProcAddress(FModule, "MAPISendMail");

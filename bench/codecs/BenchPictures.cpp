@@ -16,9 +16,7 @@ std::uint32_t Grain(std::uint32_t x, std::uint32_t y) {
   return h & 0x1F;  // 0..31
 }
 
-std::uint32_t Clamp(int v) {
-  return static_cast<std::uint32_t>(v < 0 ? 0 : v > 255 ? 255 : v);
-}
+std::uint32_t Clamp(int v) { return static_cast<std::uint32_t>(v < 0 ? 0 : v > 255 ? 255 : v); }
 
 }  // namespace
 
@@ -54,10 +52,8 @@ std::unique_ptr<TBitmap> BoardLikeBitmap() {
       if (cx < 0 || cy < 0) continue;  // header gradients stay
       const bool frame = cx % 120 == 0 || cy % 90 == 0;
       const bool photoCell = (cx / 120 + cy / 90) % 3 == 0;
-      if (frame)
-        row[x] = 0;
-      else if (!photoCell)
-        row[x] = 0xFFFFFF;
+      if (frame) row[x] = 0;
+      else if (!photoCell) row[x] = 0xFFFFFF;
     }
   }
   return board;

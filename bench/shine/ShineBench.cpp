@@ -52,18 +52,13 @@ class Bench {
         FPlatform.MoveMouse(centre);
         FPlatform.PressButton(tk::TMouseButton::mbLeft, centre);
         break;
-      case stActive:
-        FPlatform.MoveMouse(centre);
-        break;
+      case stActive: FPlatform.MoveMouse(centre); break;
       case stDown:
         FButton->SetGroupIndex(1);
         FButton->SetDown(true);
         break;
-      case stDisabled:
-        FButton->SetEnabled(false);
-        break;
-      case stUp:
-        break;
+      case stDisabled: FButton->SetEnabled(false); break;
+      case stUp: break;
     }
   }
 

@@ -54,8 +54,6 @@ int TGLibTimers::OnTimeout(void* data) {
   return timers.Running(source->id) ? G_SOURCE_CONTINUE : G_SOURCE_REMOVE;
 }
 
-void TGLibTimers::OnSourceGone(void* data) {
-  delete static_cast<SourceData*>(data);
-}
+void TGLibTimers::OnSourceGone(void* data) { delete static_cast<SourceData*>(data); }
 
 }  // namespace gtkui

@@ -17,32 +17,22 @@ constexpr int kPreviewSize = 160;
 
 GtkMessageType MessageTypeOf(tk::TMsgDlgType type) {
   switch (type) {
-    case tk::TMsgDlgType::mtWarning:
-      return GTK_MESSAGE_WARNING;
-    case tk::TMsgDlgType::mtError:
-      return GTK_MESSAGE_ERROR;
-    case tk::TMsgDlgType::mtInformation:
-      return GTK_MESSAGE_INFO;
-    case tk::TMsgDlgType::mtConfirmation:
-      return GTK_MESSAGE_QUESTION;
-    case tk::TMsgDlgType::mtCustom:
-      break;
+    case tk::TMsgDlgType::mtWarning: return GTK_MESSAGE_WARNING;
+    case tk::TMsgDlgType::mtError: return GTK_MESSAGE_ERROR;
+    case tk::TMsgDlgType::mtInformation: return GTK_MESSAGE_INFO;
+    case tk::TMsgDlgType::mtConfirmation: return GTK_MESSAGE_QUESTION;
+    case tk::TMsgDlgType::mtCustom: break;
   }
   return GTK_MESSAGE_OTHER;
 }
 
 const char* IconNameOf(tk::TMsgDlgType type) {
   switch (type) {
-    case tk::TMsgDlgType::mtWarning:
-      return "dialog-warning";
-    case tk::TMsgDlgType::mtError:
-      return "dialog-error";
-    case tk::TMsgDlgType::mtInformation:
-      return "dialog-information";
-    case tk::TMsgDlgType::mtConfirmation:
-      return "dialog-question";
-    case tk::TMsgDlgType::mtCustom:
-      break;
+    case tk::TMsgDlgType::mtWarning: return "dialog-warning";
+    case tk::TMsgDlgType::mtError: return "dialog-error";
+    case tk::TMsgDlgType::mtInformation: return "dialog-information";
+    case tk::TMsgDlgType::mtConfirmation: return "dialog-question";
+    case tk::TMsgDlgType::mtCustom: break;
   }
   return nullptr;  // a plain notice has no icon
 }

@@ -23,9 +23,7 @@ tk::TPoint ClientPoint(double x, double y) {
   return {static_cast<int>(std::floor(x)), static_cast<int>(std::floor(y))};
 }
 
-TGtkFormWindow& Self(gpointer data) {
-  return *static_cast<TGtkFormWindow*>(data);
-}
+TGtkFormWindow& Self(gpointer data) { return *static_cast<TGtkFormWindow*>(data); }
 
 // --- C trampolines: each one guards all of its work ---
 
@@ -153,11 +151,8 @@ TGtkFormWindow::TGtkFormWindow(TGtkPlatform& platform, tk::TForm& form,
     case tk::TBorderStyle::bsDialog:
       gtk_window_set_type_hint(GTK_WINDOW(FWindow), GDK_WINDOW_TYPE_HINT_DIALOG);
       break;
-    case tk::TBorderStyle::bsNone:
-      gtk_window_set_decorated(GTK_WINDOW(FWindow), FALSE);
-      break;
-    default:
-      break;
+    case tk::TBorderStyle::bsNone: gtk_window_set_decorated(GTK_WINDOW(FWindow), FALSE); break;
+    default: break;
   }
   gtk_window_set_gravity(GTK_WINDOW(FWindow), GDK_GRAVITY_NORTH_WEST);
   gtk_window_move(GTK_WINDOW(FWindow), params.Position.X, params.Position.Y);
@@ -195,13 +190,9 @@ void TGtkFormWindow::ConnectSignals() {
   g_signal_connect_after(FWindow, "realize", G_CALLBACK(OnRealize), this);
 }
 
-GtkWindow* TGtkFormWindow::Window() const {
-  return GTK_WINDOW(FWindow);
-}
+GtkWindow* TGtkFormWindow::Window() const { return GTK_WINDOW(FWindow); }
 
-GdkWindow* TGtkFormWindow::ClientGdkWindow() const {
-  return gtk_widget_get_window(FArea);
-}
+GdkWindow* TGtkFormWindow::ClientGdkWindow() const { return gtk_widget_get_window(FArea); }
 
 void TGtkFormWindow::SetCaption(const std::string& caption) {
   FParams.Caption = caption;
@@ -326,9 +317,7 @@ bool TGtkFormWindow::ButtonReleased(unsigned button, double x, double y, unsigne
   return true;
 }
 
-void TGtkFormWindow::MouseLeft() {
-  FForm.HandleMouseLeaveWindow();
-}
+void TGtkFormWindow::MouseLeft() { FForm.HandleMouseLeaveWindow(); }
 
 int TGtkFormWindow::VirtualKeyOf(unsigned keyval, unsigned hardwareKeycode,
                                  unsigned modifiers) const {
@@ -365,9 +354,7 @@ void TGtkFormWindow::FocusLost() {
   FPlatform.ForgetKeys();
 }
 
-void TGtkFormWindow::CloseRequested() {
-  FForm.HandleCloseRequest();
-}
+void TGtkFormWindow::CloseRequested() { FForm.HandleCloseRequest(); }
 
 void TGtkFormWindow::FilesArrived(std::vector<std::string> paths) {
   FPendingDrop = std::move(paths);

@@ -58,9 +58,7 @@ std::unique_ptr<tk::INativeWindow> TGtkPlatform::CreateNativeWindow(
   return std::make_unique<TGtkFormWindow>(*this, form, params);
 }
 
-void TGtkPlatform::WindowCreated(TGtkFormWindow* window) {
-  FWindows.push_back(window);
-}
+void TGtkPlatform::WindowCreated(TGtkFormWindow* window) { FWindows.push_back(window); }
 
 void TGtkPlatform::WindowDestroyed(TGtkFormWindow* window) {
   FWindows.erase(std::remove(FWindows.begin(), FWindows.end(), window), FWindows.end());
@@ -88,9 +86,7 @@ tk::IPlatform::TimerId TGtkPlatform::StartTimer(unsigned intervalMs, std::functi
   return FTimers.Start(intervalMs, [tick = std::move(tick)] { tk::GuardCallback(tick); });
 }
 
-void TGtkPlatform::StopTimer(TimerId id) {
-  FTimers.Stop(id);
-}
+void TGtkPlatform::StopTimer(TimerId id) { FTimers.Stop(id); }
 
 tk::TPoint TGtkPlatform::CursorPos() const {
   gint x = 0;
@@ -124,9 +120,7 @@ void TGtkPlatform::KeyUp(int virtualKey) {
 }
 
 namespace {
-GtkWindow* ParentOf(const TGtkFormWindow* window) {
-  return window ? window->Window() : nullptr;
-}
+GtkWindow* ParentOf(const TGtkFormWindow* window) { return window ? window->Window() : nullptr; }
 }  // namespace
 
 void TGtkPlatform::ShowErrorBox(const std::string& caption, const std::string& text) {

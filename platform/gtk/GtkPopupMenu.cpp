@@ -71,10 +71,8 @@ GtkWidget* MenuItemWidget(const tk::TMenuItem& item) {
 
   gtk_widget_set_sensitive(widget, item.Enabled());
   g_object_set_data(G_OBJECT(widget), kItemKey, const_cast<tk::TMenuItem*>(&item));
-  if (item.Count() > 0)
-    gtk_menu_item_set_submenu(GTK_MENU_ITEM(widget), BuildGtkMenu(item));
-  else
-    g_signal_connect(widget, "activate", G_CALLBACK(OnActivate), nullptr);
+  if (item.Count() > 0) gtk_menu_item_set_submenu(GTK_MENU_ITEM(widget), BuildGtkMenu(item));
+  else g_signal_connect(widget, "activate", G_CALLBACK(OnActivate), nullptr);
   return widget;
 }
 

@@ -74,14 +74,10 @@ unsigned MouseKeysFromModifiers(unsigned modifiers) {
 namespace {
 unsigned ButtonMask(unsigned button) {
   switch (button) {
-    case 1:
-      return GDK_BUTTON1_MASK;
-    case 2:
-      return GDK_BUTTON2_MASK;
-    case 3:
-      return GDK_BUTTON3_MASK;
-    default:
-      return 0;
+    case 1: return GDK_BUTTON1_MASK;
+    case 2: return GDK_BUTTON2_MASK;
+    case 3: return GDK_BUTTON3_MASK;
+    default: return 0;
   }
 }
 }  // namespace
@@ -94,40 +90,23 @@ unsigned MouseKeysAfterButton(unsigned modifiers, unsigned button, bool pressed)
 short KeyStateFromModifiers(int virtualKey, unsigned modifiers) {
   unsigned mask = 0;
   switch (virtualKey) {
-    case tk::VK_LBUTTON:
-      mask = GDK_BUTTON1_MASK;
-      break;
-    case tk::VK_RBUTTON:
-      mask = GDK_BUTTON3_MASK;
-      break;
-    case tk::VK_MBUTTON:
-      mask = GDK_BUTTON2_MASK;
-      break;
-    case tk::VK_SHIFT:
-      mask = GDK_SHIFT_MASK;
-      break;
-    case tk::VK_CONTROL:
-      mask = GDK_CONTROL_MASK;
-      break;
-    case tk::VK_MENU:
-      mask = GDK_MOD1_MASK;
-      break;
-    default:
-      return 0;
+    case tk::VK_LBUTTON: mask = GDK_BUTTON1_MASK; break;
+    case tk::VK_RBUTTON: mask = GDK_BUTTON3_MASK; break;
+    case tk::VK_MBUTTON: mask = GDK_BUTTON2_MASK; break;
+    case tk::VK_SHIFT: mask = GDK_SHIFT_MASK; break;
+    case tk::VK_CONTROL: mask = GDK_CONTROL_MASK; break;
+    case tk::VK_MENU: mask = GDK_MOD1_MASK; break;
+    default: return 0;
   }
   return (modifiers & mask) ? kDown : 0;
 }
 
 std::optional<tk::TMouseButton> MouseButtonFromGdk(unsigned button) {
   switch (button) {
-    case 1:
-      return tk::TMouseButton::mbLeft;
-    case 2:
-      return tk::TMouseButton::mbMiddle;
-    case 3:
-      return tk::TMouseButton::mbRight;
-    default:
-      return std::nullopt;
+    case 1: return tk::TMouseButton::mbLeft;
+    case 2: return tk::TMouseButton::mbMiddle;
+    case 3: return tk::TMouseButton::mbRight;
+    default: return std::nullopt;
   }
 }
 

@@ -52,7 +52,7 @@ void THeadlessPlatform::Emit(const std::string& line) {
 }
 
 std::unique_ptr<INativeWindow> THeadlessPlatform::CreateNativeWindow(TForm& form,
-                                                                      const TWindowParams& p) {
+                                                                     const TWindowParams& p) {
   auto window = std::make_unique<THeadlessWindow>(*this, form, p);
   FWindows.push_back(window.get());
   return window;

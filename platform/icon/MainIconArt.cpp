@@ -28,30 +28,18 @@ constexpr std::string_view kArt[kMainIconSize] = {
 
 constexpr std::uint32_t Colour(char c) {
   switch (c) {
-    case 'k':
-      return 0xFF303030;  // grid lines
-    case 'w':
-      return 0xFFFFFFFF;  // an empty cell
-    case 'g':
-      return 0xFF3CB043;  // weekday header row
-    case 'l':
-      return 0xFF80FF80;  // period column, the board's header green
-    case 'r':
-      return 0xFFE84040;
-    case 'b':
-      return 0xFF4070E0;
-    case 'y':
-      return 0xFFF0C020;
-    case 'o':
-      return 0xFFF08C20;
-    case 'p':
-      return 0xFF9050D0;
-    case 'm':
-      return 0xFFFF80C0;
-    case 's':
-      return 0xFF40C0F0;
-    default:
-      return 0x00000000;  // '.', see-through
+    case 'k': return 0xFF303030;  // grid lines
+    case 'w': return 0xFFFFFFFF;  // an empty cell
+    case 'g': return 0xFF3CB043;  // weekday header row
+    case 'l': return 0xFF80FF80;  // period column, the board's header green
+    case 'r': return 0xFFE84040;
+    case 'b': return 0xFF4070E0;
+    case 'y': return 0xFFF0C020;
+    case 'o': return 0xFFF08C20;
+    case 'p': return 0xFF9050D0;
+    case 'm': return 0xFFFF80C0;
+    case 's': return 0xFF40C0F0;
+    default: return 0x00000000;  // '.', see-through
   }
 }
 

@@ -159,8 +159,7 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
       }
       break;
     }
-    default:
-      break;
+    default: break;
   }
   return FALSE;
 }

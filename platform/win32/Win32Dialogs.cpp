@@ -36,14 +36,12 @@ HICON IconOf(tk::TMsgDlgType type) {
   switch (type) {
     case tk::TMsgDlgType::mtWarning:
       return LoadIconW(nullptr, MAKEINTRESOURCEW(32515));  // IDI_WARNING
-    case tk::TMsgDlgType::mtError:
-      return LoadIconW(nullptr, MAKEINTRESOURCEW(32513));  // IDI_ERROR
+    case tk::TMsgDlgType::mtError: return LoadIconW(nullptr, MAKEINTRESOURCEW(32513));  // IDI_ERROR
     case tk::TMsgDlgType::mtInformation:
       return LoadIconW(nullptr, MAKEINTRESOURCEW(32516));  // IDI_INFORMATION
     case tk::TMsgDlgType::mtConfirmation:
       return LoadIconW(nullptr, MAKEINTRESOURCEW(32514));  // IDI_QUESTION
-    case tk::TMsgDlgType::mtCustom:
-      break;
+    case tk::TMsgDlgType::mtCustom: break;
   }
   return nullptr;
 }
@@ -81,9 +79,7 @@ std::optional<tk::TModalResult> RunTaskDialog(HWND owner, const tk::TMessageDial
 
 }  // namespace
 
-bool TaskDialogAvailable() {
-  return TaskDialogEntry() != nullptr;
-}
+bool TaskDialogAvailable() { return TaskDialogEntry() != nullptr; }
 
 int MessageDialogButtonId(const tk::TMessageDialogParams& params, std::size_t index) {
   for (std::size_t i = 0; i < params.Buttons.size(); ++i) {

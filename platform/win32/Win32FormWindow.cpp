@@ -28,14 +28,11 @@ struct TWindowStyle {
 TWindowStyle StyleOf(tk::TBorderStyle border) {
   constexpr DWORD kFrame = WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
   switch (border) {
-    case tk::TBorderStyle::bsNone:
-      return {kFrame | WS_POPUP, 0};
+    case tk::TBorderStyle::bsNone: return {kFrame | WS_POPUP, 0};
     case tk::TBorderStyle::bsSingle:
       return {kFrame | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX, 0};
-    case tk::TBorderStyle::bsSizeable:
-      return {kFrame | WS_OVERLAPPEDWINDOW, 0};
-    case tk::TBorderStyle::bsDialog:
-      return {kFrame | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME};
+    case tk::TBorderStyle::bsSizeable: return {kFrame | WS_OVERLAPPEDWINDOW, 0};
+    case tk::TBorderStyle::bsDialog: return {kFrame | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME};
     // A narrow caption with the close button only; not resizable.
     case tk::TBorderStyle::bsToolWindow:
       return {kFrame | WS_CAPTION | WS_SYSMENU, WS_EX_TOOLWINDOW};
@@ -52,9 +49,7 @@ SIZE OuterSize(DWORD style, DWORD exStyle, int width, int height) {
   return {r.right - r.left, r.bottom - r.top};
 }
 
-tk::TPoint ClientPoint(LPARAM lParam) {
-  return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-}
+tk::TPoint ClientPoint(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
 
 unsigned MouseKeys(WPARAM wParam) {
   return static_cast<unsigned>(wParam) &
@@ -205,16 +200,12 @@ bool TWin32FormWindow::HandleMessage(unsigned message, std::uintptr_t wParam, st
                                      std::intptr_t& result) {
   result = 0;
   switch (message) {
-    case WM_PAINT:
-      Paint();
-      return true;
+    case WM_PAINT: Paint(); return true;
     case WM_ERASEBKGND:
       // Every pixel comes from the back buffer: nothing to erase, nothing to flicker.
       result = 1;
       return true;
-    case WM_MOUSEMOVE:
-      MouseMoved(lParam, wParam);
-      return true;
+    case WM_MOUSEMOVE: MouseMoved(lParam, wParam); return true;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
       // Drags that leave the window keep reporting to it until the button is released.
@@ -238,23 +229,18 @@ bool TWin32FormWindow::HandleMessage(unsigned message, std::uintptr_t wParam, st
     case WM_MBUTTONDBLCLK:
       MouseButton(2, true, message == WM_MBUTTONDBLCLK, lParam, wParam);
       return true;
-    case WM_MBUTTONUP:
-      MouseButton(2, false, false, lParam, wParam);
-      return true;
+    case WM_MBUTTONUP: MouseButton(2, false, false, lParam, wParam); return true;
     case WM_MOUSELEAVE:
       FTrackingLeave = false;
       tk::GuardCallback([&] { FForm.HandleMouseLeaveWindow(); });
       return true;
     case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:
-      return KeyDown(static_cast<int>(wParam));
+    case WM_SYSKEYDOWN: return KeyDown(static_cast<int>(wParam));
     case WM_KEYUP:
       // The key-down of the context-menu key opened the menu already; its release must not
       // open it a second time through the default handling.
       return wParam == VK_APPS;
-    case WM_CHAR:
-      Character(static_cast<unsigned>(wParam));
-      return true;
+    case WM_CHAR: Character(static_cast<unsigned>(wParam)); return true;
     case WM_SYSCHAR:
       Character(static_cast<unsigned>(wParam));
       // Alt+Space still opens the window menu.
@@ -264,15 +250,12 @@ bool TWin32FormWindow::HandleMessage(unsigned message, std::uintptr_t wParam, st
       // the keyboard (or from elsewhere) has no point: the client area's corner.
       if (lParam == -1) tk::GuardCallback([&] { FForm.PopupFromKeyboard(); });
       return true;
-    case WM_DROPFILES:
-      FilesDropped(reinterpret_cast<HDROP>(wParam));
-      return true;
+    case WM_DROPFILES: FilesDropped(reinterpret_cast<HDROP>(wParam)); return true;
     case WM_CLOSE:
       // The form decides; it hides the window itself when it closes.
       tk::GuardCallback([&] { FForm.HandleCloseRequest(); });
       return true;
-    default:
-      return false;
+    default: return false;
   }
 }
 

@@ -35,9 +35,7 @@ LRESULT CALLBACK ApplicationWindowProc(HWND window, UINT message, WPARAM wParam,
   TWin32Platform* platform = PlatformOf(window);
   if (!platform) return DefWindowProcW(window, message, wParam, lParam);
   switch (message) {
-    case WM_TIMER:
-      platform->TimerFired(wParam);
-      return 0;
+    case WM_TIMER: platform->TimerFired(wParam); return 0;
     case WM_SHOW_PENDING_ERRORS:
       tk::GuardCallback([&] { platform->ShowPendingErrors(); });
       return 0;
@@ -54,8 +52,7 @@ LRESULT CALLBACK ApplicationWindowProc(HWND window, UINT message, WPARAM wParam,
         if (tk::TForm* form = tk::Application().MainForm()) form->HandleCloseRequest();
       });
       return 0;
-    default:
-      return DefWindowProcW(window, message, wParam, lParam);
+    default: return DefWindowProcW(window, message, wParam, lParam);
   }
 }
 
@@ -129,9 +126,7 @@ std::unique_ptr<tk::INativeWindow> TWin32Platform::CreateNativeWindow(
   return std::make_unique<TWin32FormWindow>(*this, form, params);
 }
 
-void TWin32Platform::WindowCreated(TWin32FormWindow* window) {
-  FWindows.push_back(window);
-}
+void TWin32Platform::WindowCreated(TWin32FormWindow* window) { FWindows.push_back(window); }
 
 void TWin32Platform::WindowDestroyed(TWin32FormWindow* window) {
   FWindows.erase(std::remove(FWindows.begin(), FWindows.end(), window), FWindows.end());
@@ -201,9 +196,7 @@ tk::TPoint TWin32Platform::CursorPos() const {
   return {p.x, p.y};
 }
 
-short TWin32Platform::KeyState(int virtualKey) const {
-  return GetKeyState(virtualKey);
-}
+short TWin32Platform::KeyState(int virtualKey) const { return GetKeyState(virtualKey); }
 
 bool TWin32Platform::HasNativeCapture() const {
   HWND capture = GetCapture();
@@ -251,9 +244,7 @@ void TWin32Platform::PopupMenu(tk::TPopupMenu& menu, tk::TPoint screen) {
   TrackPopupMenuAt(menu, window ? window->Handle() : FApplicationWindow, screen);
 }
 
-void TWin32Platform::Beep() {
-  MessageBeep(0);
-}
+void TWin32Platform::Beep() { MessageBeep(0); }
 
 std::string TWin32Platform::ProgramPath() const {
   std::wstring path(MAX_PATH, L'\0');
@@ -275,8 +266,6 @@ void TWin32Platform::OpenUrl(const std::string& address) {
   ShellExecuteA(window ? window->Handle() : nullptr, "OPEN", ansi.c_str(), "", "", SW_SHOW);
 }
 
-unsigned TWin32Platform::SendMail(const tk::TMailRequest&) {
-  return 1;
-}
+unsigned TWin32Platform::SendMail(const tk::TMailRequest&) { return 1; }
 
 }  // namespace win32ui

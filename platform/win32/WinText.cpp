@@ -34,8 +34,6 @@ std::string Utf8ToCodePage(std::string_view utf8, unsigned codePage) {
   return bytes;
 }
 
-std::string Utf8ToAnsi(std::string_view utf8) {
-  return Utf8ToCodePage(utf8, CP_ACP);
-}
+std::string Utf8ToAnsi(std::string_view utf8) { return Utf8ToCodePage(utf8, CP_ACP); }
 
 }  // namespace win32ui

@@ -140,7 +140,8 @@ TEST(DroppedFileExtensionTest, TakesTheTextFromTheLastDotAfterEveryFolderDelimit
 
 TEST_F(BoardInputTest, OnlyTheFirstFileOfADropCounts) {
   Hover(2);
-  platform.DropFiles({0, 0}, {folder.Path("first.txt"), Jpeg("second.jpg", 0), Jpeg("third.jpg", 0)});
+  platform.DropFiles({0, 0},
+                     {folder.Path("first.txt"), Jpeg("second.jpg", 0), Jpeg("third.jpg", 0)});
   EXPECT_FALSE(HasPhoto(2));
   platform.DropFiles({0, 0}, {Jpeg("one.jpg", 0), Bmp24("two.bmp", {{0}})});
   EXPECT_TRUE(HasPhoto(2));
@@ -182,9 +183,9 @@ TEST_F(BoardInputTest, OneBitBitmapIsSeeThroughWhereWhiteWhateverItsCorner) {
   Hover(20);
   platform.DropFiles({0, 0}, {Write("mono.bmp", tk::test::BuildBmp(f))});
   const tk::TRect r = CellRect(20);
-  EXPECT_EQ(Pixel(r.Left + 70, r.Top + 10), 0u);           // black: drawn
-  EXPECT_EQ(Pixel(r.Left + 10, r.Bottom - 10), 0u);        // black bottom-left: drawn
-  EXPECT_EQ(Pixel(r.Left + 30, r.Top + 20), 0xFFFFFFu);    // white: the frame's white shows
+  EXPECT_EQ(Pixel(r.Left + 70, r.Top + 10), 0u);         // black: drawn
+  EXPECT_EQ(Pixel(r.Left + 10, r.Bottom - 10), 0u);      // black bottom-left: drawn
+  EXPECT_EQ(Pixel(r.Left + 30, r.Top + 20), 0xFFFFFFu);  // white: the frame's white shows
   EXPECT_EQ(Pixel(r.Right - 30, r.Bottom - 20), 0xFFFFFFu);
 }
 
@@ -223,13 +224,12 @@ TEST_P(LoadFaultTest, IsReportedAndTheLayerKeepsItsPicture) {
 
 INSTANTIATE_TEST_SUITE_P(
     Faults, LoadFaultTest,
-    ::testing::Values(
-        LoadFault{"jpeg-inside.bmp", "jpeg", "ビットマップイメージが不正です."},
-        LoadFault{"missing.jpg", "", "ファイル %s は開けません."},
-        LoadFault{"missing.bmp", "", "ファイル %s は開けません."},
-        LoadFault{"folder.jpg", "folder", "ファイル %s は開けません."},
-        // libjpeg's number for a file that does not start like a JPEG (JERR_NO_SOI).
-        LoadFault{"text.jpg", "hello", "JPEG エラー #53."}));
+    ::testing::Values(LoadFault{"jpeg-inside.bmp", "jpeg", "ビットマップイメージが不正です."},
+                      LoadFault{"missing.jpg", "", "ファイル %s は開けません."},
+                      LoadFault{"missing.bmp", "", "ファイル %s は開けません."},
+                      LoadFault{"folder.jpg", "folder", "ファイル %s は開けません."},
+                      // libjpeg's number for a file that does not start like a JPEG (JERR_NO_SOI).
+                      LoadFault{"text.jpg", "hello", "JPEG エラー #53."}));
 
 TEST_F(BoardInputTest, DoubleClickEmptiesBothLayersAndKeepsTheKey) {
   Hover(11);
@@ -243,7 +243,7 @@ TEST_F(BoardInputTest, DoubleClickEmptiesBothLayersAndKeepsTheKey) {
   EXPECT_TRUE(HasPhoto(10));
   EXPECT_EQ(board->CellKey(), "10");  // the double click itself changes no key
   const tk::TRect r = CellRect(11);
-  EXPECT_EQ(Pixel(r.Left, r.Top + 5), 0u);            // the frame shows again
+  EXPECT_EQ(Pixel(r.Left, r.Top + 5), 0u);  // the frame shows again
   EXPECT_EQ(Pixel(r.Left + 5, r.Top + 5), 0xFFFFFFu);
 }
 
@@ -263,7 +263,7 @@ TEST_F(BoardInputTest, ClearAllEmptiesEveryCellAndNothingElse) {
   EXPECT_EQ(board->CellKey(), "30");
   EXPECT_EQ(board->Image0->Picture().Graphic(), snapshot);
   EXPECT_TRUE(LinesStartingWith("menu").empty());  // no menu, no question
-  platform.QueueMenuChoice("D1");                   // the menu item does the same
+  platform.QueueMenuChoice("D1");                  // the menu item does the same
   board->PopupAt({0, 0});
   EXPECT_TRUE(Errors().empty());
 }

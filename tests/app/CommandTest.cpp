@@ -41,7 +41,8 @@ class CommandTest : public BoardTest {
     return out;
   }
   std::string Quoted(const std::string& s) { return headless::Quote(s); }
-  static constexpr const char* kFilter = "filter=\"JPEG ファイル (*.jpg;*.jpeg)|*.jpg;*.jpeg\" defext=\"jpg\"";
+  static constexpr const char* kFilter =
+      "filter=\"JPEG ファイル (*.jpg;*.jpeg)|*.jpg;*.jpeg\" defext=\"jpg\"";
 };
 
 TEST_F(CommandTest, SaveWritesTheBoardAsShownWithoutAnyDialog) {
@@ -59,17 +60,18 @@ TEST_F(CommandTest, SaveWritesTheBoardAsShownWithoutAnyDialog) {
     for (int x = 0; x < 652; ++x) {
       const std::uint32_t a = jpeg.bitmap->PixelWord(x, y), b = Pixel(x, y);
       for (int s = 0; s <= 16; s += 8) {
-        const int d = std::abs(static_cast<int>((a >> s) & 0xFF) - static_cast<int>((b >> s) & 0xFF));
+        const int d =
+            std::abs(static_cast<int>((a >> s) & 0xFF) - static_cast<int>((b >> s) & 0xFF));
         totalError += d;
         worst = std::max(worst, d);
       }
     }
   EXPECT_LT(static_cast<double>(totalError) / (652.0 * 593 * 3), 2.0);
   EXPECT_LT(worst, 160);
-  EXPECT_EQ(Outward(), (std::vector<std::string>{
-                           std::string("save-dialog ") + kFilter + " -> " + path,
-                           "file-written " + Quoted(path) + " bytes=" +
-                               std::to_string(fs::file_size(path))}));
+  EXPECT_EQ(Outward(),
+            (std::vector<std::string>{
+                std::string("save-dialog ") + kFilter + " -> " + path,
+                "file-written " + Quoted(path) + " bytes=" + std::to_string(fs::file_size(path))}));
 }
 
 TEST_F(CommandTest, NameWithoutExtensionGetsJpg) {
@@ -89,15 +91,17 @@ TEST_P(OverwriteTest, AsksFirstAndOnlyYesReplaces) {
   Choose("Save1");
   const auto confirms = LinesStartingWith("confirm");
   ASSERT_EQ(confirms.size(), 1u);
-  EXPECT_EQ(confirms[0].substr(0, confirms[0].find(" -> ")),
-            "confirm caption=\"確認\" text=" + Quoted(path + " は既に存在します。\n上書きしますか？"));
+  EXPECT_EQ(
+      confirms[0].substr(0, confirms[0].find(" -> ")),
+      "confirm caption=\"確認\" text=" + Quoted(path + " は既に存在します。\n上書きしますか？"));
   const bool replaced = GetParam() == headless::TConfirmAnswer::yes;
   EXPECT_EQ(fs::file_size(path) > 3, replaced);
   EXPECT_EQ(LinesStartingWith("file-written").size(), replaced ? 1u : 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, OverwriteTest,
-                         ::testing::Values(headless::TConfirmAnswer::yes, headless::TConfirmAnswer::no,
+                         ::testing::Values(headless::TConfirmAnswer::yes,
+                                           headless::TConfirmAnswer::no,
                                            headless::TConfirmAnswer::esc));
 
 TEST_F(CommandTest, CancelWritesNothingButRefreshesTheSnapshot) {
@@ -132,11 +136,12 @@ TEST_F(CommandTest, MailHandsTheBoardOverAndKeepsTheAttachmentForTheMailProgram)
   Choose("M1");
   const std::string stamp = FormatTimeStamp(now);
   const std::string path = folder.Path("cache") + "/poterinko/" + stamp + ".jpg";
-  EXPECT_EQ(Outward(),
-            (std::vector<std::string>{
-                "file-written " + Quoted(path) + " bytes=" + std::to_string(fs::file_size(path)),
-                "mail subject=\"(添付画像あり)\" note=\"\" to=\"\" address=\"\" class=1 attachment=" +
-                    Quoted(path) + " jpeg=652x593 -> 0"}));
+  EXPECT_EQ(
+      Outward(),
+      (std::vector<std::string>{
+          "file-written " + Quoted(path) + " bytes=" + std::to_string(fs::file_size(path)),
+          "mail subject=\"(添付画像あり)\" note=\"\" to=\"\" address=\"\" class=1 attachment=" +
+              Quoted(path) + " jpeg=652x593 -> 0"}));
 }
 
 TEST_F(CommandTest, MailFailureBeepsAndTellsTheUser) {
@@ -146,8 +151,10 @@ TEST_F(CommandTest, MailFailureBeepsAndTellsTheUser) {
   const std::vector<std::string> out = Outward();
   ASSERT_EQ(out.size(), 4u);
   EXPECT_EQ(out[2], "beep");
-  EXPECT_EQ(out[3],
-            "notice caption=\"ぽてりんこ\" text=\"お使いのメーラーを｢通常使うメールソフト(規定のプログラム)｣に設定してください。\"");
+  EXPECT_EQ(
+      out[3],
+      "notice caption=\"ぽてりんこ\" "
+      "text=\"お使いのメーラーを｢通常使うメールソフト(規定のプログラム)｣に設定してください。\"");
 }
 
 TEST_F(CommandTest, MailRemovesOnlyAttachmentsOlderThanADay) {
@@ -227,8 +234,10 @@ TEST_F(WindowsMailTest, AFailedSendBeepsTellsTheUserAndStillDeletes) {
   const std::vector<std::string> out = Outward();
   ASSERT_EQ(out.size(), 4u);
   EXPECT_EQ(out[1], "beep");
-  EXPECT_EQ(out[2],
-            "notice caption=\"ぽてりんこ\" text=\"お使いのメーラーを｢通常使うメールソフト(規定のプログラム)｣に設定してください。\"");
+  EXPECT_EQ(
+      out[2],
+      "notice caption=\"ぽてりんこ\" "
+      "text=\"お使いのメーラーを｢通常使うメールソフト(規定のプログラム)｣に設定してください。\"");
   EXPECT_EQ(out[3], "file-removed " + Quoted(writing));
 }
 
@@ -267,9 +276,10 @@ TEST_F(CommandTest, InformationPageNamesTheProgram) {
   Choose("N4");
   platform.SetProgramPath("C:\\Program Files\\my.board.exe");
   Choose("N4");
-  EXPECT_EQ(LinesStartingWith("open-url"),
-            (std::vector<std::string>{"open-url \"" POTERINKO_INFO_BASE "/info.php?pf=w&sn=timetable\"",
-                                      "open-url \"" POTERINKO_INFO_BASE "/info.php?pf=w&sn=my.board\""}));
+  EXPECT_EQ(
+      LinesStartingWith("open-url"),
+      (std::vector<std::string>{"open-url \"" POTERINKO_INFO_BASE "/info.php?pf=w&sn=timetable\"",
+                                "open-url \"" POTERINKO_INFO_BASE "/info.php?pf=w&sn=my.board\""}));
 }
 
 }  // namespace

@@ -30,15 +30,14 @@ TEST_F(LayoutTest, WindowProperties) {
 
 TEST_F(LayoutTest, StackingOrderIsTheCreationOrder) {
   std::vector<std::string> expected = {
-      "Shape0",    "Shape30",   "Shape29",   "Shape28",   "Shape27",   "Shape2",    "Shape22",
-      "Shape17",   "Shape12",   "Shape7",    "Shape6",    "Shape5",    "Shape8",    "Shape13",
-      "Shape18",   "Shape23",   "Shape24",   "Shape19",   "Shape14",   "Shape9",    "Shape4",
-      "Shape3",    "Shape10",   "Shape15",   "Shape20",   "Shape25",   "Shape26",   "Shape21",
-      "Shape16",   "Shape11",   "Shape1",    "GradBox1",  "Image1_2",  "Image1_3",  "Image1_4",
-      "Image1_5",  "Image1_6",  "Image1_7",  "Image0"};
+      "Shape0",   "Shape30",  "Shape29",  "Shape28",  "Shape27",  "Shape2",   "Shape22", "Shape17",
+      "Shape12",  "Shape7",   "Shape6",   "Shape5",   "Shape8",   "Shape13",  "Shape18", "Shape23",
+      "Shape24",  "Shape19",  "Shape14",  "Shape9",   "Shape4",   "Shape3",   "Shape10", "Shape15",
+      "Shape20",  "Shape25",  "Shape26",  "Shape21",  "Shape16",  "Shape11",  "Shape1",  "GradBox1",
+      "Image1_2", "Image1_3", "Image1_4", "Image1_5", "Image1_6", "Image1_7", "Image0"};
   for (int i = 2; i <= 11; ++i) expected.push_back("GradBox" + std::to_string(i));
-  for (int n : {13, 19, 25, 8, 9, 10, 11, 12, 18, 17, 16, 15, 14, 20, 21, 22, 23, 24, 30, 29, 28,
-                27, 26, 1})
+  for (int n : {13, 19, 25, 8,  9,  10, 11, 12, 18, 17, 16, 15,
+                14, 20, 21, 22, 23, 24, 30, 29, 28, 27, 26, 1})
     expected.push_back("Image1_" + std::to_string(n));
   for (int n = 1; n <= 30; ++n) expected.push_back("Image" + std::to_string(n));
   std::vector<std::string> actual;
@@ -52,7 +51,8 @@ TEST_F(LayoutTest, EveryCellHasItsFrameAndTwoLayersAtItsRectangle) {
                           14, 13, 12, 29, 21, 20, 19, 18, 17, 30, 26, 25, 24, 23, 22};
   for (int n = 1; n <= 30; ++n) {
     SCOPED_TRACE("cell " + std::to_string(n));
-    auto* frame = dynamic_cast<tk::TShape*>(board->FindComponent("Shape" + std::to_string(frames[n])));
+    auto* frame =
+        dynamic_cast<tk::TShape*>(board->FindComponent("Shape" + std::to_string(frames[n])));
     ASSERT_NE(frame, nullptr);
     EXPECT_EQ(frame->BoundsRect(), CellRect(n));
     EXPECT_EQ(frame->Pen().Width(), 1);
@@ -82,7 +82,8 @@ TEST_F(LayoutTest, HeaderBoxes) {
   const char* days[] = {"月", "火", "水", "木", "金"};
   for (int i = 1; i <= 11; ++i) {
     SCOPED_TRACE("GradBox" + std::to_string(i));
-    auto* box = dynamic_cast<widgets::TGradBox*>(board->FindComponent("GradBox" + std::to_string(i)));
+    auto* box =
+        dynamic_cast<widgets::TGradBox*>(board->FindComponent("GradBox" + std::to_string(i)));
     ASSERT_NE(box, nullptr);
     const bool row = i <= 6;
     EXPECT_EQ(box->BoundsRect(), row ? tk::Bounds(1, 52 + 90 * (i - 1), 50, 90)

@@ -30,10 +30,10 @@ INSTANTIATE_TEST_SUITE_P(
         PathCase{"C:\\apps\\timetable.exe", TCodePage::ShiftJis, "C:\\apps", "timetable"},
         PathCase{"C:\\apps\\my.board.exe", TCodePage::ShiftJis, "C:\\apps", "my.board"},
         PathCase{"C:\\apps\\board", TCodePage::ShiftJis, "C:\\apps", "board"},
-        PathCase{"C:\\poterinko.exe", TCodePage::ShiftJis, "C:\\", "poterinko"},    // drive root
+        PathCase{"C:\\poterinko.exe", TCodePage::ShiftJis, "C:\\", "poterinko"},  // drive root
         PathCase{"C:poterinko.exe", TCodePage::ShiftJis, "C:", "poterinko"},
         PathCase{"\\\\server\\x.exe", TCodePage::ShiftJis, "\\\\server", "x"},
-        PathCase{"C:\\a.b\\run", TCodePage::ShiftJis, "C:\\a.b", "run"},          // dot in folder
+        PathCase{"C:\\a.b\\run", TCodePage::ShiftJis, "C:\\a.b", "run"},            // dot in folder
         PathCase{"C:\\\x95\x5C\\a.exe", TCodePage::ShiftJis, "C:\\\x95\x5C", "a"},  // 表 folder
         PathCase{"C:\\d\\\x95\x5C.exe", TCodePage::ShiftJis, "C:\\d", "\x95\x5C"},  // 表.exe
         PathCase{"C:\\\x83\x5C", TCodePage::ShiftJis, "C:\\", "\x83\x5C"},          // ソ, no dot

@@ -68,7 +68,8 @@ class FakeSystem : public ISimpleMapiSystem {
     return true;
   }
   std::uint32_t CallSendMail(void* entry, std::uintptr_t session, std::uintptr_t uiParam,
-                             TMapiMessage& m, std::uint32_t flags, std::uint32_t reserved) override {
+                             TMapiMessage& m, std::uint32_t flags,
+                             std::uint32_t reserved) override {
     calls.push_back("MAPISendMail");
     EXPECT_EQ(entry, this);
     EXPECT_EQ(session, 0u);
@@ -155,8 +156,8 @@ TEST_P(LoadingRuleTest, LoadsOnlyWhenInstalled) {
   system.profileMapi = c.profile;
   TSimpleMapi mapi(system);
   const unsigned result = mapi.Send(Request());
-  const bool loaded =
-      std::find(system.calls.begin(), system.calls.end(), "LoadLibrary MAPI32.DLL") != system.calls.end();
+  const bool loaded = std::find(system.calls.begin(), system.calls.end(),
+                                "LoadLibrary MAPI32.DLL") != system.calls.end();
   EXPECT_EQ(loaded, c.loads);
   EXPECT_EQ(result, c.loads ? 0u : 1u);
   const bool newSystem = c.major > 3 || (c.major == 3 && c.minor > 51);
@@ -180,7 +181,8 @@ INSTANTIATE_TEST_SUITE_P(
                       RuleCase{"missing key", 10, 0, false, kOne, 1, false},
                       RuleCase{"value 0", 10, 0, true, std::string("0\0", 2), 1, false},
                       RuleCase{"value 10", 10, 0, true, std::string("10\0", 3), 1, false},
-                      RuleCase{"value too long", 10, 0, true, std::string("1234567890\0", 11), 1, false},
+                      RuleCase{"value too long", 10, 0, true, std::string("1234567890\0", 11), 1,
+                               false},
                       RuleCase{"value without terminator", 10, 0, true, "1", 1, false}));
 
 TEST(SimpleMapiTest, FailedLoadAndMissingEntryPointReturnOneWithoutCalling) {
@@ -200,7 +202,8 @@ TEST(SimpleMapiTest, LookUpIsRetriedOnEverySendUntilItSucceeds) {
   system.sendResult = 5;
   EXPECT_EQ(mapi.Send(Request()), 5u);  // found now, and the mail program's code comes back
   EXPECT_EQ(mapi.Send(Request()), 5u);
-  EXPECT_EQ(std::count(system.calls.begin(), system.calls.end(), "GetProcAddress 1234 MAPISendMail"), 2);
+  EXPECT_EQ(
+      std::count(system.calls.begin(), system.calls.end(), "GetProcAddress 1234 MAPISendMail"), 2);
   EXPECT_EQ(std::count(system.calls.begin(), system.calls.end(), "LoadLibrary MAPI32.DLL"), 1);
 }
 

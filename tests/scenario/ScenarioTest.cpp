@@ -18,9 +18,9 @@
 #include "tests/support/BmpBuilder.h"
 #include "tests/support/TempFolder.h"
 #include "toolkit/codecs/JpegCodec.h"
-#include "toolkit/graphics/Canvas.h"
 #include "toolkit/codecs/PngCodec.h"
 #include "toolkit/core/FileIO.h"
+#include "toolkit/graphics/Canvas.h"
 
 namespace {
 
@@ -126,11 +126,10 @@ TEST_P(ScenarioTest, LogAndPixelsMatch) {
     ReplaceAll(text, "$INFO", POTERINKO_INFO_BASE);
     return text;
   };
-  tk::WriteFileBytes(folder.Path("script.txt"),
-                     [&] {
-                       const std::string s = expand(ReadText(cases / (name + ".script")));
-                       return std::vector<std::uint8_t>(s.begin(), s.end());
-                     }());
+  tk::WriteFileBytes(folder.Path("script.txt"), [&] {
+    const std::string s = expand(ReadText(cases / (name + ".script")));
+    return std::vector<std::uint8_t>(s.begin(), s.end());
+  }());
   const RunResult r = RunDriver("script.txt", folder.Root());
   EXPECT_EQ(r.exitCode, 0) << r.err;
 
@@ -182,7 +181,8 @@ class MalformedScriptTest : public ::testing::TestWithParam<Malformed> {};
 TEST_P(MalformedScriptTest, StopsWithExitCodeTwoNamingTheLine) {
   tk::test::TempFolder folder;
   const std::string script = std::string("# a comment\n\nmove 1 1\n") + GetParam().script + "\n";
-  tk::WriteFileBytes(folder.Path("bad.txt"), std::vector<std::uint8_t>(script.begin(), script.end()));
+  tk::WriteFileBytes(folder.Path("bad.txt"),
+                     std::vector<std::uint8_t>(script.begin(), script.end()));
   const RunResult r = RunDriver("bad.txt", folder.Root());
   EXPECT_EQ(r.exitCode, 2);
   EXPECT_NE(r.err.find(std::string("line 4: ") + GetParam().message), std::string::npos) << r.err;

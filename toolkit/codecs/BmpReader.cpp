@@ -74,16 +74,11 @@ struct Channel {
 
 bool ValidDepthAndCompression(int bits, std::uint32_t compression, bool topDown) {
   switch (compression) {
-    case kRgb:
-      return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
-    case kRle8:
-      return bits == 8 && !topDown;  // RLE rows are always stored bottom-up
-    case kRle4:
-      return bits == 4 && !topDown;
-    case kBitFields:
-      return bits == 16 || bits == 32;
-    default:
-      return false;
+    case kRgb: return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
+    case kRle8: return bits == 8 && !topDown;  // RLE rows are always stored bottom-up
+    case kRle4: return bits == 4 && !topDown;
+    case kBitFields: return bits == 16 || bits == 32;
+    default: return false;
   }
 }
 
@@ -99,10 +94,8 @@ std::variant<Header, BmpError> ParseHeader(const Bytes& file) {
     case 52:
     case 56:
     case 108:
-    case 124:
-      break;
-    default:
-      return BmpError::kUnsupportedHeader;
+    case 124: break;
+    default: return BmpError::kUnsupportedHeader;
   }
   if (!file.Has(kFileHeaderSize, headerSize)) return BmpError::kTruncated;
   const std::size_t dib = kFileHeaderSize;
@@ -208,9 +201,7 @@ void DecodeUncompressed(const Bytes& file, const Header& h, TBitmap& bitmap) {
     switch (h.bitCount) {
       case 1:
       case 4:
-      case 8:
-        DecodeIndexedRow(in, h.bitCount, h.width, palette, out);
-        break;
+      case 8: DecodeIndexedRow(in, h.bitCount, h.width, palette, out); break;
       case 24:
         for (int x = 0; x < h.width; ++x, in += 3) out[x] = Word(in[2], in[1], in[0]);
         break;

@@ -20,13 +20,9 @@ void TJPEGImage::LoadFromBytes(std::span<const std::uint8_t> data, int coverWidt
   Changed();
 }
 
-void TJPEGImage::SetCompressionQuality(int quality) {
-  FQuality = std::clamp(quality, 1, 100);
-}
+void TJPEGImage::SetCompressionQuality(int quality) { FQuality = std::clamp(quality, 1, 100); }
 
-std::vector<std::uint8_t> TJPEGImage::SaveToBytes() const {
-  return EncodeJpeg(*FPixels, FQuality);
-}
+std::vector<std::uint8_t> TJPEGImage::SaveToBytes() const { return EncodeJpeg(*FPixels, FQuality); }
 
 void TJPEGImage::Assign(const TPersistent& source) {
   if (&source == this) return;

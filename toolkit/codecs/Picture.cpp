@@ -19,10 +19,8 @@ std::string LowerAscii(std::string text) {
 // A new graphic of the same class with the same content.
 std::unique_ptr<TGraphic> CopyOf(const TGraphic& graphic) {
   std::unique_ptr<TGraphic> copy;
-  if (dynamic_cast<const TJPEGImage*>(&graphic))
-    copy = std::make_unique<TJPEGImage>();
-  else
-    copy = std::make_unique<TBitmap>();
+  if (dynamic_cast<const TJPEGImage*>(&graphic)) copy = std::make_unique<TJPEGImage>();
+  else copy = std::make_unique<TBitmap>();
   copy->Assign(graphic);
   copy->SetTransparent(graphic.Transparent());
   return copy;

@@ -170,8 +170,7 @@ void TControl::WMMouseMove(TMessage& m) {
 void TControl::WMLButtonDown(TMessage& m) {
   if (FControlStyle & csCaptureMouse) SetMouseCapture(true);
   if (FControlStyle & csClickEvents) FControlState |= csClicked;
-  MouseDown(TMouseButton::mbLeft, KeysToShiftState(m.WParam), LParamX(m.LParam),
-            LParamY(m.LParam));
+  MouseDown(TMouseButton::mbLeft, KeysToShiftState(m.WParam), LParamX(m.LParam), LParamY(m.LParam));
 }
 
 void TControl::WMLButtonUp(TMessage& m) {
@@ -180,8 +179,7 @@ void TControl::WMLButtonUp(TMessage& m) {
     FControlState &= ~csClicked;
     if (ClientRect().Contains({LParamX(m.LParam), LParamY(m.LParam)})) Click();
   }
-  MouseUp(TMouseButton::mbLeft, KeysToShiftState(m.WParam), LParamX(m.LParam),
-          LParamY(m.LParam));
+  MouseUp(TMouseButton::mbLeft, KeysToShiftState(m.WParam), LParamX(m.LParam), LParamY(m.LParam));
 }
 
 void TControl::WMLButtonDblClk(TMessage& m) {

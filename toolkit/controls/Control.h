@@ -30,7 +30,12 @@ enum TControlStateFlag : unsigned { csLButtonDown = 0x01, csClicked = 0x02 };
 enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
 enum class TDragMode { dmManual, dmAutomatic };
 enum class THelpType { htKeyword, htContext };
-enum class TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
+enum class TBiDiMode {
+  bdLeftToRight,
+  bdRightToLeft,
+  bdRightToLeftNoAlign,
+  bdRightToLeftReadingOnly
+};
 using TCursor = int;
 inline constexpr TCursor crDefault = 0;
 inline constexpr TCursor crDrag = -12;

@@ -18,8 +18,8 @@ std::string ApplyDefaultExtension(const std::string& path, const std::string& ex
   if (ext.empty()) return path;
   const std::size_t nameStart = path.find_last_of("/\\:");
   const std::size_t dot = path.find_last_of('.');
-  const bool hasExtension = dot != std::string::npos &&
-                            (nameStart == std::string::npos || dot > nameStart);
+  const bool hasExtension =
+      dot != std::string::npos && (nameStart == std::string::npos || dot > nameStart);
   return hasExtension ? path : path + "." + ext;
 }
 

@@ -69,8 +69,8 @@ void TImage::Paint() {
   if (FStretch) {
     dest = ClientRect();
   } else if (FCenter) {
-    dest = Bounds((Width() - g->Width()) / 2, (Height() - g->Height()) / 2, g->Width(),
-                  g->Height());
+    dest =
+        Bounds((Width() - g->Width()) / 2, (Height() - g->Height()) / 2, g->Width(), g->Height());
   } else {
     dest = Bounds(0, 0, g->Width(), g->Height());
   }

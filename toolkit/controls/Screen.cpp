@@ -13,13 +13,9 @@ std::vector<TForm*>& FormList() {
 }
 }  // namespace
 
-const std::vector<TForm*>& Forms() {
-  return FormList();
-}
+const std::vector<TForm*>& Forms() { return FormList(); }
 
-void AddForm(TForm* form) {
-  FormList().push_back(form);
-}
+void AddForm(TForm* form) { FormList().push_back(form); }
 
 void RemoveForm(TForm* form) {
   auto& forms = FormList();

@@ -80,21 +80,13 @@ void TSpeedButton::CMDialogChar(TMessage& m) {
 
 void TSpeedButton::Dispatch(TMessage& m) {
   switch (m.Msg) {
-    case CM_BUTTONPRESSED:
-      CMButtonPressed(m);
-      break;
-    case CM_DIALOGCHAR:
-      CMDialogChar(m);
-      break;
-    default:
-      TGraphicControl::Dispatch(m);
-      break;
+    case CM_BUTTONPRESSED: CMButtonPressed(m); break;
+    case CM_DIALOGCHAR: CMDialogChar(m); break;
+    default: TGraphicControl::Dispatch(m); break;
   }
 }
 
-bool TSpeedButton::Inside(int x, int y) const {
-  return ClientRect().Contains({x, y});
-}
+bool TSpeedButton::Inside(int x, int y) const { return ClientRect().Contains({x, y}); }
 
 void TSpeedButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
   TGraphicControl::MouseDown(button, shift, x, y);

@@ -34,9 +34,8 @@ void TTimer::UpdateTimer() {
     FId = 0;
   }
   if (FEnabled && FInterval > 0 && FOnTimer) {
-    FId = Platform().StartTimer(FInterval, [this] {
-      Application().Guard([this] { FOnTimer(this); });
-    });
+    FId = Platform().StartTimer(FInterval,
+                                [this] { Application().Guard([this] { FOnTimer(this); }); });
   }
 }
 

@@ -14,8 +14,7 @@ TWinControl::~TWinControl() {
 }
 
 void TWinControl::InsertControl(TControl* control) {
-  if (!control || std::find(FControls.begin(), FControls.end(), control) != FControls.end())
-    return;
+  if (!control || std::find(FControls.begin(), FControls.end(), control) != FControls.end()) return;
   if (control->Parent()) control->Parent()->RemoveControl(control);
   FControls.push_back(control);
   control->LinkParent(this);
@@ -77,8 +76,7 @@ void TWinControl::Dispatch(TMessage& message) {
       TControl::Dispatch(message);
       NotifyControls(CM_PARENTFONTCHANGED);
       break;
-    default:
-      TControl::Dispatch(message);
+    default: TControl::Dispatch(message);
   }
 }
 

@@ -30,7 +30,9 @@ class TComponent : public TPersistent {
 
   TComponent* Owner() const { return FOwner; }
   int ComponentCount() const { return static_cast<int>(FComponents.size()); }
-  TComponent* Components(int index) const { return FComponents[static_cast<std::size_t>(index)].get(); }
+  TComponent* Components(int index) const {
+    return FComponents[static_cast<std::size_t>(index)].get();
+  }
   TComponent* FindComponent(std::string_view name) const;
 
   unsigned ComponentState() const { return FComponentState; }

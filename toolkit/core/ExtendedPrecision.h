@@ -19,7 +19,9 @@ static_assert(std::numeric_limits<TExtended>::digits == 64,
 class TExtendedPrecision {
  public:
 #if defined(_WIN32) && (defined(__i386__) || defined(_M_IX86))
-  TExtendedPrecision() : FSaved(_controlfp(0, 0)) { _controlfp(_PC_64 | _RC_NEAR, _MCW_PC | _MCW_RC); }
+  TExtendedPrecision() : FSaved(_controlfp(0, 0)) {
+    _controlfp(_PC_64 | _RC_NEAR, _MCW_PC | _MCW_RC);
+  }
   ~TExtendedPrecision() { _controlfp(FSaved, _MCW_PC | _MCW_RC); }
 
  private:

@@ -40,79 +40,43 @@ int OpenForWriting(const std::string& path, bool exclusive) {
                 _O_WRONLY | _O_CREAT | _O_BINARY | (exclusive ? _O_EXCL : _O_TRUNC),
                 _S_IREAD | _S_IWRITE);
 }
-bool StatPath(const std::string& path, Stat& st) {
-  return _wstat64(Wide(path).c_str(), &st) == 0;
-}
-bool StatDescriptor(int fd, Stat& st) {
-  return _fstat64(fd, &st) == 0;
-}
-bool IsFolder(const Stat& st) {
-  return (st.st_mode & _S_IFDIR) != 0;
-}
+bool StatPath(const std::string& path, Stat& st) { return _wstat64(Wide(path).c_str(), &st) == 0; }
+bool StatDescriptor(int fd, Stat& st) { return _fstat64(fd, &st) == 0; }
+bool IsFolder(const Stat& st) { return (st.st_mode & _S_IFDIR) != 0; }
 long long ReadSome(int fd, std::uint8_t* data, std::size_t n) {
   return _read(fd, data, static_cast<unsigned>(std::min<std::size_t>(n, 1u << 30)));
 }
 long long WriteSome(int fd, const std::uint8_t* data, std::size_t n) {
   return _write(fd, data, static_cast<unsigned>(std::min<std::size_t>(n, 1u << 30)));
 }
-bool FlushToDisk(int fd) {
-  return _commit(fd) == 0;
-}
-bool CloseFile(int fd) {
-  return _close(fd) == 0;
-}
+bool FlushToDisk(int fd) { return _commit(fd) == 0; }
+bool CloseFile(int fd) { return _close(fd) == 0; }
 void CopyPermissions(int, const Stat&) {}
-bool RemoveFile(const std::string& path) {
-  return _wunlink(Wide(path).c_str()) == 0;
-}
+bool RemoveFile(const std::string& path) { return _wunlink(Wide(path).c_str()) == 0; }
 bool ReplaceFile(const std::string& from, const std::string& to) {
   return MoveFileExW(Wide(from).c_str(), Wide(to).c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
-int ProcessId() {
-  return static_cast<int>(GetCurrentProcessId());
-}
+int ProcessId() { return static_cast<int>(GetCurrentProcessId()); }
 #else
 using Stat = struct stat;
-int OpenForReading(const std::string& path) {
-  return open(path.c_str(), O_RDONLY | O_CLOEXEC);
-}
+int OpenForReading(const std::string& path) { return open(path.c_str(), O_RDONLY | O_CLOEXEC); }
 int OpenForWriting(const std::string& path, bool exclusive) {
   return open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | (exclusive ? O_EXCL : O_TRUNC), 0666);
 }
-bool StatPath(const std::string& path, Stat& st) {
-  return stat(path.c_str(), &st) == 0;
-}
-bool StatDescriptor(int fd, Stat& st) {
-  return fstat(fd, &st) == 0;
-}
-bool IsFolder(const Stat& st) {
-  return S_ISDIR(st.st_mode);
-}
-long long ReadSome(int fd, std::uint8_t* data, std::size_t n) {
-  return read(fd, data, n);
-}
-long long WriteSome(int fd, const std::uint8_t* data, std::size_t n) {
-  return write(fd, data, n);
-}
-bool FlushToDisk(int fd) {
-  return fsync(fd) == 0;
-}
-bool CloseFile(int fd) {
-  return close(fd) == 0;
-}
-void CopyPermissions(int fd, const Stat& st) {
-  fchmod(fd, st.st_mode & 07777);
-}
-bool RemoveFile(const std::string& path) {
-  return unlink(path.c_str()) == 0;
-}
+bool StatPath(const std::string& path, Stat& st) { return stat(path.c_str(), &st) == 0; }
+bool StatDescriptor(int fd, Stat& st) { return fstat(fd, &st) == 0; }
+bool IsFolder(const Stat& st) { return S_ISDIR(st.st_mode); }
+long long ReadSome(int fd, std::uint8_t* data, std::size_t n) { return read(fd, data, n); }
+long long WriteSome(int fd, const std::uint8_t* data, std::size_t n) { return write(fd, data, n); }
+bool FlushToDisk(int fd) { return fsync(fd) == 0; }
+bool CloseFile(int fd) { return close(fd) == 0; }
+void CopyPermissions(int fd, const Stat& st) { fchmod(fd, st.st_mode & 07777); }
+bool RemoveFile(const std::string& path) { return unlink(path.c_str()) == 0; }
 bool ReplaceFile(const std::string& from, const std::string& to) {
   return rename(from.c_str(), to.c_str()) == 0;
 }
-int ProcessId() {
-  return static_cast<int>(getpid());
-}
+int ProcessId() { return static_cast<int>(getpid()); }
 #endif
 
 [[noreturn]] void ThrowOpenError(const std::string& path) {

@@ -2,8 +2,8 @@
 // Whole-file reading and writing with the toolkit's error texts. Paths are UTF-8; on Windows
 // they are handed to the wide-character API so that any file name can be reached.
 
-#include <cstdint>
 #include <cstddef>
+#include <cstdint>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -24,8 +24,7 @@ class EFileTooLarge : public std::runtime_error {
 // The whole content of a file. A path that cannot be opened for reading, or that names a
 // folder, raises EFOpenError; a file of more than `limit` bytes raises EFileTooLarge before
 // more than that is read.
-std::vector<std::uint8_t> ReadFileBytes(const std::string& path,
-                                        std::size_t limit = SIZE_MAX);
+std::vector<std::uint8_t> ReadFileBytes(const std::string& path, std::size_t limit = SIZE_MAX);
 
 // Creates the file, or empties an existing one, and writes `bytes`. Raises EFCreateError when
 // the file cannot be created or written.

@@ -20,7 +20,9 @@ class TMethodTable {
     FMethods[name] = std::move(handler);
   }
 
-  bool Contains(std::string_view name) const { return FMethods.find(std::string(name)) != FMethods.end(); }
+  bool Contains(std::string_view name) const {
+    return FMethods.find(std::string(name)) != FMethods.end();
+  }
 
   // The handler of that name when it has exactly this signature.
   template <class... Args>

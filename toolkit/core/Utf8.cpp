@@ -4,8 +4,11 @@ namespace tk {
 
 char32_t DecodeUtf8(std::string_view s, std::size_t& pos) {
   const auto b0 = static_cast<unsigned char>(s[pos]);
-  std::size_t len = b0 < 0x80 ? 1 : (b0 & 0xE0) == 0xC0 ? 2 : (b0 & 0xF0) == 0xE0 ? 3
-                                  : (b0 & 0xF8) == 0xF0 ? 4 : 0;
+  std::size_t len = b0 < 0x80             ? 1
+                    : (b0 & 0xE0) == 0xC0 ? 2
+                    : (b0 & 0xF0) == 0xE0 ? 3
+                    : (b0 & 0xF8) == 0xF0 ? 4
+                                          : 0;
   if (len <= 1 || pos + len > s.size()) {
     ++pos;
     return b0;

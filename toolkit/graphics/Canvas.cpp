@@ -92,8 +92,7 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
   if (x2 < x1) std::swap(x1, x2);
   if (y2 < y1) std::swap(y1, y2);
   FillRect({x1, y1, x2, y2});
-  if (FPen.Style() == TPenStyle::psClear || FPen.Color() == clNone || x2 == x1 || y2 == y1)
-    return;
+  if (FPen.Style() == TPenStyle::psClear || FPen.Color() == clNone || x2 == x1 || y2 == y1) return;
   // The stroke of width w on the path coordinate c covers [c - w/2, c - w/2 + w).
   const int w = FPen.Width(), lead = w / 2;
   const std::uint32_t pixel = ColorToPixel(FPen.Color());
@@ -103,10 +102,10 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
     const TRect d = DeviceRect(r);
     if (!d.IsEmpty()) FillDeviceRect(d, pixel);
   };
-  fill({left, top, right, top + w});                // top edge
-  fill({left, bottom - w, right, bottom});          // bottom edge
-  fill({left, top, left + w, bottom});              // left edge
-  fill({right - w, top, right, bottom});            // right edge
+  fill({left, top, right, top + w});        // top edge
+  fill({left, bottom - w, right, bottom});  // bottom edge
+  fill({left, top, left + w, bottom});      // left edge
+  fill({right - w, top, right, bottom});    // right edge
 }
 
 void TCanvas::LineTo(int x, int y) {
@@ -199,9 +198,7 @@ void TCanvas::BitBlt(int x, int y, int w, int h, const TBitmap& source, int sx, 
       if (source.Monochrome()) s = s == kRgbMask ? back : text;
       const std::uint32_t dst = out[dx] & kRgbMask;
       switch (rop) {
-        case ROP_DSPDxax:
-          out[dx] = ((dst ^ brush) & s) ^ dst;
-          break;
+        case ROP_DSPDxax: out[dx] = ((dst ^ brush) & s) ^ dst; break;
         default:  // SRCCOPY
           out[dx] = s;
           break;

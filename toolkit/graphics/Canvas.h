@@ -142,8 +142,7 @@ class TCanvas {
   // Copies a rectangle of another canvas, scaled when the sizes differ.
   void CopyRect(const TRect& dest, const TCanvas& source, const TRect& sourceRect);
   // Copies w x h pixels of `source` at (sx, sy) to (x, y) with a raster operation.
-  void BitBlt(int x, int y, int w, int h, const TBitmap& source, int sx, int sy,
-              std::uint32_t rop);
+  void BitBlt(int x, int y, int w, int h, const TBitmap& source, int sx, int sy, std::uint32_t rop);
 
   // Draws text in the font with the format flags above; with DT_CALCRECT it only measures,
   // setting r's right and bottom. Returns the height of the text drawn.

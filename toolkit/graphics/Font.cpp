@@ -45,8 +45,8 @@ void TFont::SetPitch(TFontPitch pitch) {
 }
 
 bool TFont::SameAs(const TFont& o) const {
-  return FName == o.FName && FHeight == o.FHeight && FCharset == o.FCharset &&
-         FColor == o.FColor && FStyle == o.FStyle && FPitch == o.FPitch;
+  return FName == o.FName && FHeight == o.FHeight && FCharset == o.FCharset && FColor == o.FColor &&
+         FStyle == o.FStyle && FPitch == o.FPitch;
 }
 
 void TFont::Assign(const TPersistent& source) {

@@ -1,7 +1,7 @@
 #include "toolkit/platform/Platform.h"
 
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 
 namespace tk {
 namespace {

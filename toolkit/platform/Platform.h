@@ -101,7 +101,7 @@ class IPlatform {
   virtual TimerId StartTimer(unsigned intervalMs, std::function<void()> tick) = 0;
   virtual void StopTimer(TimerId id) = 0;
 
-  virtual TPoint CursorPos() const = 0;      // screen pixels
+  virtual TPoint CursorPos() const = 0;              // screen pixels
   virtual short KeyState(int virtualKey) const = 0;  // negative while the key is down
   virtual bool HasNativeCapture() const { return false; }
 

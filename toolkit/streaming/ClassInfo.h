@@ -22,12 +22,12 @@ namespace tk {
 struct TClassInfo;
 
 enum class TPropType {
-  Integer,    // 32-bit signed
+  Integer,  // 32-bit signed
   Boolean,
-  Enum,       // identifiers by ordinal
-  Set,        // bit i named by identifier i
-  Color,      // colour names or numbers
-  Charset,    // character set names or numbers
+  Enum,     // identifiers by ordinal
+  Set,      // bit i named by identifier i
+  Color,    // colour names or numbers
+  Charset,  // character set names or numbers
   String,
   Object,     // an owned persistent object, streamed as a nested list
   Event,      // a handler of the root, by name
@@ -123,15 +123,15 @@ class TClassBuilder {
   template <class G, class S, class E>
   TClassBuilder& Enum(const char* name, std::vector<std::string> names, G get, S set,
                       std::optional<E> def) {
-    return Ordinal(TPropType::Enum, name, std::move(names),
-                   [get](T& o) { return static_cast<std::int64_t>(get(o)); },
-                   [set](T& o, std::int64_t v) { set(o, static_cast<E>(v)); },
-                   def ? std::optional<std::int64_t>(static_cast<std::int64_t>(*def))
-                       : std::nullopt);
+    return Ordinal(
+        TPropType::Enum, name, std::move(names),
+        [get](T& o) { return static_cast<std::int64_t>(get(o)); },
+        [set](T& o, std::int64_t v) { set(o, static_cast<E>(v)); },
+        def ? std::optional<std::int64_t>(static_cast<std::int64_t>(*def)) : std::nullopt);
   }
   template <class G, class S>
   TClassBuilder& SetOf(const char* name, std::vector<std::string> names, G get, S set,
-                     std::optional<unsigned> def) {
+                       std::optional<unsigned> def) {
     return Ordinal(TPropType::Set, name, std::move(names), get, set, def);
   }
   template <class G, class S>
@@ -198,8 +198,8 @@ class TClassBuilder {
   static T& Self(TObject& o) { return dynamic_cast<T&>(o); }
 
   template <class G, class S>
-  TClassBuilder& Ordinal(TPropType type, const char* name, std::vector<std::string> names,
-                         G get, S set, std::optional<std::int64_t> def) {
+  TClassBuilder& Ordinal(TPropType type, const char* name, std::vector<std::string> names, G get,
+                         S set, std::optional<std::int64_t> def) {
     TPropInfo p;
     p.name = name;
     p.type = type;

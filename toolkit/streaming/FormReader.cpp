@@ -65,8 +65,7 @@ class Reader {
       const std::size_t dot = path.find('.', start);
       const std::string segment = path.substr(start, dot == std::string::npos ? dot : dot - start);
       const TPropInfo* p = targetInfo->Find(segment);
-      if (!p)
-        throw EReadError(Where(line, path) + "unknown property of " + targetInfo->name);
+      if (!p) throw EReadError(Where(line, path) + "unknown property of " + targetInfo->name);
       if (dot == std::string::npos) {
         SetValue(*target, *p, value, line, path);
         return;
@@ -145,9 +144,7 @@ class Reader {
           need(TFormValue::Kind::String, "a string");
           p.setString(object, v.text);
           return;
-        case TPropType::Object:
-          fail("an object: set its properties one by one");
-          return;
+        case TPropType::Object: fail("an object: set its properties one by one"); return;
         case TPropType::Event: {
           need(TFormValue::Kind::Ident, "a handler name");
           const TMethodTable* methods = FRoot.Methods();
@@ -175,8 +172,8 @@ class Reader {
   void ResolveFixups() {
     for (const Fixup& f : FFixups) {
       TComponent* c = EqualsNoCase(f.componentName, "nil") ? nullptr
-                      : f.componentName == FRoot.Name()   ? &FRoot
-                                                          : FRoot.FindComponent(f.componentName);
+                      : f.componentName == FRoot.Name()    ? &FRoot
+                                                           : FRoot.FindComponent(f.componentName);
       if (!c && !EqualsNoCase(f.componentName, "nil"))
         throw EReadError(Where(f.line, f.path) + "no component named " + f.componentName);
       if (!f.property->setComponent(*f.object, c))

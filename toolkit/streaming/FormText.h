@@ -32,8 +32,8 @@ struct TFormValue {
   enum class Kind { Integer, Ident, String, Set, Binary };
   Kind kind = Kind::Integer;
   std::int64_t integer = 0;
-  std::string text;               // Ident, String
-  std::vector<std::string> items;  // Set
+  std::string text;                 // Ident, String
+  std::vector<std::string> items;   // Set
   std::vector<std::uint8_t> bytes;  // Binary
 };
 

@@ -70,26 +70,13 @@ std::unique_ptr<tk::TBitmap> MakePicture(int picture) {
   auto b = std::make_unique<tk::TBitmap>(kSize, kSize);
   for (int y = 0; y < kSize; ++y) std::fill_n(b->ScanLine(y), kSize, kGround);
   switch (picture) {
-    case kDisk:
-      Disk(*b);
-      break;
-    case kBall:
-      Ball(*b);
-      break;
-    case kArrow:
-      Arrow(*b);
-      break;
-    case kFolder:
-      Folder(*b);
-      break;
-    case kCheck:
-      Check(*b);
-      break;
-    case kHeart:
-      Heart(*b);
-      break;
-    default:
-      return nullptr;
+    case kDisk: Disk(*b); break;
+    case kBall: Ball(*b); break;
+    case kArrow: Arrow(*b); break;
+    case kFolder: Folder(*b); break;
+    case kCheck: Check(*b); break;
+    case kHeart: Heart(*b); break;
+    default: return nullptr;
   }
   return b;
 }

@@ -51,11 +51,11 @@ struct Arity {
 
 const std::map<std::string, Arity, std::less<>>& Commands() {
   static const std::map<std::string, Arity, std::less<>> commands = {
-      {"move", {2, false}},   {"down", {3, false}},   {"up", {3, false}},
+      {"move", {2, false}},   {"down", {3, false}},     {"up", {3, false}},
       {"click", {2, false}},  {"dblclick", {2, false}}, {"rclick", {2, false}},
-      {"key", {1, false}},    {"menu", {1, false}},   {"drop", {3, true}},
-      {"cursor", {2, false}}, {"wait", {1, false}},   {"answer", {2, false}},
-      {"set", {2, false}},    {"shot", {1, false}},   {"close", {0, false}},
+      {"key", {1, false}},    {"menu", {1, false}},     {"drop", {3, true}},
+      {"cursor", {2, false}}, {"wait", {1, false}},     {"answer", {2, false}},
+      {"set", {2, false}},    {"shot", {1, false}},     {"close", {0, false}},
   };
   return commands;
 }
@@ -73,8 +73,8 @@ void CheckArguments(const TCommand& c) {
     button(c.args[0]);
     IntegerArg(c, 1);
     IntegerArg(c, 2);
-  } else if (c.name == "move" || c.name == "click" || c.name == "dblclick" ||
-             c.name == "rclick" || c.name == "cursor" || c.name == "drop") {
+  } else if (c.name == "move" || c.name == "click" || c.name == "dblclick" || c.name == "rclick" ||
+             c.name == "cursor" || c.name == "drop") {
     IntegerArg(c, 0);
     IntegerArg(c, 1);
   } else if (c.name == "wait") {

@@ -2,12 +2,12 @@
 // board (or a form read from FILE) on the headless backend and prints one line per outward
 // event.
 
+#include <unistd.h>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <iterator>
 #include <sstream>
-#include <unistd.h>
 
 #include "app/Program.h"
 #include "platform/headless/HeadlessPlatform.h"

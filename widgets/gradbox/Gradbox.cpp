@@ -127,9 +127,8 @@ void TGradBox::SetColarray(TColor topColor, TColor lastColor, TGradStyle style) 
     accR -= deltaR;
     accG -= deltaG;
     accB -= deltaB;
-    FColarray[static_cast<std::size_t>(i)] =
-        static_cast<TColor>((Trunc(accR) & 0xFF) | (Trunc(accG) & 0xFF) << 8 |
-                            (Trunc(accB) & 0xFF) << 16);
+    FColarray[static_cast<std::size_t>(i)] = static_cast<TColor>(
+        (Trunc(accR) & 0xFF) | (Trunc(accG) & 0xFF) << 8 | (Trunc(accB) & 0xFF) << 16);
   }
   FColarray[255] = end;
 }
@@ -161,9 +160,7 @@ void TGradBox::Paint() {
   OnPaint(this);
 }
 
-void TGradBox::DrawCaption(TRect& r) {
-  Canvas().DrawText(Caption(), r, kCaptionFormat);
-}
+void TGradBox::DrawCaption(TRect& r) { Canvas().DrawText(Caption(), r, kCaptionFormat); }
 
 void TGradBox::DrawCaptionText(const TRect& rect) {
   TRect r = rect;

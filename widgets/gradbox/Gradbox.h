@@ -52,8 +52,7 @@ class TGradBox : public tk::TGraphicControl {
   const std::array<tk::TColor, 256>& Colarray() const { return FColarray; }
 
   // Splits a colour into red, green and blue; system colours 0 to 24 are resolved first.
-  static void GetRGB(tk::TColor color, std::uint8_t& red, std::uint8_t& green,
-                     std::uint8_t& blue);
+  static void GetRGB(tk::TColor color, std::uint8_t& red, std::uint8_t& green, std::uint8_t& blue);
 
   // Draws the caption into a copy of `rect` in the look of Enabled, Font3D and Style3D.
   void DrawCaptionText(const tk::TRect& rect);

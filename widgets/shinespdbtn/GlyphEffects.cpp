@@ -42,12 +42,8 @@ void MixOpaque(const TBitmap& glyph, TBitmap& result, std::uint32_t colour, Op o
   MapOpaque(glyph, result, [&](std::uint32_t p) { return PerChannel(p, colour, op); });
 }
 
-std::uint32_t HalfWay(std::uint32_t c, std::uint32_t k) {
-  return (k + c) / 2;
-}
-std::uint32_t ThreeQuarters(std::uint32_t c, std::uint32_t k) {
-  return (3 * k + c) / 4;
-}
+std::uint32_t HalfWay(std::uint32_t c, std::uint32_t k) { return (k + c) / 2; }
+std::uint32_t ThreeQuarters(std::uint32_t c, std::uint32_t k) { return (3 * k + c) / 4; }
 std::uint32_t AddLimited(std::uint32_t c, std::uint32_t k) {
   return std::min<std::uint32_t>(k + c, 255);
 }
@@ -135,53 +131,32 @@ std::uint32_t TransparentKey(const TBitmap& glyph) {
 void ApplyActiveImage(const TBitmap& glyph, TBitmap& result, TActiveImageType effect,
                       std::uint32_t shine) {
   switch (effect) {
-    case aiNormal:
-      break;
+    case aiNormal: break;
     case aiXorLight:
       MapOpaque(glyph, result, [&](std::uint32_t p) { return (p ^ shine) & kRgb; });
       break;
-    case aiHalfLight:
-      MixOpaque(glyph, result, shine, HalfWay);
-      break;
-    case aiQuaterLight:
-      MixOpaque(glyph, result, shine, ThreeQuarters);
-      break;
-    case aiAddLight:
-      MixOpaque(glyph, result, shine, AddLimited);
-      break;
-    case aiFrameLight:
-      Outline(glyph, result, shine, 1);
-      break;
-    case aiFrameLight2:
-      Outline(glyph, result, shine, 2);
-      break;
-    case aiMaskLight:
-      Mesh(glyph, result, shine);
-      break;
+    case aiHalfLight: MixOpaque(glyph, result, shine, HalfWay); break;
+    case aiQuaterLight: MixOpaque(glyph, result, shine, ThreeQuarters); break;
+    case aiAddLight: MixOpaque(glyph, result, shine, AddLimited); break;
+    case aiFrameLight: Outline(glyph, result, shine, 1); break;
+    case aiFrameLight2: Outline(glyph, result, shine, 2); break;
+    case aiMaskLight: Mesh(glyph, result, shine); break;
   }
 }
 
 void ApplyDisabledImage(const TBitmap& glyph, TBitmap& result, TDisabledImageType effect,
                         std::uint32_t face) {
   switch (effect) {
-    case diDefault:
-      EmbossMask(glyph, result);
-      break;
+    case diDefault: EmbossMask(glyph, result); break;
     case diGrayscale:
       MapOpaque(glyph, result, [](std::uint32_t p) {
         const std::uint32_t grey = (((p >> 16) & 0xFF) + ((p >> 8) & 0xFF) + (p & 0xFF)) / 3;
         return grey << 16 | grey << 8 | grey;
       });
       break;
-    case diAlphaHalfTrans:
-      MixOpaque(glyph, result, face, HalfWay);
-      break;
-    case diAlphaQuaterTrans:
-      MixOpaque(glyph, result, face, ThreeQuarters);
-      break;
-    case diMaskTrans:
-      Mesh(glyph, result, TransparentKey(glyph));
-      break;
+    case diAlphaHalfTrans: MixOpaque(glyph, result, face, HalfWay); break;
+    case diAlphaQuaterTrans: MixOpaque(glyph, result, face, ThreeQuarters); break;
+    case diMaskTrans: Mesh(glyph, result, TransparentKey(glyph)); break;
   }
 }
 

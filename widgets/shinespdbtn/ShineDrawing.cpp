@@ -13,12 +13,8 @@ namespace {
 constexpr unsigned kCaptionFormat = DT_CENTER | DT_VCENTER;
 constexpr int kRampEntries = 256;
 
-bool PressedLook(TShineDrawState s) {
-  return s == stActiveDown || s == stDown;
-}
-bool ActiveLook(TShineDrawState s) {
-  return s == stActiveDown || s == stActive;
-}
+bool PressedLook(TShineDrawState s) { return s == stActiveDown || s == stDown; }
+bool ActiveLook(TShineDrawState s) { return s == stActiveDown || s == stActive; }
 
 // Entry i of the ramp from `from` to `to` (pixel words): per channel from + (to - from) * i / 255
 // in signed arithmetic, truncated toward zero.
@@ -133,16 +129,13 @@ std::unique_ptr<TBitmap> TShineSpeedButton::CreateStateGlyph() const {
       ApplyDisabledImage(*FGlyph, *result, FDisabledImage, ColorToPixel(FColors->Color()));
       break;
     case stDown:
-    case stUp:
-      break;
+    case stUp: break;
   }
   result->SetHandleType(TBitmapHandleType::bmDDB);
   // The key is whatever the effect left in the bottom-left corner; an outline that reached it
   // becomes transparent with it.
-  if (FDrawState == stDisabled && FDisabledImage == diDefault)
-    result->SetTransparentColor(clBlack);
-  else
-    result->SetTransparentColor(result->GetPixel(0, result->Height() - 1));
+  if (FDrawState == stDisabled && FDisabledImage == diDefault) result->SetTransparentColor(clBlack);
+  else result->SetTransparentColor(result->GetPixel(0, result->Height() - 1));
   result->SetTransparent(true);
   return result;
 }
@@ -208,18 +201,10 @@ void TShineSpeedButton::CalcDrawPosition(TCanvas& canvas, TPoint& glyphPos, TRec
   int mx = (cw - bw) / 2, my = (ch - bh) / 2;
   if (m >= 0) {
     switch (FLayout) {
-      case blGlyphLeft:
-        mx = m;
-        break;
-      case blGlyphRight:
-        mx = cw - bw - m;
-        break;
-      case blGlyphTop:
-        my = m;
-        break;
-      case blGlyphBottom:
-        my = ch - bh - m;
-        break;
+      case blGlyphLeft: mx = m; break;
+      case blGlyphRight: mx = cw - bw - m; break;
+      case blGlyphTop: my = m; break;
+      case blGlyphBottom: my = ch - bh - m; break;
     }
   }
   glyphPos = {gx + mx, gy + my};

@@ -40,9 +40,7 @@ TShineBtnColors::TShineBtnColors()
       FGradation(false),
       FColor(clBtnFace) {}
 
-TShineBtnColors::~TShineBtnColors() {
-  OnChange.Clear();
-}
+TShineBtnColors::~TShineBtnColors() { OnChange.Clear(); }
 
 void TShineBtnColors::CopyInto(TShineBtnColors& dest) const {
   dest.FColor = FColor;
@@ -144,24 +142,12 @@ TShineSpeedButton::~TShineSpeedButton() {
 
 // --- setters ---
 
-void TShineSpeedButton::SetClickDownHook(bool value) {
-  SetAndInvalidate(FClickDownHook, value);
-}
-void TShineSpeedButton::SetAccelCharDown(bool value) {
-  SetAndInvalidate(FAccelCharDown, value);
-}
-void TShineSpeedButton::SetActiveFrame(bool value) {
-  SetAndInvalidate(FActiveFrame, value);
-}
-void TShineSpeedButton::SetUpFrame(bool value) {
-  SetAndInvalidate(FUpFrame, value);
-}
-void TShineSpeedButton::SetDownFrame(bool value) {
-  SetAndInvalidate(FDownFrame, value);
-}
-void TShineSpeedButton::SetFrameType(TFrameType value) {
-  SetAndInvalidate(FFrameType, value);
-}
+void TShineSpeedButton::SetClickDownHook(bool value) { SetAndInvalidate(FClickDownHook, value); }
+void TShineSpeedButton::SetAccelCharDown(bool value) { SetAndInvalidate(FAccelCharDown, value); }
+void TShineSpeedButton::SetActiveFrame(bool value) { SetAndInvalidate(FActiveFrame, value); }
+void TShineSpeedButton::SetUpFrame(bool value) { SetAndInvalidate(FUpFrame, value); }
+void TShineSpeedButton::SetDownFrame(bool value) { SetAndInvalidate(FDownFrame, value); }
+void TShineSpeedButton::SetFrameType(TFrameType value) { SetAndInvalidate(FFrameType, value); }
 void TShineSpeedButton::SetActiveImage(TActiveImageType value) {
   SetAndInvalidate(FActiveImage, value);
 }
@@ -174,18 +160,10 @@ void TShineSpeedButton::SetDisabledHighlight(TColor value) {
 void TShineSpeedButton::SetDisabledShadow(TColor value) {
   SetAndInvalidate(FDisabledShadow, value);
 }
-void TShineSpeedButton::SetShineColor(TColor value) {
-  SetAndInvalidate(FShineColor, value);
-}
-void TShineSpeedButton::SetLayout(TButtonLayout value) {
-  SetAndInvalidate(FLayout, value);
-}
-void TShineSpeedButton::SetMargin(int value) {
-  SetAndInvalidate(FMargin, value);
-}
-void TShineSpeedButton::SetSpacing(int value) {
-  SetAndInvalidate(FSpacing, value);
-}
+void TShineSpeedButton::SetShineColor(TColor value) { SetAndInvalidate(FShineColor, value); }
+void TShineSpeedButton::SetLayout(TButtonLayout value) { SetAndInvalidate(FLayout, value); }
+void TShineSpeedButton::SetMargin(int value) { SetAndInvalidate(FMargin, value); }
+void TShineSpeedButton::SetSpacing(int value) { SetAndInvalidate(FSpacing, value); }
 
 void TShineSpeedButton::SetFontHighlight(TColor value) {
   FFontHighlight = value;
@@ -204,9 +182,7 @@ void TShineSpeedButton::SetTransparent(bool value) {
   Invalidate();
 }
 
-void TShineSpeedButton::SetColors(const TShineBtnColors& value) {
-  FColors->Assign(value);
-}
+void TShineSpeedButton::SetColors(const TShineBtnColors& value) { FColors->Assign(value); }
 
 void TShineSpeedButton::SetPressedColors(const TShineBtnColors& value) {
   FPressedColors->Assign(value);
@@ -245,9 +221,7 @@ void TShineSpeedButton::GlyphOnChange(TObject*) {
   Invalidate();
 }
 
-void TShineSpeedButton::FontsAndColorsOnChange(TObject*) {
-  Invalidate();
-}
+void TShineSpeedButton::FontsAndColorsOnChange(TObject*) { Invalidate(); }
 
 // --- the group ---
 
@@ -363,10 +337,8 @@ void TShineSpeedButton::MouseEnter(TShiftState shift, int x, int y) {
   if (FMouseInside || !Enabled() || DragMode() == TDragMode::dmAutomatic || MouseCaptureHeld())
     return;
   FMouseInside = true;
-  if (FDrawState == stUp)
-    FDrawState = stActive;
-  else if (FDrawState == stDown)
-    FDrawState = stActiveDown;
+  if (FDrawState == stUp) FDrawState = stActive;
+  else if (FDrawState == stDown) FDrawState = stActiveDown;
   Repaint();
   FActiveButtonTimer->SetEnabled(true);
 }
@@ -376,10 +348,8 @@ void TShineSpeedButton::MouseLeave(TShiftState shift, int x, int y) {
   if (!FMouseInside || !Enabled() || FTracking) return;
   FActiveButtonTimer->SetEnabled(false);
   FMouseInside = false;
-  if (FDrawState == stActive)
-    FDrawState = stUp;
-  else if (FDrawState == stActiveDown)
-    FDrawState = stDown;
+  if (FDrawState == stActive) FDrawState = stUp;
+  else if (FDrawState == stActiveDown) FDrawState = stDown;
   Repaint();
 }
 
@@ -455,32 +425,16 @@ void TShineSpeedButton::CMEnabledChanged(TMessage&) {
 
 void TShineSpeedButton::Dispatch(TMessage& m) {
   switch (m.Msg) {
-    case WM_LBUTTONDBLCLK:
-      WMLButtonDblClick(m);
-      break;
-    case CM_DIALOGCHAR:
-      CMDialogChar(m);
-      break;
-    case CM_ENABLEDCHANGED:
-      CMEnabledChanged(m);
-      break;
-    case CM_MOUSEENTER:
-      CMMouseEnter(m);
-      break;
-    case CM_MOUSELEAVE:
-      CMMouseLeave(m);
-      break;
-    case CM_BUTTONPRESSED:
-      CMButtonPressed(m);
-      break;
+    case WM_LBUTTONDBLCLK: WMLButtonDblClick(m); break;
+    case CM_DIALOGCHAR: CMDialogChar(m); break;
+    case CM_ENABLEDCHANGED: CMEnabledChanged(m); break;
+    case CM_MOUSEENTER: CMMouseEnter(m); break;
+    case CM_MOUSELEAVE: CMMouseLeave(m); break;
+    case CM_BUTTONPRESSED: CMButtonPressed(m); break;
     case CM_FONTCHANGED:
     case CM_TEXTCHANGED:
-    case CM_SYSCOLORCHANGE:
-      Invalidate();
-      break;
-    default:
-      TGraphicControl::Dispatch(m);
-      break;
+    case CM_SYSCOLORCHANGE: Invalidate(); break;
+    default: TGraphicControl::Dispatch(m); break;
   }
 }
 

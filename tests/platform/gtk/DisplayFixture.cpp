@@ -151,9 +151,7 @@ void AnswerNextDialog(unsigned long type, std::function<void(GtkWidget*)> answer
 }
 
 namespace {
-Display* XDisplay() {
-  return GDK_DISPLAY_XDISPLAY(gdk_display_get_default());
-}
+Display* XDisplay() { return GDK_DISPLAY_XDISPLAY(gdk_display_get_default()); }
 
 void MovePointer(tk::TPoint screen) {
   XTestFakeMotionEvent(XDisplay(), -1, screen.X, screen.Y, CurrentTime);

@@ -1,8 +1,8 @@
 #include <gdk-pixbuf/gdk-pixbuf.h>
 #include <gtest/gtest.h>
 
-#include "platform/icon/MainIconArt.h"
 #include "platform/gtk/MainIconPixbuf.h"
+#include "platform/icon/MainIconArt.h"
 
 namespace gtkui {
 namespace {

@@ -55,9 +55,7 @@ TEST(UriListTest, ThisMachinesOwnNameIsLocal) {
   EXPECT_EQ(LocalPathsFromUriList(list.c_str()), Paths{"/z.jpg"});
 }
 
-TEST(UriListTest, NoListNoPaths) {
-  EXPECT_TRUE(LocalPathsFromUriList(nullptr).empty());
-}
+TEST(UriListTest, NoListNoPaths) { EXPECT_TRUE(LocalPathsFromUriList(nullptr).empty()); }
 
 TEST(DroppedFilesTest, ListsThePathsUntilFinishedAndFinishesTwiceSafely) {
   TDroppedFiles drop({"/a.jpg", "/b.bmp"});

@@ -26,26 +26,13 @@ class Probe : public tk::TGraphicControl {
   }
   void Dispatch(tk::TMessage& m) override {
     switch (m.Msg) {
-      case tk::WM_LBUTTONDOWN:
-        Note("down", m);
-        break;
-      case tk::WM_LBUTTONUP:
-        Note("up", m);
-        break;
-      case tk::WM_LBUTTONDBLCLK:
-        Note("dbl", m);
-        break;
-      case tk::WM_RBUTTONDOWN:
-        Note("rdown", m);
-        break;
-      case tk::WM_RBUTTONUP:
-        Note("rup", m);
-        break;
-      case tk::CM_DIALOGCHAR:
-        FLog.push_back("char " + std::to_string(m.WParam));
-        break;
-      default:
-        break;
+      case tk::WM_LBUTTONDOWN: Note("down", m); break;
+      case tk::WM_LBUTTONUP: Note("up", m); break;
+      case tk::WM_LBUTTONDBLCLK: Note("dbl", m); break;
+      case tk::WM_RBUTTONDOWN: Note("rdown", m); break;
+      case tk::WM_RBUTTONUP: Note("rup", m); break;
+      case tk::CM_DIALOGCHAR: FLog.push_back("char " + std::to_string(m.WParam)); break;
+      default: break;
     }
     tk::TGraphicControl::Dispatch(m);
   }

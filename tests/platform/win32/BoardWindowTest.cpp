@@ -34,9 +34,7 @@ tk::TPoint CellCentre(int n) {
   return {51 + 120 * ((n - 1) / 6) + 60, 52 + 90 * ((n - 1) % 6) + 45};
 }
 
-LPARAM At(tk::TPoint p) {
-  return MAKELPARAM(p.X, p.Y);
-}
+LPARAM At(tk::TPoint p) { return MAKELPARAM(p.X, p.Y); }
 
 std::vector<std::uint32_t> Pixels(tk::TForm& form) {
   std::vector<std::uint32_t> out;
@@ -316,9 +314,7 @@ struct TKeyboardMenuCase {
   std::vector<int> Held;
 };
 
-void PrintTo(const TKeyboardMenuCase& c, std::ostream* os) {
-  *os << c.Name;
-}
+void PrintTo(const TKeyboardMenuCase& c, std::ostream* os) { *os << c.Name; }
 
 class KeyboardMenu : public BoardWindow, public ::testing::WithParamInterface<TKeyboardMenuCase> {};
 

@@ -33,9 +33,7 @@ tk::TMessageDialogParams Confirmation() {
   return p;
 }
 
-HWND FindDialog(const std::wstring& caption) {
-  return FindThreadWindow(L"#32770", &caption);
-}
+HWND FindDialog(const std::wstring& caption) { return FindThreadWindow(L"#32770", &caption); }
 
 // Every window of the thread (the application window and the dialog's owner included) is
 // disabled while a dialog modal to the program is open; only the dialog itself takes input.
@@ -80,21 +78,15 @@ TEST_P(ConfirmationDialog, ShowsOurLabelsAndAnswersAsTheUserChose) {
                     seen.no = WindowText(no);
                     seen.ownerEnabled = IsWindowEnabled(owner) != FALSE;
                     switch (answer) {
-                      case TAnswer::Yes:
-                        PostMessageW(yes, BM_CLICK, 0, 0);
-                        break;
-                      case TAnswer::No:
-                        PostMessageW(no, BM_CLICK, 0, 0);
-                        break;
+                      case TAnswer::Yes: PostMessageW(yes, BM_CLICK, 0, 0); break;
+                      case TAnswer::No: PostMessageW(no, BM_CLICK, 0, 0); break;
                       case TAnswer::Escape:
                         PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
                         break;
                       case TAnswer::Enter:
                         PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 0x001C0001);
                         break;
-                      case TAnswer::CloseButton:
-                        PostMessageW(dialog, WM_CLOSE, 0, 0);
-                        break;
+                      case TAnswer::CloseButton: PostMessageW(dialog, WM_CLOSE, 0, 0); break;
                     }
                   });
   const tk::TModalResult result = RunMessageDialog(owner, Confirmation(), GetParam().Kind);
@@ -238,9 +230,7 @@ TEST_F(SaveDialog, AJpegExtensionIsKept) {
   EXPECT_EQ(chosen, folder.Path("board.jpeg"));
 }
 
-TEST_F(SaveDialog, CancelGivesNothing) {
-  EXPECT_FALSE(Run(L"").has_value());
-}
+TEST_F(SaveDialog, CancelGivesNothing) { EXPECT_FALSE(Run(L"").has_value()); }
 
 }  // namespace
 }  // namespace win32ui::test

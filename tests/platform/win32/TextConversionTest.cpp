@@ -15,9 +15,7 @@ struct TCodePageCase {
   std::string Bytes;  // in code page 932
 };
 
-void PrintTo(const TCodePageCase& c, std::ostream* os) {
-  *os << c.Name;
-}
+void PrintTo(const TCodePageCase& c, std::ostream* os) { *os << c.Name; }
 
 class ShiftJisBytes : public testing::TestWithParam<TCodePageCase> {};
 
@@ -62,9 +60,7 @@ struct TFilterCase {
   std::wstring Expected;
 };
 
-void PrintTo(const TFilterCase& c, std::ostream* os) {
-  *os << c.Name;
-}
+void PrintTo(const TFilterCase& c, std::ostream* os) { *os << c.Name; }
 
 class DialogFilter : public testing::TestWithParam<TFilterCase> {};
 

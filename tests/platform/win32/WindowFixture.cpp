@@ -97,9 +97,7 @@ void AnswerWhenShown(std::function<HWND()> find, std::function<void(HWND)> answe
   Pending() = std::move(pending);
 }
 
-bool AnswerPending() {
-  return Pending() != nullptr;
-}
+bool AnswerPending() { return Pending() != nullptr; }
 
 std::wstring WindowText(HWND window) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
@@ -165,8 +163,6 @@ THeldKeys::THeldKeys(std::vector<int> virtualKeys) : FSaved(256) {
   SetKeyboardState(state.data());
 }
 
-THeldKeys::~THeldKeys() {
-  SetKeyboardState(FSaved.data());
-}
+THeldKeys::~THeldKeys() { SetKeyboardState(FSaved.data()); }
 
 }  // namespace win32ui::test

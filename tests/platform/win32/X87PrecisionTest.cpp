@@ -35,9 +35,7 @@ const TPrecisionReading kReadings[] = {
     {"controlfp", [] { return _controlfp(0, 0) & _MCW_PC; }, unsigned{_PC_64}},
 };
 
-void PrintTo(const TPrecisionReading& reading, std::ostream* os) {
-  *os << reading.Name;
-}
+void PrintTo(const TPrecisionReading& reading, std::ostream* os) { *os << reading.Name; }
 
 class X87Precision : public testing::TestWithParam<TPrecisionReading> {};
 
@@ -56,9 +54,7 @@ struct TSumCase {
   bool DiffersFromOne;
 };
 
-void PrintTo(const TSumCase& c, std::ostream* os) {
-  *os << "1 + 2^-" << c.Exponent;
-}
+void PrintTo(const TSumCase& c, std::ostream* os) { *os << "1 + 2^-" << c.Exponent; }
 
 class X87Sum : public testing::TestWithParam<TSumCase> {};
 

@@ -52,7 +52,10 @@ struct Layout {
   bool topDown;
 };
 
-void PrintTo(const Layout& c, std::ostream* os) { *os << c.headerSize << "-byte header, " << c.bits << " bits, " << (c.topDown ? "top-down" : "bottom-up"); }
+void PrintTo(const Layout& c, std::ostream* os) {
+  *os << c.headerSize << "-byte header, " << c.bits << " bits, "
+      << (c.topDown ? "top-down" : "bottom-up");
+}
 
 std::string LayoutName(const testing::TestParamInfo<Layout>& info) {
   return "Header" + std::to_string(info.param.headerSize) + "_" + std::to_string(info.param.bits) +

@@ -59,9 +59,7 @@ INSTANTIATE_TEST_SUITE_P(Sizes, BmpRoundTripTest,
                          ::testing::Values(std::pair{1, 1}, std::pair{2, 3}, std::pair{3, 1},
                                            std::pair{4, 4}, std::pair{16, 15}, std::pair{17, 2}));
 
-TEST(BmpWriterTest, EmptyBitmapGivesNoFile) {
-  EXPECT_TRUE(EncodeBmp(TBitmap()).empty());
-}
+TEST(BmpWriterTest, EmptyBitmapGivesNoFile) { EXPECT_TRUE(EncodeBmp(TBitmap()).empty()); }
 
 }  // namespace
 }  // namespace tk

@@ -61,9 +61,7 @@ std::vector<JSAMPLE> RgbRow(const TBitmap& b, int y) {
   return row;
 }
 
-std::string JpegErrorText(int code) {
-  return "JPEG エラー #" + std::to_string(code);
-}
+std::string JpegErrorText(int code) { return "JPEG エラー #" + std::to_string(code); }
 
 int ChannelDistance(std::uint32_t a, std::uint32_t b) {
   int worst = 0;
@@ -260,7 +258,9 @@ struct ScaleCase {
   int width, height, coverWidth, coverHeight, numerator;
 };
 
-void PrintTo(const ScaleCase& c, std::ostream* os) { *os << c.width << "x" << c.height << " for " << c.coverWidth << "x" << c.coverHeight; }
+void PrintTo(const ScaleCase& c, std::ostream* os) {
+  *os << c.width << "x" << c.height << " for " << c.coverWidth << "x" << c.coverHeight;
+}
 
 class JpegScaleTest : public testing::TestWithParam<ScaleCase> {};
 

@@ -125,10 +125,8 @@ TEST_P(PictureFailedLoadTest, KeepsTheOldPictureAndRaisesTheText) {
   TGraphic* old = picture.Graphic();
   changes = 0;
   std::string path = folder.Path(c.fileName);
-  if (c.content)
-    Put(c.fileName, *c.content);
-  else if (std::string(c.name) == "FolderNamedJpg")
-    std::filesystem::create_directory(path);
+  if (c.content) Put(c.fileName, *c.content);
+  else if (std::string(c.name) == "FolderNamedJpg") std::filesystem::create_directory(path);
   try {
     picture.LoadFromFile(path);
     FAIL() << "no error";

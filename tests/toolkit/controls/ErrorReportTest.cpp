@@ -20,14 +20,15 @@ TEST_P(ErrorReportTextTest, AddsADotAfterCharactersAboveTheDot) {
   EXPECT_EQ(ErrorReportText(GetParam().message), GetParam().shown);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Endings, ErrorReportTextTest,
-    ::testing::Values(DotCase{"", ""}, DotCase{"done.", "done."}, DotCase{"abc", "abc."},
-                      DotCase{"code 7", "code 7."}, DotCase{"really?", "really?."},
-                      DotCase{"(x)", "(x)"},       // ')' is 0x29, below '.'
-                      DotCase{"a-", "a-"},         // '-' is 0x2D
-                      DotCase{"a/", "a/."},        // '/' is 0x2F
-                      DotCase{"不正です", "不正です."}, DotCase{"終わり。", "終わり。."}));
+INSTANTIATE_TEST_SUITE_P(Endings, ErrorReportTextTest,
+                         ::testing::Values(DotCase{"", ""}, DotCase{"done.", "done."},
+                                           DotCase{"abc", "abc."}, DotCase{"code 7", "code 7."},
+                                           DotCase{"really?", "really?."},
+                                           DotCase{"(x)", "(x)"},  // ')' is 0x29, below '.'
+                                           DotCase{"a-", "a-"},    // '-' is 0x2D
+                                           DotCase{"a/", "a/."},   // '/' is 0x2F
+                                           DotCase{"不正です", "不正です."},
+                                           DotCase{"終わり。", "終わり。."}));
 
 class TopLevelReportTest : public ::testing::Test {
  protected:

@@ -48,7 +48,7 @@ class FormInputTest : public testing::HeadlessTest {
   FormInputTest() {
     a = new Probe(form.get(), log, "A", {10, 10, 60, 60});
     b = new Probe(form.get(), log, "B", {40, 10, 90, 60});  // above A where they overlap
-    platform.MoveMouse({150, 90});                        // over neither
+    platform.MoveMouse({150, 90});                          // over neither
     log.clear();
   }
   std::vector<std::string> log;
@@ -149,8 +149,7 @@ TEST_F(FormMenuTest, RightClickOpensThePopupAtThePointerWithItsItems) {
   platform.PressButton(TMouseButton::mbRight, {30, 40});
   platform.ReleaseButton(TMouseButton::mbRight, {30, 40});
   EXPECT_EQ(platform.Lines(),
-            (std::vector<std::string>{"menu-open 30 40",
-                                      "menu-item Save1 \"保存(&S)...\" Ctrl+S -",
+            (std::vector<std::string>{"menu-open 30 40", "menu-item Save1 \"保存(&S)...\" Ctrl+S -",
                                       "menu-item N1 \"-\" - -",
                                       "menu-item D1 \"ぜんぶ消去(&D)\" Del -"}));
 }
@@ -181,7 +180,8 @@ TEST_F(FormMenuTest, ChosenItemRunsItsCommand) {
 TEST(BroadcastTest, StopsAtTheFirstNonZeroResult) {
   TForm form(nullptr);
   struct Answering : TGraphicControl {
-    Answering(TForm* f, int answer, int& calls) : TGraphicControl(f), FAnswer(answer), FCalls(calls) {
+    Answering(TForm* f, int answer, int& calls)
+        : TGraphicControl(f), FAnswer(answer), FCalls(calls) {
       SetParent(f);
     }
     void Dispatch(TMessage& m) override {

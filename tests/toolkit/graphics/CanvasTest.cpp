@@ -9,7 +9,8 @@ namespace {
 constexpr std::uint32_t W = 0xFFFFFF, K = 0x000000, R = 0xFF0000, B = 0x0000FF;
 
 // Renders a bitmap as rows of characters, one per pixel, for readable expectations.
-std::vector<std::string> Picture(const TBitmap& b, std::initializer_list<std::pair<char, std::uint32_t>> keys) {
+std::vector<std::string> Picture(const TBitmap& b,
+                                 std::initializer_list<std::pair<char, std::uint32_t>> keys) {
   std::vector<std::string> rows;
   for (int y = 0; y < b.Height(); ++y) {
     std::string row;
@@ -71,8 +72,8 @@ struct RectangleCase {
 };
 
 void PrintTo(const RectangleCase& c, std::ostream* os) {
-  *os << "pen " << c.penWidth << " rect (" << c.rect.Left << "," << c.rect.Top << ")-(" << c.rect.Right
-      << "," << c.rect.Bottom << ")";
+  *os << "pen " << c.penWidth << " rect (" << c.rect.Left << "," << c.rect.Top << ")-("
+      << c.rect.Right << "," << c.rect.Bottom << ")";
 }
 
 class RectangleTest : public ::testing::TestWithParam<RectangleCase> {};
@@ -115,7 +116,8 @@ TEST(CanvasTest, OriginAndClipConfineDrawing) {
   c.SetClipRect({2, 1, 4, 3});
   c.Brush().SetColor(clBlack);
   c.FillRect({-5, -5, 50, 50});
-  EXPECT_EQ(Picture(b, {{'.', W}, {'#', K}}), (std::vector<std::string>{".....", "..##.", "..##."}));
+  EXPECT_EQ(Picture(b, {{'.', W}, {'#', K}}),
+            (std::vector<std::string>{".....", "..##.", "..##."}));
   EXPECT_EQ(c.ClipRect(), (TRect{0, 0, 2, 2}));
 }
 

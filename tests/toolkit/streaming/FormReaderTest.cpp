@@ -19,8 +19,8 @@ class THandlerForm : public TForm {
  public:
   explicit THandlerForm(TComponent* owner) : TForm(owner) {
     FMethods.Add<TObject*>("ItemClick", [this](TObject*) { ++clicks; });
-    FMethods.Add<TObject*, TShiftState, int, int>("PictureMove",
-                                                  [this](TObject*, TShiftState, int, int) { ++moves; });
+    FMethods.Add<TObject*, TShiftState, int, int>(
+        "PictureMove", [this](TObject*, TShiftState, int, int) { ++moves; });
   }
   int clicks = 0, moves = 0;
 };
@@ -142,16 +142,16 @@ TEST_P(FormReadFaultTest, IsRefusedAndNothingIsLeftBuilt) {
 
 INSTANTIATE_TEST_SUITE_P(
     Faults, FormReadFaultTest,
-    ::testing::Values(
-        ReadFault{"unknown component", "  PopupMenu = Menu9", "line 6: PopupMenu: no component named Menu9"},
-        ReadFault{"wrong kind of component", "  PopupMenu = Frame1",
-                  "line 6: PopupMenu: Frame1 is of the wrong kind"},
-        ReadFault{"handler of another signature", "  OnClick = PictureMove",
-                  "line 6: OnClick: handler PictureMove does not fit this event"},
-        ReadFault{"an object set whole", "  Font = 3",
-                  "line 6: Font: an object: set its properties one by one"},
-        ReadFault{"a property of a plain value", "  Color.Red = 3",
-                  "line 6: Color.Red: Color has no properties of its own"}));
+    ::testing::Values(ReadFault{"unknown component", "  PopupMenu = Menu9",
+                                "line 6: PopupMenu: no component named Menu9"},
+                      ReadFault{"wrong kind of component", "  PopupMenu = Frame1",
+                                "line 6: PopupMenu: Frame1 is of the wrong kind"},
+                      ReadFault{"handler of another signature", "  OnClick = PictureMove",
+                                "line 6: OnClick: handler PictureMove does not fit this event"},
+                      ReadFault{"an object set whole", "  Font = 3",
+                                "line 6: Font: an object: set its properties one by one"},
+                      ReadFault{"a property of a plain value", "  Color.Red = 3",
+                                "line 6: Color.Red: Color has no properties of its own"}));
 
 TEST_F(FormReaderTest, DuplicateNamesAreRefused) {
   const std::string text =

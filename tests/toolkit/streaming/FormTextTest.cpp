@@ -76,7 +76,8 @@ INSTANTIATE_TEST_SUITE_P(
         SyntaxFault{"object A: TForm\n  object B: TShape\n", "line 3: 'end' expected for B"},
         SyntaxFault{"object A: TForm\nend\nend\n", "line 3: text after the last 'end'"},
         SyntaxFault{"thing A: TForm\nend\n", "line 1: 'object' expected"},
-        SyntaxFault{"object A: TForm\n  X = 99999999999999999999\nend\n", "line 2: number too large"}));
+        SyntaxFault{"object A: TForm\n  X = 99999999999999999999\nend\n",
+                    "line 2: number too large"}));
 
 TEST(QuoteFormStringTest, QuotesAndEscapes) {
   EXPECT_EQ(QuoteFormString("it's"), "'it''s'");

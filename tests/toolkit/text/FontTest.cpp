@@ -204,10 +204,8 @@ TEST(TextOut, OpaqueBrushFillsTheCellBehindTheText) {
   for (int y = 0; y < bitmap.Height(); ++y)
     for (int x = 0; x < bitmap.Width(); ++x) {
       const std::uint32_t p = bitmap.PixelWord(x, y) & 0xFFFFFF;
-      if (!cell.Contains({x, y}))
-        outside += p != 0xFFFFFF;
-      else
-        yellow += p == 0xFFFF00;
+      if (!cell.Contains({x, y})) outside += p != 0xFFFFFF;
+      else yellow += p == 0xFFFF00;
     }
   EXPECT_EQ(outside, 0);
   EXPECT_GT(yellow, cell.Width() * cell.Height() / 2);

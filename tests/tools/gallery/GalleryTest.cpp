@@ -51,10 +51,8 @@ TEST_F(GalleryTest, ShowsEveryFrameEffectLayoutAndState) {
   for (TShineSpeedButton* b : All<TShineSpeedButton>()) {
     EXPECT_EQ(b->Glyph().Empty(), b->Tag() == 0) << b->Name();
     frames.insert(b->FrameType());
-    if (b->Enabled())
-      hover.insert(b->ActiveImage());
-    else
-      disabled.insert(b->DisabledImage());
+    if (b->Enabled()) hover.insert(b->ActiveImage());
+    else disabled.insert(b->DisabledImage());
     if (!b->Caption().empty() && !b->Glyph().Empty()) layouts.insert(b->Layout());
     pressed |= b->Down() && b->GroupIndex() != 0;
     gradient |= b->Colors().Gradation();

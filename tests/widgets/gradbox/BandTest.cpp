@@ -74,7 +74,8 @@ std::vector<int> ModelBands(int size) {
   const int band = size / 255 + 1;
   for (int i = 0; i <= 255; ++i) {
     const long long start = i == 0 ? 0 : TruncProduct(static_cast<unsigned>(i - 1), step);
-    for (long long p = start; p < start + band && p < size; ++p) bands[static_cast<std::size_t>(p)] = i;
+    for (long long p = start; p < start + band && p < size; ++p)
+      bands[static_cast<std::size_t>(p)] = i;
   }
   return bands;
 }

@@ -46,10 +46,21 @@ std::vector<std::pair<int, TColor>> EveryEntry(int (*f)(int), int shift) {
 INSTANTIATE_TEST_SUITE_P(
     Tables, ColourTableTest,
     ::testing::Values(
-        TableCase{"header colours 0x80FF80 to white", 0x80FF80, 0xFFFFFF, gsTopBottom,
-                  {{0, 0x80FF80}, {1, 0x80FF80}, {2, 0x80FF80}, {3, 0x81FF81}, {4, 0x81FF81},
-                   {5, 0x82FF82}, {127, 0xBFFFBF}, {128, 0xBFFFBF}, {253, 0xFEFFFE},
-                   {254, 0xFEFFFE}, {255, 0xFFFFFF}}},
+        TableCase{"header colours 0x80FF80 to white",
+                  0x80FF80,
+                  0xFFFFFF,
+                  gsTopBottom,
+                  {{0, 0x80FF80},
+                   {1, 0x80FF80},
+                   {2, 0x80FF80},
+                   {3, 0x81FF81},
+                   {4, 0x81FF81},
+                   {5, 0x82FF82},
+                   {127, 0xBFFFBF},
+                   {128, 0xBFFFBF},
+                   {253, 0xFEFFFE},
+                   {254, 0xFEFFFE},
+                   {255, 0xFFFFFF}}},
         TableCase{"falling 255 to 0 gives 255 - i", 0x0000FF, 0x000000, gsLeftRight,
                   EveryEntry([](int i) { return 255 - i; }, 0)},
         TableCase{"rising 0 to 255 gives i", 0x000000, 0x00FF00, gsTopBottom,
@@ -60,15 +71,27 @@ INSTANTIATE_TEST_SUITE_P(
                   Channel({{84, 6}, {85, 5}, {86, 5}}, 0)},
         TableCase{"rising 128 to 255", 0x008000, 0x00FF00, gsTopBottom,
                   Channel({{1, 128}, {2, 128}, {3, 129}, {4, 129}, {5, 130}}, 8)},
-        TableCase{"bottom-top starts from the last colour", 0x0000FF, 0xFF0000, gsBottomTop,
+        TableCase{"bottom-top starts from the last colour",
+                  0x0000FF,
+                  0xFF0000,
+                  gsBottomTop,
                   {{0, 0xFF0000}, {255, 0x0000FF}, {1, 0xFE0001}}},
-        TableCase{"right-left starts from the last colour", 0x0000FF, 0xFF0000, gsRightLeft,
+        TableCase{"right-left starts from the last colour",
+                  0x0000FF,
+                  0xFF0000,
+                  gsRightLeft,
                   {{0, 0xFF0000}, {255, 0x0000FF}}},
         // Index 15 is resolved for the arithmetic but kept as it is in entry 0.
-        TableCase{"button face start", tk::clBtnFace, 0x000000, gsTopBottom,
+        TableCase{"button face start",
+                  tk::clBtnFace,
+                  0x000000,
+                  gsTopBottom,
                   {{0, tk::clBtnFace}, {1, 0xEFEFEF}, {255, 0x000000}}},
         // Index 26 is no system colour here: red 26, green 0, blue 0, high byte ignored.
-        TableCase{"index 26 splits as a number", 0x8000001A, 0x000000, gsTopBottom,
+        TableCase{"index 26 splits as a number",
+                  0x8000001A,
+                  0x000000,
+                  gsTopBottom,
                   {{0, 0x8000001A}, {1, 25}, {254, 0}, {255, 0}}}));
 
 TEST(ColourTableTest, NoneLeavesTheTableAsItWas) {
@@ -98,7 +121,8 @@ TEST_P(GetRGBTest, SplitsAndResolvesOnlyKnownSystemColours) {
 
 INSTANTIATE_TEST_SUITE_P(Colours, GetRGBTest,
                          ::testing::Values(RgbCase{0x00332211, 0x11, 0x22, 0x33},
-                                           RgbCase{0x7F332211, 0x11, 0x22, 0x33},  // top byte ignored
+                                           RgbCase{0x7F332211, 0x11, 0x22,
+                                                   0x33},  // top byte ignored
                                            RgbCase{tk::clHighlight, 0x00, 0x78, 0xD7},
                                            RgbCase{0x80000018, 0xFF, 0xFF, 0xE1},  // last index
                                            RgbCase{0x80000019, 0x19, 0x00, 0x00},  // beyond

@@ -12,8 +12,8 @@
 namespace widgets {
 namespace {
 
-constexpr std::uint32_t kBack = 0xFF0000;    // the form: red
-constexpr std::uint32_t kFace = 0x000000;    // the font colour: black
+constexpr std::uint32_t kBack = 0xFF0000;     // the form: red
+constexpr std::uint32_t kFace = 0x000000;     // the font colour: black
 constexpr std::uint32_t kExtrude = 0x0000FF;  // BackFont clBlue as a pixel word
 
 class GradBoxCaptionTest : public tk::testing::HeadlessTest {
@@ -88,19 +88,18 @@ TEST_P(GradBoxLookTest, BackFontCopiesLieUnderTheFace) {
   });
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Styles, GradBoxLookTest,
-    ::testing::Values(Look{"LowShadow2", fsLowShadow, 2, {2}},
-                      Look{"LowShadow0", fsLowShadow, 0, {0}},
-                      Look{"RaiseShadow2", fsRaiseShadow, 2, {-2}},
-                      Look{"Low3D3", fsLow3D, 3, {1, 2, 3}},
-                      Look{"Low3D0", fsLow3D, 0, {}},
-                      Look{"Raise3D2", fsRaise3D, 2, {-1, -2}},
-                      Look{"Raise3D255", fsRaise3D, 255, [] {
-                             std::vector<int> v;
-                             for (int d = 1; d <= 255; ++d) v.push_back(-d);
-                             return v;
-                           }()}));
+INSTANTIATE_TEST_SUITE_P(Styles, GradBoxLookTest,
+                         ::testing::Values(Look{"LowShadow2", fsLowShadow, 2, {2}},
+                                           Look{"LowShadow0", fsLowShadow, 0, {0}},
+                                           Look{"RaiseShadow2", fsRaiseShadow, 2, {-2}},
+                                           Look{"Low3D3", fsLow3D, 3, {1, 2, 3}},
+                                           Look{"Low3D0", fsLow3D, 0, {}},
+                                           Look{"Raise3D2", fsRaise3D, 2, {-1, -2}},
+                                           Look{"Raise3D255", fsRaise3D, 255, [] {
+                                                  std::vector<int> v;
+                                                  for (int d = 1; d <= 255; ++d) v.push_back(-d);
+                                                  return v;
+                                                }()}));
 
 TEST_F(GradBoxCaptionTest, WideCaptionBreaksAtWordsInsideTheRightEdgeAndIsClipped) {
   box->SetBounds(0, 0, 40, 25);  // "ab cd" is 50 pixels: "cd" goes to the second line

@@ -64,7 +64,7 @@ TEST_F(GradBoxPaintTest, ReversedStylesPutTopColorAtTheFarEdge) {
   box->SetGradStyle(gsBottomTop);
   platform.Idle();
   EXPECT_EQ(Pixel(50, 99), 0xFF0000u);  // red at the bottom
-  EXPECT_EQ(Pixel(50, 0), 0x0300FCu);  // entry 3 at the top: blue 252, red 3
+  EXPECT_EQ(Pixel(50, 0), 0x0300FCu);   // entry 3 at the top: blue 252, red 3
   box->SetGradStyle(gsRightLeft);
   platform.Idle();
   EXPECT_EQ(Pixel(99, 50), 0xFF0000u);  // TopColor at the right edge
@@ -124,7 +124,8 @@ INSTANTIATE_TEST_SUITE_P(
         RepaintCase{"TopColor same", [](TGradBox& b) { b.SetTopColor(0x008000); }, false},
         RepaintCase{"TopColor", [](TGradBox& b) { b.SetTopColor(0); }, true},
         RepaintCase{"LastColor", [](TGradBox& b) { b.SetLastColor(0); }, true},
-        RepaintCase{"OutLineColor without outline", [](TGradBox& b) { b.SetOutLineColor(1); }, false},
+        RepaintCase{"OutLineColor without outline", [](TGradBox& b) { b.SetOutLineColor(1); },
+                    false},
         RepaintCase{"OutLineColor with outline",
                     [](TGradBox& b) {
                       b.SetDrawOutLine(true);

@@ -79,7 +79,7 @@ TEST_F(GradBoxStreamingTest, ReadingSetsEveryPropertyThroughItsSetter) {
 
 struct BadText {
   const char* what;
-  const char* body;       // the box's property lines
+  const char* body;      // the box's property lines
   const char* expected;  // part of the error text
 };
 
@@ -103,14 +103,19 @@ INSTANTIATE_TEST_SUITE_P(
     Faults, GradBoxBadTextTest,
     ::testing::Values(
         BadText{"unknown property", "    Colour = clRed\n", "line 3: Colour: unknown property"},
-        BadText{"integer for an enumeration", "    GradStyle = 2\n", "line 3: GradStyle: a name expected"},
-        BadText{"unknown enumeration value", "    GradStyle = gsDiagonal\n", "line 3: GradStyle: unknown value"},
+        BadText{"integer for an enumeration", "    GradStyle = 2\n",
+                "line 3: GradStyle: a name expected"},
+        BadText{"unknown enumeration value", "    GradStyle = gsDiagonal\n",
+                "line 3: GradStyle: unknown value"},
         BadText{"byte out of range", "    FontDepth = 256\n", "line 3: FontDepth: out of range"},
-        BadText{"string for an integer", "    CaptionLeft = '10'\n", "line 3: CaptionLeft: a whole number expected"},
+        BadText{"string for an integer", "    CaptionLeft = '10'\n",
+                "line 3: CaptionLeft: a whole number expected"},
         BadText{"not a boolean", "    Font3D = Yes\n", "line 3: Font3D: True or False expected"},
-        BadText{"unknown colour", "    TopColor = clGreenish\n", "line 3: TopColor: unknown colour"},
+        BadText{"unknown colour", "    TopColor = clGreenish\n",
+                "line 3: TopColor: unknown colour"},
         BadText{"nested unknown", "    Font.Size2 = 3\n", "line 3: Font.Size2: unknown property"},
-        BadText{"handler the root does not have", "    OnPaint = Box1Paint\n", "line 3: OnPaint: no handler"},
+        BadText{"handler the root does not have", "    OnPaint = Box1Paint\n",
+                "line 3: OnPaint: no handler"},
         BadText{"second line", "    Left = 1\n    Top = x\n", "line 4: Top:"}));
 
 TEST_F(GradBoxStreamingTest, UnknownClassIsRefusedAndNothingIsLeftBuilt) {

@@ -14,9 +14,7 @@ struct AccelCase {
   bool clicks;
 };
 
-void PrintTo(const AccelCase& c, std::ostream* os) {
-  *os << c.name;
-}
+void PrintTo(const AccelCase& c, std::ostream* os) { *os << c.name; }
 
 class AccelTest : public ShineTest, public ::testing::WithParamInterface<AccelCase> {};
 
@@ -48,9 +46,7 @@ struct AccelStateCase {
   bool formShown;
 };
 
-void PrintTo(const AccelStateCase& c, std::ostream* os) {
-  *os << c.name;
-}
+void PrintTo(const AccelStateCase& c, std::ostream* os) { *os << c.name; }
 
 class AccelRefusedTest : public ShineTest, public ::testing::WithParamInterface<AccelStateCase> {};
 

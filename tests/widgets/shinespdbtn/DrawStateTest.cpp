@@ -27,9 +27,7 @@ struct Transition {
   bool downAtEnd;
 };
 
-void PrintTo(const Transition& t, std::ostream* os) {
-  *os << t.name;
-}
+void PrintTo(const Transition& t, std::ostream* os) { *os << t.name; }
 
 // The button lies at (50, 20), 25 x 25.
 constexpr TPoint In{60, 30};
@@ -37,33 +35,15 @@ constexpr TPoint LastPixel{74, 44};
 constexpr TPoint JustRight{75, 44};
 constexpr TPoint Out{150, 80};
 
-Step M(TPoint p, TShineDrawState s) {
-  return {Op::Move, p, s};
-}
-Step P(TPoint p, TShineDrawState s) {
-  return {Op::Press, p, s};
-}
-Step R(TPoint p, TShineDrawState s) {
-  return {Op::Release, p, s};
-}
-Step RP(TPoint p, TShineDrawState s) {
-  return {Op::RightPress, p, s};
-}
-Step RR(TPoint p, TShineDrawState s) {
-  return {Op::RightRelease, p, s};
-}
-Step C(TPoint p, TShineDrawState s) {
-  return {Op::Cursor, p, s};
-}
-Step W(int ms, TShineDrawState s) {
-  return {Op::Wait, {ms, 0}, s};
-}
-Step Off(TShineDrawState s) {
-  return {Op::Disable, {}, s};
-}
-Step On(TShineDrawState s) {
-  return {Op::Enable, {}, s};
-}
+Step M(TPoint p, TShineDrawState s) { return {Op::Move, p, s}; }
+Step P(TPoint p, TShineDrawState s) { return {Op::Press, p, s}; }
+Step R(TPoint p, TShineDrawState s) { return {Op::Release, p, s}; }
+Step RP(TPoint p, TShineDrawState s) { return {Op::RightPress, p, s}; }
+Step RR(TPoint p, TShineDrawState s) { return {Op::RightRelease, p, s}; }
+Step C(TPoint p, TShineDrawState s) { return {Op::Cursor, p, s}; }
+Step W(int ms, TShineDrawState s) { return {Op::Wait, {ms, 0}, s}; }
+Step Off(TShineDrawState s) { return {Op::Disable, {}, s}; }
+Step On(TShineDrawState s) { return {Op::Enable, {}, s}; }
 
 class DrawStateTest : public ShineTest, public ::testing::WithParamInterface<Transition> {};
 
@@ -78,33 +58,15 @@ TEST_P(DrawStateTest, FollowsTheTransitionTable) {
   int n = 0;
   for (const Step& s : t.steps) {
     switch (s.op) {
-      case Op::Move:
-        platform.MoveMouse(s.at);
-        break;
-      case Op::Press:
-        platform.PressButton(TMouseButton::mbLeft, s.at);
-        break;
-      case Op::Release:
-        platform.ReleaseButton(TMouseButton::mbLeft, s.at);
-        break;
-      case Op::RightPress:
-        platform.PressButton(TMouseButton::mbRight, s.at);
-        break;
-      case Op::RightRelease:
-        platform.ReleaseButton(TMouseButton::mbRight, s.at);
-        break;
-      case Op::Cursor:
-        platform.SetCursor(s.at);
-        break;
-      case Op::Wait:
-        platform.AdvanceTime(static_cast<unsigned>(s.at.X));
-        break;
-      case Op::Disable:
-        b->SetEnabled(false);
-        break;
-      case Op::Enable:
-        b->SetEnabled(true);
-        break;
+      case Op::Move: platform.MoveMouse(s.at); break;
+      case Op::Press: platform.PressButton(TMouseButton::mbLeft, s.at); break;
+      case Op::Release: platform.ReleaseButton(TMouseButton::mbLeft, s.at); break;
+      case Op::RightPress: platform.PressButton(TMouseButton::mbRight, s.at); break;
+      case Op::RightRelease: platform.ReleaseButton(TMouseButton::mbRight, s.at); break;
+      case Op::Cursor: platform.SetCursor(s.at); break;
+      case Op::Wait: platform.AdvanceTime(static_cast<unsigned>(s.at.X)); break;
+      case Op::Disable: b->SetEnabled(false); break;
+      case Op::Enable: b->SetEnabled(true); break;
     }
     platform.Idle();
     EXPECT_EQ(b->DrawState(), s.after) << "after step " << n;

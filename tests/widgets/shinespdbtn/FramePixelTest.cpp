@@ -45,9 +45,7 @@ struct FrameCase {
   std::vector<std::string> art;
 };
 
-void PrintTo(const FrameCase& c, std::ostream* os) {
-  *os << c.name;
-}
+void PrintTo(const FrameCase& c, std::ostream* os) { *os << c.name; }
 
 class FrameTypeTest : public FrameTest, public ::testing::WithParamInterface<FrameCase> {};
 
@@ -90,9 +88,7 @@ struct FrameSwitchCase {
   char look;  // 'R' raised frame, 'P' pressed frame, 'F' / 'f' plain face
 };
 
-void PrintTo(const FrameSwitchCase& c, std::ostream* os) {
-  *os << c.name;
-}
+void PrintTo(const FrameSwitchCase& c, std::ostream* os) { *os << c.name; }
 
 class FrameSwitchTest : public FrameTest, public ::testing::WithParamInterface<FrameSwitchCase> {};
 
@@ -104,15 +100,9 @@ TEST_P(FrameSwitchTest, EachLookHasItsSwitch) {
   b->SetDownFrame(c.downFrame);
   Reach(*b, c.state);
   switch (c.look) {
-    case 'R':
-      ExpectArt(*b, {"HHHHHF", "HFFFSD", "HFFFSD", "HSSSSD", "FDDDDD"});
-      break;
-    case 'P':
-      ExpectArt(*b, {"dddddf", "dssssh", "dsfffh", "dsfffh", "fhhhhh"});
-      break;
-    default:
-      ExpectArt(*b, std::vector<std::string>(5, std::string(6, c.look)));
-      break;
+    case 'R': ExpectArt(*b, {"HHHHHF", "HFFFSD", "HFFFSD", "HSSSSD", "FDDDDD"}); break;
+    case 'P': ExpectArt(*b, {"dddddf", "dssssh", "dsfffh", "dsfffh", "fhhhhh"}); break;
+    default: ExpectArt(*b, std::vector<std::string>(5, std::string(6, c.look))); break;
   }
 }
 

@@ -15,9 +15,7 @@ const std::map<char, std::uint32_t> kGlyphColours = {
 
 using Art = std::vector<std::string>;
 
-std::unique_ptr<tk::TBitmap> Glyph(const Art& art) {
-  return MakeGlyph(art, kGlyphColours);
-}
+std::unique_ptr<tk::TBitmap> Glyph(const Art& art) { return MakeGlyph(art, kGlyphColours); }
 
 Art ToArt(const tk::TBitmap& b) {
   Art art;
@@ -54,9 +52,7 @@ struct PixelCase {
   std::uint32_t out;
 };
 
-void PrintTo(const PixelCase& c, std::ostream* os) {
-  *os << c.name;
-}
+void PrintTo(const PixelCase& c, std::ostream* os) { *os << c.name; }
 
 class PixelEffectTest : public ::testing::TestWithParam<PixelCase> {};
 
@@ -69,10 +65,8 @@ TEST_P(PixelEffectTest, ChangesOpaquePixelsOnly) {
   glyph.ScanLine(1)[1] = c.in;
   tk::TBitmap result;
   result.Assign(glyph);
-  if (c.active)
-    ApplyActiveImage(glyph, result, static_cast<TActiveImageType>(c.effect), c.colour);
-  else
-    ApplyDisabledImage(glyph, result, static_cast<TDisabledImageType>(c.effect), c.colour);
+  if (c.active) ApplyActiveImage(glyph, result, static_cast<TActiveImageType>(c.effect), c.colour);
+  else ApplyDisabledImage(glyph, result, static_cast<TDisabledImageType>(c.effect), c.colour);
   EXPECT_EQ(result.PixelWord(0, 0) & 0xFFFFFF, c.out);
   EXPECT_EQ(result.PixelWord(1, 1) & 0xFFFFFF, c.out);
   EXPECT_EQ(result.PixelWord(0, 1) & 0xFFFFFF, kT);
@@ -117,9 +111,7 @@ struct OutlineCase {
   Art out;
 };
 
-void PrintTo(const OutlineCase& c, std::ostream* os) {
-  *os << c.name;
-}
+void PrintTo(const OutlineCase& c, std::ostream* os) { *os << c.name; }
 
 class OutlineTest : public ::testing::TestWithParam<OutlineCase> {};
 
@@ -159,9 +151,7 @@ struct MeshCase {
   int width, height;
 };
 
-void PrintTo(const MeshCase& c, std::ostream* os) {
-  *os << c.width << "x" << c.height;
-}
+void PrintTo(const MeshCase& c, std::ostream* os) { *os << c.width << "x" << c.height; }
 
 class MeshTest : public ::testing::TestWithParam<MeshCase> {};
 
@@ -201,9 +191,7 @@ struct EmbossCase {
   Art mask;  // 'w' white, '#' black
 };
 
-void PrintTo(const EmbossCase& c, std::ostream* os) {
-  *os << c.name;
-}
+void PrintTo(const EmbossCase& c, std::ostream* os) { *os << c.name; }
 
 class EmbossMaskTest : public ::testing::TestWithParam<EmbossCase> {};
 

@@ -158,9 +158,7 @@ struct SetDownCase {
   int immediatePaints;
 };
 
-void PrintTo(const SetDownCase& c, std::ostream* os) {
-  *os << c.name;
-}
+void PrintTo(const SetDownCase& c, std::ostream* os) { *os << c.name; }
 
 class SetDownTest : public ShineTest, public ::testing::WithParamInterface<SetDownCase> {};
 

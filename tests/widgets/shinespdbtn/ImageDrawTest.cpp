@@ -51,9 +51,7 @@ struct ShiftCase {
   std::uint32_t face;
 };
 
-void PrintTo(const ShiftCase& c, std::ostream* os) {
-  *os << c.name;
-}
+void PrintTo(const ShiftCase& c, std::ostream* os) { *os << c.name; }
 
 class GlyphShiftTest : public ImageDrawTest, public ::testing::WithParamInterface<ShiftCase> {};
 
@@ -85,12 +83,9 @@ TEST_F(ImageDrawTest, OutlineOverTheCornerShowsTheFormerTransparentArea) {
   ExpectButton([&](int x, int y) {
     if (!In(x, y, 11, 11, 3, 3)) return kFace;
     switch (seen[y - 11][x - 11]) {
-      case 'T':
-        return kT;
-      case '#':
-        return kBlack;
-      default:
-        return kFace;
+      case 'T': return kT;
+      case '#': return kBlack;
+      default: return kFace;
     }
   });
 }
@@ -136,9 +131,7 @@ struct CaptionCase {
   std::uint32_t face;
 };
 
-void PrintTo(const CaptionCase& c, std::ostream* os) {
-  *os << c.name;
-}
+void PrintTo(const CaptionCase& c, std::ostream* os) { *os << c.name; }
 
 class CaptionTest : public ImageDrawTest, public ::testing::WithParamInterface<CaptionCase> {};
 

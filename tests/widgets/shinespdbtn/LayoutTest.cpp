@@ -20,9 +20,7 @@ struct LayoutCase {
   TRect text;  // checked when there is a caption
 };
 
-void PrintTo(const LayoutCase& c, std::ostream* os) {
-  *os << c.name;
-}
+void PrintTo(const LayoutCase& c, std::ostream* os) { *os << c.name; }
 
 class LayoutTest : public ShineTest, public ::testing::WithParamInterface<LayoutCase> {};
 

@@ -16,9 +16,7 @@ struct SetterCase {
   Repaint expected;
 };
 
-void PrintTo(const SetterCase& c, std::ostream* os) {
-  *os << c.name;
-}
+void PrintTo(const SetterCase& c, std::ostream* os) { *os << c.name; }
 
 class SetterTest : public ShineTest, public ::testing::WithParamInterface<SetterCase> {};
 

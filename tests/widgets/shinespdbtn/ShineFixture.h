@@ -70,11 +70,8 @@ class ShineTest : public tk::testing::HeadlessTest {
   // states without hover.
   void Reach(TShineSpeedButton& b, TShineDrawState state) {
     switch (state) {
-      case stUp:
-        break;
-      case stActive:
-        platform.MoveMouse(Centre(b));
-        break;
+      case stUp: break;
+      case stActive: platform.MoveMouse(Centre(b)); break;
       case stActiveDown:
         platform.MoveMouse(Centre(b));
         platform.PressButton(tk::TMouseButton::mbLeft, Centre(b));
@@ -83,9 +80,7 @@ class ShineTest : public tk::testing::HeadlessTest {
         b.SetGroupIndex(99);
         b.SetDown(true);
         break;
-      case stDisabled:
-        b.SetEnabled(false);
-        break;
+      case stDisabled: b.SetEnabled(false); break;
     }
     platform.Idle();
     ASSERT_EQ(b.DrawState(), state);

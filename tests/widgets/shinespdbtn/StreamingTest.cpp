@@ -289,9 +289,7 @@ struct BadGlyph {
   const char* message;
 };
 
-void PrintTo(const BadGlyph& c, std::ostream* os) {
-  *os << c.name;
-}
+void PrintTo(const BadGlyph& c, std::ostream* os) { *os << c.name; }
 
 class BadGlyphTest : public ShineFormTextTest, public ::testing::WithParamInterface<BadGlyph> {};
 

@@ -37,8 +37,6 @@ int TCanvas::TextWidth(std::string_view text) {
   return layout.Lines.empty() ? 0 : layout.Lines.front().Width;
 }
 
-int TCanvas::TextHeight(std::string_view text) {
-  return GlyphSourceFor(FFont).LineHeight();
-}
+int TCanvas::TextHeight(std::string_view text) { return GlyphSourceFor(FFont).LineHeight(); }
 
 }  // namespace tk

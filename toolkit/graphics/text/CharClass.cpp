@@ -24,8 +24,6 @@ bool IsWideCharacter(char32_t code) {
   return it != std::begin(kWideRanges) && code <= std::prev(it)->Last;
 }
 
-bool IsControlCharacter(char32_t code) {
-  return code < 0x20 || (code >= 0x7F && code < 0xA0);
-}
+bool IsControlCharacter(char32_t code) { return code < 0x20 || (code >= 0x7F && code < 0xA0); }
 
 }  // namespace tk

@@ -14,9 +14,7 @@ struct TPatternDeleter {
 };
 using TPattern = std::unique_ptr<FcPattern, TPatternDeleter>;
 
-const FcChar8* Text(const char* s) {
-  return reinterpret_cast<const FcChar8*>(s);
-}
+const FcChar8* Text(const char* s) { return reinterpret_cast<const FcChar8*>(s); }
 
 TPattern StylePattern(bool bold, bool italic) {
   TPattern p(FcPatternCreate());

@@ -12,9 +12,7 @@
 namespace tk {
 namespace {
 
-int Round(double v) {
-  return static_cast<int>(std::lround(v));
-}
+int Round(double v) { return static_cast<int>(std::lround(v)); }
 
 // The vertical extent the system measures text by: winAscent/winDescent of the OS/2 table,
 // or the horizontal header's ascender and descender when the font has no usable OS/2 table.
@@ -97,10 +95,8 @@ const TFreeTypeGlyphSource::TCachedGlyph& TFreeTypeGlyphSource::Load(char32_t co
   if (auto it = FGlyphs.find(code); it != FGlyphs.end()) return it->second;
   const FT_UInt index = FT_Get_Char_Index(FFace.get(), code);
   TCachedGlyph glyph;
-  if (index == 0 && FFallback)
-    glyph = {FFallback->Advance(code), FFallback->Glyph(code)};
-  else
-    glyph = Render(index);
+  if (index == 0 && FFallback) glyph = {FFallback->Advance(code), FFallback->Glyph(code)};
+  else glyph = Render(index);
   return FGlyphs.emplace(code, std::move(glyph)).first->second;
 }
 

@@ -18,13 +18,9 @@ struct TItem {
   bool Underlined = false;
 };
 
-bool IsLineBreak(char32_t c) {
-  return c == U'\r' || c == U'\n';
-}
+bool IsLineBreak(char32_t c) { return c == U'\r' || c == U'\n'; }
 // Where a line may break; the characters themselves are dropped at a break.
-bool IsBreakingSpace(char32_t c) {
-  return c == U' ' || c == U'\t';
-}
+bool IsBreakingSpace(char32_t c) { return c == U' ' || c == U'\t'; }
 
 std::u32string Decode(std::string_view text) {
   std::u32string codes;
@@ -177,33 +173,25 @@ TTextLayout LayoutText(std::string_view text, const TRect& rect, unsigned format
   const int lh = layout.LineHeight;
   // Vertical placement acts on a single line only.
   int top = rect.Top;
-  if (singleLine && (format & DT_VCENTER))
-    top = rect.Top + (rect.Height() - lh) / 2;
-  else if (singleLine && (format & DT_BOTTOM))
-    top = rect.Bottom - lh;
+  if (singleLine && (format & DT_VCENTER)) top = rect.Top + (rect.Height() - lh) / 2;
+  else if (singleLine && (format & DT_BOTTOM)) top = rect.Bottom - lh;
 
   int widest = 0;
   for (int i = 0; i < count; ++i) {
     TTextLine& line = layout.Lines[i];
     line.Top = top + i * lh;
-    if (format & DT_CENTER)
-      line.Left = rect.Left + (rect.Width() - line.Width) / 2;
-    else if (format & DT_RIGHT)
-      line.Left = rect.Right - line.Width;
-    else
-      line.Left = rect.Left;
+    if (format & DT_CENTER) line.Left = rect.Left + (rect.Width() - line.Width) / 2;
+    else if (format & DT_RIGHT) line.Left = rect.Right - line.Width;
+    else line.Left = rect.Left;
     widest = std::max(widest, line.Width);
   }
 
   layout.Extent = rect;
   if (count > 0) layout.Extent.Right = rect.Left + widest;
   layout.Extent.Bottom = rect.Top + count * lh;
-  if (count == 0)
-    layout.Height = 0;
-  else if (format & DT_CALCRECT)
-    layout.Height = count * lh;
-  else
-    layout.Height = top - rect.Top + count * lh;
+  if (count == 0) layout.Height = 0;
+  else if (format & DT_CALCRECT) layout.Height = count * lh;
+  else layout.Height = top - rect.Top + count * lh;
   return layout;
 }
 
