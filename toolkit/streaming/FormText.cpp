@@ -275,18 +275,20 @@ std::string FormatFormValue(const TFormValue& v) {
       for (std::size_t i = 0; i < v.items.size(); ++i) out += (i ? ", " : "") + v.items[i];
       return out + "]";
     }
-    case TFormValue::Kind::Binary: {
-      static const char* kHex = "0123456789ABCDEF";
-      std::string out = "{";
-      for (std::size_t i = 0; i < v.bytes.size(); ++i) {
-        if (i % 32 == 0) out += "\n  ";
-        out += kHex[v.bytes[i] >> 4];
-        out += kHex[v.bytes[i] & 15];
-      }
-      return out + "}";
-    }
+    case TFormValue::Kind::Binary: return FormatBinary(v.bytes, "");
   }
   return {};
+}
+
+std::string FormatBinary(const std::vector<std::uint8_t>& bytes, const std::string& indent) {
+  static const char* kHex = "0123456789ABCDEF";
+  std::string out = "{";
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    if (i % 32 == 0) out += "\n" + indent + "  ";
+    out += kHex[bytes[i] >> 4];
+    out += kHex[bytes[i] & 15];
+  }
+  return out + "}";
 }
 
 }  // namespace tk

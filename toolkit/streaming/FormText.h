@@ -60,6 +60,9 @@ TFormValue ParseFormValue(std::string_view text);
 // Writes a value in form text syntax.
 std::string FormatFormValue(const TFormValue& value);
 
+// Binary data as {hex}, 32 bytes a line, each line indented by `indent` plus two spaces.
+std::string FormatBinary(const std::vector<std::uint8_t>& bytes, const std::string& indent);
+
 // A string literal: plain characters in quotes, control characters as #NN.
 std::string QuoteFormString(std::string_view text);
 

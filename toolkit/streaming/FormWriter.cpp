@@ -31,17 +31,6 @@ std::string FormatOrdinal(const TPropInfo& p, std::int64_t v) {
   }
 }
 
-std::string FormatBinary(const std::vector<std::uint8_t>& bytes, const std::string& indent) {
-  static const char* kHex = "0123456789ABCDEF";
-  std::string out = "{";
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
-    if (i % 32 == 0) out += "\n" + indent + "  ";
-    out += kHex[bytes[i] >> 4];
-    out += kHex[bytes[i] & 15];
-  }
-  return out + "}";
-}
-
 void WriteProps(TObject& object, const TClassInfo& info, const std::string& indent,
                 const std::string& prefix, std::string& out) {
   for (const TPropInfo& p : info.properties) {
