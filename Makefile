@@ -21,25 +21,23 @@ run: build
 	./$(BUILD)/app/poterinko
 
 gallery: build
-	./$(BUILD)/tools/poterinko-gallery
+	./$(BUILD)/tools/gallery/poterinko-gallery
 
 test: build
 	ctest --preset $(PRESET) -j2
 
-# The 32-bit Windows build (mingw-w64) and its tests under Wine: installs the cross compiler and
-# Wine, builds the third-party libraries from Debian's sources once, then builds incrementally.
+# The 32-bit Windows programs (mingw-w64) and their tests under Wine: installs the cross compiler
+# and Wine, builds the third-party libraries from Debian's sources once, then builds
+# incrementally. On a machine that runs no 32-bit x86 code the tests run as x86_64 programs under
+# the 64-bit Wine (scripts/test-windows.sh says which way it takes and why).
 test-windows:
-	@./scripts/install-windows-deps.sh
-	@./scripts/build-windows-deps.sh
-	@./scripts/wine-prefix.sh
-	@[ -f build/windows/build.ninja ] || cmake --preset windows
-	@cmake --build --preset windows
-	xvfb-run -a ./scripts/wine-ctest.sh -j2
+	@./scripts/test-windows.sh
 
 bench: build
 	./scripts/run-benchmarks.sh $(BUILD)
 
-fuzz: deps
+fuzz:
+	@./scripts/install-deps.sh fuzz
 	@[ -f build/fuzz/build.ninja ] || cmake --preset fuzz
 	cmake --build --preset fuzz
 
