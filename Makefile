@@ -4,7 +4,8 @@
 PRESET ?= default
 BUILD  := build/$(PRESET)
 
-.PHONY: all deps configure build run gallery test test-windows bench fuzz clean
+.PHONY: all deps configure build run gallery test test-windows bench fuzz clean \
+        install package package-windows
 
 all: build
 
@@ -32,6 +33,23 @@ test: build
 # the 64-bit Wine (scripts/test-windows.sh says which way it takes and why).
 test-windows:
 	@./scripts/test-windows.sh
+
+# Installs under PREFIX (staged under DESTDIR when given), e.g. make install PREFIX=$$HOME/.local
+PREFIX ?= /usr/local
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+# build/default/poterinko_<version>_amd64.deb
+package: build
+	cmake --build $(BUILD) --target package
+
+# build/default/poterinko-<version>-win32.zip, from the Windows programs built first.
+package-windows: build
+	@./scripts/install-windows-deps.sh
+	@./scripts/build-windows-deps.sh
+	@[ -f build/windows/build.ninja ] || cmake --preset windows
+	@cmake --build --preset windows --target poterinko poterinko-gallery
+	cmake --build $(BUILD) --target package-windows
 
 bench: build
 	./scripts/run-benchmarks.sh $(BUILD)

@@ -11,6 +11,7 @@ packages=(
   libjpeg62-turbo-dev libjpeg-turbo-progs libpng-dev
   libfreetype-dev libfontconfig-dev fonts-ipafont-gothic
   libgtk-3-dev libxtst-dev xvfb xauth xdg-utils xdotool x11-utils imagemagick
+  dpkg-dev lintian desktop-file-utils appstream
 )
 case "${1:-}" in
   "") ;;
