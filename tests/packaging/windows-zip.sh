@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# Packs the Windows zip from the windows preset's programs, unpacks it into a scratch folder,
+# checks its contents and starts the board from there under Wine until its window shows.
+# Run under xvfb-run. Exit 77 (skipped) when the Windows programs are not built or Wine is
+# missing.
+#
+# usage: windows-zip.sh SOURCE_DIR WINDOWS_BUILD VERSION
+set -euo pipefail
+source_dir=$1
+windows_build=$2
+version=$3
+for program in app/poterinko.exe tools/gallery/poterinko-gallery.exe; do
+  [ -f "$windows_build/$program" ] || {
+    echo "windows-zip: skipped, $windows_build/$program is not built (make test-windows builds it)"
+    exit 77
+  }
+done
+command -v wine >/dev/null || { echo "windows-zip: skipped, Wine is not installed"; exit 77; }
+
+work=$(mktemp -d)
+pid=
+cleanup() {
+  local status=$?
+  [ -n "$pid" ] && { kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; }
+  wineserver -k 2>/dev/null || true
+  rm -rf "$work"
+  exit "$status"
+}
+trap cleanup EXIT
+fail() { echo "windows-zip: $*" >&2; exit 1; }
+
+name="poterinko-$version-win32"
+cmake -DVERSION="$version" -DWINDOWS_BUILD="$windows_build" -DSOURCE_DIR="$source_dir/packaging" \
+      -DLICENCES="$source_dir/THIRD_PARTY_LICENSES" -DOUTPUT_DIR="$work" \
+      -P "$source_dir/packaging/WindowsZip.cmake" >"$work/pack.log" 2>&1 ||
+  fail "packing failed: $(cat "$work/pack.log")"
+[ -f "$work/$name.zip" ] || fail "no $name.zip: $(ls "$work")"
+
+mkdir "$work/unpacked"
+(cd "$work/unpacked" && cmake -E tar xf "$work/$name.zip")
+folder="$work/unpacked/$name"
+expected="README.txt THIRD_PARTY_LICENSES.txt poterinko-gallery.exe poterinko.exe"
+[ "$(cd "$folder" && ls | sort | tr '\n' ' ')" = "$expected " ] ||
+  fail "the zip's folder holds $(cd "$folder" && ls | tr '\n' ' '), not $expected"
+cmp -s "$windows_build/app/poterinko.exe" "$folder/poterinko.exe" || fail "poterinko.exe differs from the build's"
+# The licences with Windows line ends, otherwise unchanged; the readme in both languages.
+[ "$(tr -d '\r' <"$folder/THIRD_PARTY_LICENSES.txt" | md5sum)" = "$(md5sum <"$source_dir/THIRD_PARTY_LICENSES")" ] ||
+  fail "THIRD_PARTY_LICENSES.txt is not the repository's licences"
+[ "$(grep -c $'\r$' "$folder/README.txt")" = "$(wc -l <"$folder/README.txt")" ] ||
+  fail "README.txt has lines without Windows line ends"
+grep -q "$version" "$folder/README.txt" && grep -q '日本語' "$folder/README.txt" &&
+  grep -q 'English' "$folder/README.txt" || fail "README.txt lacks the version or a language"
+
+source "$source_dir/scripts/wine-env.sh"
+"$source_dir/scripts/wine-prefix.sh" >/dev/null 2>&1 || fail "the Wine prefix cannot be made"
+(cd "$folder" && exec wine ./poterinko.exe) >"$work/board.log" 2>&1 &
+pid=$!
+window=
+for _ in $(seq 300); do
+  window=$(xdotool search --onlyvisible --name '^ぽてりんこ' 2>/dev/null | head -1 || true)
+  [ -n "$window" ] && break
+  kill -0 "$pid" 2>/dev/null || fail "poterinko.exe ended early: $(cat "$work/board.log")"
+  sleep 0.1
+done
+[ -n "$window" ] || fail "poterinko.exe from the unpacked zip showed no window"
+echo "windows-zip: $name.zip unpacks and its poterinko.exe opens the board under Wine"
