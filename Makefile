@@ -49,6 +49,7 @@ package-windows: build
 	@./scripts/build-windows-deps.sh
 	@[ -f build/windows/build.ninja ] || cmake --preset windows
 	@cmake --build --preset windows --target poterinko poterinko-gallery
+	@./scripts/check-windows-programs.sh build/windows
 	cmake --build $(BUILD) --target package-windows
 
 bench: build

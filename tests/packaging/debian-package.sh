@@ -73,14 +73,9 @@ lintian --fail-on error "$deb" >"$work/lintian.log" 2>&1 || fail "lintian: $(cat
 export GSETTINGS_BACKEND=memory NO_AT_BRIDGE=1
 "$root/usr/bin/poterinko" >"$work/board.log" 2>&1 &
 pid=$!
-window=
-for _ in $(seq 100); do
-  window=$(xdotool search --onlyvisible --name '^ぽてりんこ' 2>/dev/null | head -1 || true)
-  [ -n "$window" ] && break
-  kill -0 "$pid" 2>/dev/null || fail "the installed poterinko ended early: $(cat "$work/board.log")"
-  sleep 0.1
-done
-[ -n "$window" ] || fail "the installed poterinko showed no window"
+source "$(dirname "$0")/program-window.sh"
+window=$(wait_for_window "$pid" '^ぽてりんこ' "$work/board.log") ||
+  fail "the installed poterinko showed no window"
 class=$(xprop -id "$window" WM_CLASS | sed -n 's/^WM_CLASS(STRING) = "[^"]*", "\([^"]*\)"$/\1/p')
 [ "$class" = "$(key StartupWMClass)" ] ||
   fail "the window's class is '$class', the menu entry's StartupWMClass '$(key StartupWMClass)'"

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Packs the Windows zip from the windows preset's programs, unpacks it into a scratch folder,
 # checks its contents and starts the board from there under Wine until its window shows.
-# Run under xvfb-run. Exit 77 (skipped) when the Windows programs are not built or Wine is
-# missing.
+# Run under xvfb-run. Exit 77 (skipped) when the Windows programs are not built, or, after the
+# zip's checks, when no 32-bit Wine can run here.
 #
 # usage: windows-zip.sh SOURCE_DIR WINDOWS_BUILD VERSION
 set -euo pipefail
@@ -15,14 +15,15 @@ for program in app/poterinko.exe tools/gallery/poterinko-gallery.exe; do
     exit 77
   }
 done
-command -v wine >/dev/null || { echo "windows-zip: skipped, Wine is not installed"; exit 77; }
-
 work=$(mktemp -d)
 pid=
 cleanup() {
   local status=$?
-  [ -n "$pid" ] && { kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; }
-  wineserver -k 2>/dev/null || true
+  if [ -n "$pid" ]; then
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    wineserver -k 2>/dev/null || true  # the server of the project's own prefix
+  fi
   rm -rf "$work"
   exit "$status"
 }
@@ -51,16 +52,15 @@ cmp -s "$windows_build/app/poterinko.exe" "$folder/poterinko.exe" || fail "poter
 grep -q "$version" "$folder/README.txt" && grep -q '日本語' "$folder/README.txt" &&
   grep -q 'English' "$folder/README.txt" || fail "README.txt lacks the version or a language"
 
-source "$source_dir/scripts/wine-env.sh"
+skip_run() { echo "windows-zip: the zip is sound; starting it skipped: $*"; exit 77; }
+command -v wine >/dev/null || skip_run "Wine is not installed"
+"$source_dir/scripts/runs-32-bit-x86.sh" ||
+  skip_run "this machine runs no 32-bit x86 programs, so the 32-bit Wine cannot start"
+POTERINKO_WINE_ARCH=i686 source "$source_dir/scripts/wine-env.sh"
 "$source_dir/scripts/wine-prefix.sh" >/dev/null 2>&1 || fail "the Wine prefix cannot be made"
-(cd "$folder" && exec wine ./poterinko.exe) >"$work/board.log" 2>&1 &
+(cd "$folder" && exec "$wine_loader" ./poterinko.exe) >"$work/board.log" 2>&1 &
 pid=$!
-window=
-for _ in $(seq 300); do
-  window=$(xdotool search --onlyvisible --name '^ぽてりんこ' 2>/dev/null | head -1 || true)
-  [ -n "$window" ] && break
-  kill -0 "$pid" 2>/dev/null || fail "poterinko.exe ended early: $(cat "$work/board.log")"
-  sleep 0.1
-done
-[ -n "$window" ] || fail "poterinko.exe from the unpacked zip showed no window"
+source "$(dirname "$0")/program-window.sh"
+wait_for_window "$pid" '^ぽてりんこ' "$work/board.log" >/dev/null ||
+  fail "poterinko.exe from the unpacked zip showed no window"
 echo "windows-zip: $name.zip unpacks and its poterinko.exe opens the board under Wine"
