@@ -1,7 +1,8 @@
 # cmake -DVERSION=... -DWINDOWS_BUILD=... -DSOURCE_DIR=... -DLICENCES=... -DOUTPUT_DIR=...
 #       -P WindowsZip.cmake
 # Packs the Windows programs into OUTPUT_DIR/poterinko-VERSION-win32.zip: one folder of the same
-# name with both programs, README.txt and THIRD_PARTY_LICENSES.txt. The texts get Windows line
+# name with both programs (without their debug information), README.txt and
+# THIRD_PARTY_LICENSES.txt. The texts get Windows line
 # ends, and README.txt a byte order mark, so that every Notepad shows them (and the Japanese).
 foreach(var VERSION WINDOWS_BUILD SOURCE_DIR LICENCES OUTPUT_DIR)
   if(NOT DEFINED ${var})
@@ -21,7 +22,12 @@ set(name poterinko-${VERSION}-win32)
 set(stage ${OUTPUT_DIR}/${name}.stage)
 file(REMOVE_RECURSE ${stage})
 file(MAKE_DIRECTORY ${stage}/${name})
-file(COPY ${programs} DESTINATION ${stage}/${name})
+find_program(MINGW_STRIP NAMES i686-w64-mingw32-strip REQUIRED)
+foreach(program IN LISTS programs)
+  get_filename_component(file ${program} NAME)
+  execute_process(COMMAND ${MINGW_STRIP} -o ${stage}/${name}/${file} ${program}
+                  COMMAND_ERROR_IS_FATAL ANY)
+endforeach()
 
 function(write_windows_text source destination prefix)
   file(READ ${source} text)

@@ -5,6 +5,7 @@ set -uo pipefail
 board=$1
 version=$2
 unset DISPLAY WAYLAND_DISPLAY
+export LC_ALL=C.UTF-8  # GLib words its usage and errors in the user's language
 errors=$(mktemp)
 trap 'rm -f "$errors"' EXIT
 failed=0

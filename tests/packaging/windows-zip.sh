@@ -43,7 +43,10 @@ folder="$work/unpacked/$name"
 expected="README.txt THIRD_PARTY_LICENSES.txt poterinko-gallery.exe poterinko.exe"
 [ "$(cd "$folder" && ls | sort | tr '\n' ' ')" = "$expected " ] ||
   fail "the zip's folder holds $(cd "$folder" && ls | tr '\n' ' '), not $expected"
-cmp -s "$windows_build/app/poterinko.exe" "$folder/poterinko.exe" || fail "poterinko.exe differs from the build's"
+for program in poterinko.exe poterinko-gallery.exe; do
+  sections=$(i686-w64-mingw32-objdump -h "$folder/$program") || fail "$program is not a Windows program"
+  ! grep -q ' \.debug_' <<<"$sections" || fail "$program still carries its debug information"
+done
 # The licences with Windows line ends, otherwise unchanged; the readme in both languages.
 [ "$(tr -d '\r' <"$folder/THIRD_PARTY_LICENSES.txt" | md5sum)" = "$(md5sum <"$source_dir/THIRD_PARTY_LICENSES")" ] ||
   fail "THIRD_PARTY_LICENSES.txt is not the repository's licences"
