@@ -73,6 +73,7 @@ lintian --fail-on error "$deb" >"$work/lintian.log" 2>&1 || fail "lintian: $(cat
 export GSETTINGS_BACKEND=memory NO_AT_BRIDGE=1
 "$root/usr/bin/poterinko" >"$work/board.log" 2>&1 &
 pid=$!
+# shellcheck source=program-window.sh
 source "$(dirname "$0")/program-window.sh"
 window=$(wait_for_window "$pid" '^ぽてりんこ' "$work/board.log") ||
   fail "the installed poterinko showed no window"

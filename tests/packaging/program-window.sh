@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the test scripts that start a program under Xvfb and wait for its window.
 
 # wait_for_window PID TITLE_REGEX LOG: prints the id of the first visible window whose title

@@ -52,17 +52,21 @@ done
   fail "THIRD_PARTY_LICENSES.txt is not the repository's licences"
 [ "$(grep -c $'\r$' "$folder/README.txt")" = "$(wc -l <"$folder/README.txt")" ] ||
   fail "README.txt has lines without Windows line ends"
-grep -q "$version" "$folder/README.txt" && grep -q '日本語' "$folder/README.txt" &&
-  grep -q 'English' "$folder/README.txt" || fail "README.txt lacks the version or a language"
+for text in "$version" '日本語' 'English'; do
+  grep -q "$text" "$folder/README.txt" || fail "README.txt lacks '$text'"
+done
 
 skip_run() { echo "windows-zip: the zip is sound; starting it skipped: $*"; exit 77; }
 command -v wine >/dev/null || skip_run "Wine is not installed"
 "$source_dir/scripts/runs-32-bit-x86.sh" ||
   skip_run "this machine runs no 32-bit x86 programs, so the 32-bit Wine cannot start"
-POTERINKO_WINE_ARCH=i686 source "$source_dir/scripts/wine-env.sh"
+export POTERINKO_WINE_ARCH=i686
+# shellcheck source=../../scripts/wine-env.sh
+source "$source_dir/scripts/wine-env.sh"
 "$source_dir/scripts/wine-prefix.sh" >/dev/null 2>&1 || fail "the Wine prefix cannot be made"
 (cd "$folder" && exec "$wine_loader" ./poterinko.exe) >"$work/board.log" 2>&1 &
 pid=$!
+# shellcheck source=program-window.sh
 source "$(dirname "$0")/program-window.sh"
 wait_for_window "$pid" '^ぽてりんこ' "$work/board.log" >/dev/null ||
   fail "poterinko.exe from the unpacked zip showed no window"
