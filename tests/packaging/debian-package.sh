@@ -10,14 +10,10 @@ set -euo pipefail
 config=$1
 version=$2
 licences=$3
+# shellcheck source=program-window.sh
+source "$(dirname "$0")/program-window.sh"
 work=$(mktemp -d)
-pid=
-cleanup() {
-  local status=$?
-  [ -n "$pid" ] && { kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; }
-  rm -rf "$work"
-  exit "$status"
-}
+cleanup() { local status=$?; stop_program; rm -rf "$work"; exit "$status"; }
 trap cleanup EXIT
 fail() { echo "debian-package: $*" >&2; exit 1; }
 
@@ -71,11 +67,8 @@ lintian --fail-on error "$deb" >"$work/lintian.log" 2>&1 || fail "lintian: $(cat
 
 # The docks group windows with their menu entry by the window's class.
 export GSETTINGS_BACKEND=memory NO_AT_BRIDGE=1
-"$root/usr/bin/poterinko" >"$work/board.log" 2>&1 &
-pid=$!
-# shellcheck source=program-window.sh
-source "$(dirname "$0")/program-window.sh"
-window=$(wait_for_window "$pid" '^ぽてりんこ' "$work/board.log") ||
+start_program "$work/board.log" "$root/usr/bin/poterinko"
+window=$(wait_for_window '^ぽてりんこ' "$work/board.log") ||
   fail "the installed poterinko showed no window"
 class=$(xprop -id "$window" WM_CLASS | sed -n 's/^WM_CLASS(STRING) = "[^"]*", "\([^"]*\)"$/\1/p')
 [ "$class" = "$(key StartupWMClass)" ] ||

@@ -15,18 +15,11 @@ for program in app/poterinko.exe tools/gallery/poterinko-gallery.exe; do
     exit 77
   }
 done
+# shellcheck source=program-window.sh
+source "$(dirname "$0")/program-window.sh"
 work=$(mktemp -d)
-pid=
-cleanup() {
-  local status=$?
-  if [ -n "$pid" ]; then
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-    wineserver -k 2>/dev/null || true  # the server of the project's own prefix
-  fi
-  rm -rf "$work"
-  exit "$status"
-}
+# After the board, the server of the project's own Wine prefix, which it started.
+cleanup() { local status=$?; stop_program && wineserver -k 2>/dev/null; rm -rf "$work"; exit "$status"; }
 trap cleanup EXIT
 fail() { echo "windows-zip: $*" >&2; exit 1; }
 
@@ -64,10 +57,7 @@ export POTERINKO_WINE_ARCH=i686
 # shellcheck source=../../scripts/wine-env.sh
 source "$source_dir/scripts/wine-env.sh"
 "$source_dir/scripts/wine-prefix.sh" >/dev/null 2>&1 || fail "the Wine prefix cannot be made"
-(cd "$folder" && exec "$wine_loader" ./poterinko.exe) >"$work/board.log" 2>&1 &
-pid=$!
-# shellcheck source=program-window.sh
-source "$(dirname "$0")/program-window.sh"
-wait_for_window "$pid" '^ぽてりんこ' "$work/board.log" >/dev/null ||
+start_program "$work/board.log" env -C "$folder" "$wine_loader" ./poterinko.exe
+wait_for_window '^ぽてりんこ' "$work/board.log" >/dev/null ||
   fail "poterinko.exe from the unpacked zip showed no window"
 echo "windows-zip: $name.zip unpacks and its poterinko.exe opens the board under Wine"
