@@ -12,6 +12,7 @@
 
 #include "platform/win32/OwnMessageDialog.h"
 #include "platform/win32/SavePreviewPane.h"
+#include "platform/win32/TopDownDib.h"
 #include "platform/win32/Win32Dialogs.h"
 #include "platform/win32/WinText.h"
 #include "tests/platform/win32/WindowFixture.h"
@@ -75,26 +76,28 @@ TEST_P(ConfirmationDialog, ShowsOurLabelsAndAnswersAsTheUserChose) {
   HWND owner = platform.ApplicationWindow();
   TSeen seen;
   const TAnswer answer = GetParam().Answer;
-  AnswerWhenShown([] { return FindDialog(L"確認"); },
-                  [&](HWND dialog) {
-                    // "No" answers as Esc does: it carries IDCANCEL, which Esc presses.
-                    HWND yes = GetDlgItem(dialog, kFirstButtonId);
-                    HWND no = GetDlgItem(dialog, IDCANCEL);
-                    seen.yes = WindowText(yes);
-                    seen.no = WindowText(no);
-                    seen.ownerEnabled = IsWindowEnabled(owner) != FALSE;
-                    switch (answer) {
-                      case TAnswer::Yes: PostMessageW(yes, BM_CLICK, 0, 0); break;
-                      case TAnswer::No: PostMessageW(no, BM_CLICK, 0, 0); break;
-                      case TAnswer::Escape:
-                        PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
-                        break;
-                      case TAnswer::Enter:
-                        PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 0x001C0001);
-                        break;
-                      case TAnswer::CloseButton: PostMessageW(dialog, WM_CLOSE, 0, 0); break;
-                    }
-                  });
+  // Keys go to the focused control: answer once the dialog has taken the focus.
+  AnswerWhenShown(
+      [] {
+        HWND dialog = FindDialog(L"確認");
+        HWND focus = GetFocus();
+        return dialog && focus && (focus == dialog || IsChild(dialog, focus)) ? dialog : nullptr;
+      },
+      [&](HWND dialog) {
+        // "No" answers as Esc does: it carries IDCANCEL, which Esc presses.
+        HWND yes = GetDlgItem(dialog, kFirstButtonId);
+        HWND no = GetDlgItem(dialog, IDCANCEL);
+        seen.yes = WindowText(yes);
+        seen.no = WindowText(no);
+        seen.ownerEnabled = IsWindowEnabled(owner) != FALSE;
+        switch (answer) {
+          case TAnswer::Yes: PostMessageW(yes, BM_CLICK, 0, 0); break;
+          case TAnswer::No: PostMessageW(no, BM_CLICK, 0, 0); break;
+          case TAnswer::Escape: PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0x00010001); break;
+          case TAnswer::Enter: PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 0x001C0001); break;
+          case TAnswer::CloseButton: PostMessageW(dialog, WM_CLOSE, 0, 0); break;
+        }
+      });
   const tk::TModalResult result = RunMessageDialog(owner, Confirmation(), GetParam().Kind);
   EXPECT_FALSE(AnswerPending());
   EXPECT_EQ(seen.yes, L"はい(&Y)");
@@ -238,20 +241,42 @@ TEST_F(SaveDialog, AJpegExtensionIsKept) {
 
 TEST_F(SaveDialog, CancelGivesNothing) { EXPECT_FALSE(Run(L"").has_value()); }
 
+struct TDescendantSearch {
+  const std::function<bool(HWND)>& Wanted;
+  HWND Found = nullptr;
+};
+
+BOOL CALLBACK CheckDescendant(HWND window, LPARAM data) {
+  auto& search = *reinterpret_cast<TDescendantSearch*>(data);
+  if (search.Wanted(window)) search.Found = window;
+  return search.Found == nullptr;
+}
+
 HWND FindDescendant(HWND parent, const std::function<bool(HWND)>& wanted) {
-  struct TSearch {
-    const std::function<bool(HWND)>& Wanted;
-    HWND Found = nullptr;
-  } search{wanted};
-  EnumChildWindows(
-      parent,
-      [](HWND window, LPARAM data) -> BOOL {
-        auto& s = *reinterpret_cast<TSearch*>(data);
-        if (s.Wanted(window)) s.Found = window;
-        return s.Found == nullptr;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  TDescendantSearch search{wanted};
+  EnumChildWindows(parent, CheckDescendant, reinterpret_cast<LPARAM>(&search));
   return search.Found;
+}
+
+// The control's client area as it paints it, through its own WM_PRINTCLIENT into a bitmap of
+// ours: independent of when the screen catches up with a dialog that has just appeared.
+std::vector<std::uint32_t> PrintClient(HWND control, int width, int height) {
+  const BITMAPINFO info = TopDownDibInfo(width, height);
+  void* bits = nullptr;
+  HDC screen = GetDC(control);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP section = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, section);
+  SendMessageW(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
+  GdiFlush();
+  const auto* words = static_cast<const std::uint32_t*>(bits);
+  std::vector<std::uint32_t> pixels(words, words + width * height);
+  for (auto& p : pixels) p &= 0xFFFFFF;
+  SelectObject(memory, old);
+  DeleteObject(section);
+  DeleteDC(memory);
+  ReleaseDC(control, screen);
+  return pixels;
 }
 
 // What the preview pane shows after the user selects a file in the dialog's own file list.
@@ -283,11 +308,11 @@ TPreviewSeen SelectAndLook(HWND dialog, const wchar_t* name) {
   SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
   HWND picture = GetDlgItem(pane, kPreviewPictureId);
   seen.Caption = WindowText(GetDlgItem(pane, kPreviewCaptionId));
-  seen.Pixels = CaptureClient(picture);
   RECT box{};
   GetClientRect(picture, &box);
   seen.Width = box.right;
   seen.Height = box.bottom;
+  seen.Pixels = PrintClient(picture, seen.Width, seen.Height);
   return seen;
 }
 
