@@ -11,6 +11,7 @@ packages=(
   libgtk-3-dev libxtst-dev xvfb xauth xdg-utils xdotool x11-utils imagemagick
   imagemagick xdotool
   clang libclang-rt-14-dev
+  python3
 )
 
 missing=()
