@@ -21,7 +21,7 @@ void TMainForm1::M1Click(TObject*) {
   // One stamp for every path below.
   const std::time_t now = Platform().CurrentTime();
   const std::string stamp = FormatTimeStamp(now);
-  const TAttachmentPlace place = AttachmentPlace();
+  const TAttachmentPlace place = AttachmentPlace(stamp + ".jpg");
   if (!place.DeleteAfterSend) RemoveStaleAttachments(place.Folder, now);
   const std::string writingPath = place.Folder + "/" + stamp + ".jpg";
 #ifdef _WIN32
@@ -34,7 +34,7 @@ void TMainForm1::M1Click(TObject*) {
   {
     TBitmap snapshot;
     snapshot.Assign(Image0->Picture().Bitmap());
-    WriteBoardJpeg(writingPath, snapshot, kBoardJpegQuality);
+    WriteBoardJpeg(writingPath, snapshot, kBoardJpegQuality, place.Privacy);
   }
 
   TMailRequest request;

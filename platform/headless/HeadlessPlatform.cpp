@@ -47,8 +47,8 @@ std::time_t THeadlessPlatform::CurrentTime() const {
 THeadlessPlatform::~THeadlessPlatform() = default;
 
 void THeadlessPlatform::Emit(const std::string& line) {
-  FLines.push_back(line);
   if (OnLine) OnLine(line);
+  else FLines.push_back(line);
 }
 
 std::unique_ptr<INativeWindow> THeadlessPlatform::CreateNativeWindow(TForm& form,
