@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "platform/gtk/FirstFrameExit.h"
 #include "platform/gtk/GtkDialogs.h"
 #include "platform/gtk/GtkFormWindow.h"
 #include "platform/gtk/GtkPopupMenu.h"
@@ -40,6 +41,7 @@ std::unique_ptr<TGtkPlatform> TGtkPlatform::Create(int& argc, char**& argv) {
     std::fputs("poterinko: cannot open the display (is DISPLAY set?)\n", stderr);
     return nullptr;
   }
+  ExitAfterFirstFrameWhenAsked();
   GdkPixbuf* icon = CreateMainIconPixbuf();
   gtk_window_set_default_icon(icon);
   g_object_unref(icon);
