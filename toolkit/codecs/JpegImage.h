@@ -14,6 +14,9 @@
 
 namespace tk {
 
+struct TJpegDecoded;
+struct TJpegStream;
+
 class TJPEGImage : public TGraphic {
  public:
   static constexpr int kDefaultQuality = 80;
@@ -28,6 +31,12 @@ class TJPEGImage : public TGraphic {
   // Decodes `data`; with a cover size, only as finely as needed to cover it (see DecodeJpeg).
   // On failure (EJPEG) the image keeps what it held.
   void LoadFromBytes(std::span<const std::uint8_t> data, int coverWidth = 0, int coverHeight = 0);
+  // The same, reading a stream a piece at a time (see DecodeJpeg).
+  void LoadFromStream(const TJpegStream& stream, int coverWidth = 0, int coverHeight = 0);
+
+  // Keeps only the decoded pixels that a stretch to exactly `width` x `height` takes: drawn at
+  // that size the image shows what it showed before, drawn at any other size it is coarser.
+  void KeepStretchSamples(int width, int height);
 
   // The encoder's quality, 1..100.
   int CompressionQuality() const { return FQuality; }
@@ -49,6 +58,8 @@ class TJPEGImage : public TGraphic {
   void AssignTo(TPersistent& dest) const override;
 
  private:
+  void TakeDecoded(TJpegDecoded decoded);
+
   std::unique_ptr<TBitmap> FPixels;
   int FWidth = 0;
   int FHeight = 0;

@@ -14,13 +14,75 @@ namespace {
 // may need this much, anything past it fails instead of exhausting memory.
 constexpr long kMaxLibjpegMemory = 384L * 1024 * 1024;
 
+// What is decoded: bytes in memory, or a stream when there is one.
 struct DecodeSession {
   jpeg_decompress_struct cinfo{};
   JpegErrorManager error;
   TJpegDecoded result;
+  std::span<const std::uint8_t> data;
+  const TJpegStream* stream = nullptr;
   DecodeSession() { cinfo.err = UseJpegErrorManager(error); }
   ~DecodeSession() { jpeg_destroy_decompress(&cinfo); }
 };
+
+// libjpeg's source manager over a TJpegStream. It ends the way libjpeg's memory source does,
+// so a stream and the same bytes in memory decode alike.
+struct StreamSource {
+  jpeg_source_mgr pub;  // first, so libjpeg's pointer to it is a pointer to the whole
+  const TJpegStream* stream;
+  JOCTET* buffer;
+  bool started;
+};
+
+constexpr std::size_t kStreamBufferBytes = 64 * 1024;
+
+void InitSource(j_decompress_ptr) {}
+void TermSource(j_decompress_ptr) {}
+
+boolean FillInput(j_decompress_ptr cinfo) {
+  auto* source = reinterpret_cast<StreamSource*>(cinfo->src);
+  long long n = source->stream->read(source->buffer, kStreamBufferBytes);
+  if (n < 0) ERREXIT(cinfo, JERR_FILE_READ);
+  if (n == 0) {
+    if (!source->started) ERREXIT(cinfo, JERR_INPUT_EMPTY);
+    WARNMS(cinfo, JWRN_JPEG_EOF);
+    source->buffer[0] = 0xFF;
+    source->buffer[1] = JPEG_EOI;
+    n = 2;
+  }
+  source->started = true;
+  source->pub.next_input_byte = source->buffer;
+  source->pub.bytes_in_buffer = static_cast<std::size_t>(n);
+  return TRUE;
+}
+
+void SkipInput(j_decompress_ptr cinfo, long count) {
+  if (count <= 0) return;
+  jpeg_source_mgr& source = *cinfo->src;
+  while (static_cast<unsigned long>(count) > source.bytes_in_buffer) {
+    count -= static_cast<long>(source.bytes_in_buffer);
+    FillInput(cinfo);
+  }
+  source.next_input_byte += count;
+  source.bytes_in_buffer -= static_cast<std::size_t>(count);
+}
+
+void UseStreamSource(j_decompress_ptr cinfo, const TJpegStream& stream) {
+  auto* source = static_cast<StreamSource*>((*cinfo->mem->alloc_small)(
+      reinterpret_cast<j_common_ptr>(cinfo), JPOOL_PERMANENT, sizeof(StreamSource)));
+  source->buffer = static_cast<JOCTET*>((*cinfo->mem->alloc_small)(
+      reinterpret_cast<j_common_ptr>(cinfo), JPOOL_PERMANENT, kStreamBufferBytes));
+  source->stream = &stream;
+  source->started = false;
+  source->pub.init_source = InitSource;
+  source->pub.fill_input_buffer = FillInput;
+  source->pub.skip_input_data = SkipInput;
+  source->pub.resync_to_restart = jpeg_resync_to_restart;
+  source->pub.term_source = TermSource;
+  source->pub.bytes_in_buffer = 0;
+  source->pub.next_input_byte = nullptr;
+  cinfo->src = &source->pub;
+}
 
 std::uint32_t Word(unsigned red, unsigned green, unsigned blue) {
   return red << 16 | green << 8 | blue;
@@ -51,13 +113,13 @@ bool CanDecodeStraightToWords(J_COLOR_SPACE source) {
 #endif
 }
 
-bool RunDecode(DecodeSession& s, std::span<const std::uint8_t> data, int coverWidth,
-               int coverHeight) {
+bool RunDecode(DecodeSession& s, int coverWidth, int coverHeight) {
   if (setjmp(s.error.jump)) return false;
   jpeg_decompress_struct& cinfo = s.cinfo;
   jpeg_create_decompress(&cinfo);
   cinfo.mem->max_memory_to_use = kMaxLibjpegMemory;
-  jpeg_mem_src(&cinfo, data.data(), static_cast<unsigned long>(data.size()));
+  if (s.stream) UseStreamSource(&cinfo, *s.stream);
+  else jpeg_mem_src(&cinfo, s.data.data(), static_cast<unsigned long>(s.data.size()));
   jpeg_read_header(&cinfo, TRUE);
   if (static_cast<std::uint64_t>(cinfo.image_width) * cinfo.image_height > kMaxPicturePixels) {
     FailJpeg(s.error, JERR_IMAGE_TOO_BIG);
@@ -121,10 +183,23 @@ int JpegScaleNumerator(int imageWidth, int imageHeight, int coverWidth, int cove
   return 8;
 }
 
+namespace {
+TJpegDecoded Decode(DecodeSession& session, int coverWidth, int coverHeight) {
+  if (!RunDecode(session, coverWidth, coverHeight)) ThrowJpegError(session.error);
+  return std::move(session.result);
+}
+}  // namespace
+
 TJpegDecoded DecodeJpeg(std::span<const std::uint8_t> data, int coverWidth, int coverHeight) {
   DecodeSession session;
-  if (!RunDecode(session, data, coverWidth, coverHeight)) ThrowJpegError(session.error);
-  return std::move(session.result);
+  session.data = data;
+  return Decode(session, coverWidth, coverHeight);
+}
+
+TJpegDecoded DecodeJpeg(const TJpegStream& stream, int coverWidth, int coverHeight) {
+  DecodeSession session;
+  session.stream = &stream;
+  return Decode(session, coverWidth, coverHeight);
 }
 
 }  // namespace tk

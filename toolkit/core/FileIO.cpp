@@ -184,12 +184,10 @@ void WriteInPlace(const std::string& target, std::span<const std::uint8_t> bytes
   if (!CloseFile(fd) || !written) ThrowCreateError(path);
 }
 
-}  // namespace
-
-std::vector<std::uint8_t> ReadFileBytes(const std::string& path, std::size_t limit) {
-  Stat st{};
-  // Only a regular file is read: opening a FIFO waits for a writer, a device may never end,
-  // and a folder is no file. The descriptor is checked again, in case the path changed.
+// Opens a file to be read from the start, with the checks of every reader here; `st` gets its
+// status. Only a regular file is read: opening a FIFO waits for a writer, a device may never
+// end, and a folder is no file. The descriptor is checked again, in case the path changed.
+int OpenToRead(const std::string& path, std::size_t limit, Stat& st) {
   if (!StatPath(path, st) || !IsRegular(st)) ThrowOpenError(path);
   const int fd = OpenForReading(path);
   if (fd < 0) ThrowOpenError(path);
@@ -201,6 +199,30 @@ std::vector<std::uint8_t> ReadFileBytes(const std::string& path, std::size_t lim
     CloseFile(fd);
     throw EFileTooLarge();
   }
+  return fd;
+}
+
+}  // namespace
+
+TFileReader::TFileReader(const std::string& path, std::size_t limit) : FLeft(limit) {
+  Stat st{};
+  FDescriptor = OpenToRead(path, limit, st);
+}
+
+TFileReader::~TFileReader() { CloseFile(FDescriptor); }
+
+long long TFileReader::Read(std::uint8_t* data, std::size_t n) noexcept {
+  for (;;) {
+    const long long got = ReadSome(FDescriptor, data, std::min(n, FLeft));
+    if (got < 0 && errno == EINTR) continue;
+    if (got > 0) FLeft -= static_cast<std::size_t>(got);
+    return got;
+  }
+}
+
+std::vector<std::uint8_t> ReadFileBytes(const std::string& path, std::size_t limit) {
+  Stat st{};
+  const int fd = OpenToRead(path, limit, st);
   std::vector<std::uint8_t> bytes;
   // The size is only a hint: the file may grow or shrink while it is read.
   std::size_t capacity = st.st_size > 0 ? static_cast<std::size_t>(st.st_size) + 1 : 65536;
@@ -225,7 +247,7 @@ std::vector<std::uint8_t> ReadFileBytes(const std::string& path, std::size_t lim
     if (n == 0) break;
   }
   CloseFile(fd);
-  bytes.shrink_to_fit();
+  // Not shrunk to fit: that would copy it, and the spare byte is all there is to save.
   return bytes;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// Whole-file reading and writing with the toolkit's error texts. Paths are UTF-8; on Windows
-// they are handed to the wide-character API so that any file name can be reached.
+// Whole-file reading and writing, and reading in pieces, with the toolkit's error texts. Paths are
+// UTF-8; on Windows they are handed to the wide-character API so that any file name can be reached.
 
 #include <cstddef>
 #include <cstdint>
@@ -25,6 +25,25 @@ class EFileTooLarge : public std::runtime_error {
 // names anything but a regular file (a folder, a FIFO, a device), raises EFOpenError at once;
 // a file of more than `limit` bytes raises EFileTooLarge before more than that is read.
 std::vector<std::uint8_t> ReadFileBytes(const std::string& path, std::size_t limit = SIZE_MAX);
+
+// A file read from the start a piece at a time, for readers that need not hold all of it.
+// Opening checks what ReadFileBytes checks and raises the same errors.
+class TFileReader {
+ public:
+  // No more than `limit` bytes are read: the file ends there for the reader.
+  explicit TFileReader(const std::string& path, std::size_t limit = SIZE_MAX);
+  ~TFileReader();
+  TFileReader(const TFileReader&) = delete;
+  TFileReader& operator=(const TFileReader&) = delete;
+
+  // Reads up to `n` bytes into `data`: how many, 0 at the end, negative when the file cannot
+  // be read. Never throws, so that C code may call it back.
+  long long Read(std::uint8_t* data, std::size_t n) noexcept;
+
+ private:
+  int FDescriptor = -1;
+  std::size_t FLeft;
+};
 
 // Creates the file, or empties an existing one, and writes `bytes`. Raises EFCreateError when
 // the file cannot be created or written.

@@ -22,6 +22,9 @@ Span SpanOf(int i, int n, int s) {
   return {first, std::max(last, first + 1)};
 }
 
+// The source index target index i of n takes, over a source of s.
+int SampleOf(int i, int n, int s) { return SpanOf(i, n, s).first; }
+
 }  // namespace
 
 void StretchPixels(TCanvas& canvas, const TRect& dest, const TBitmap& source,
@@ -41,7 +44,7 @@ void StretchPixels(TCanvas& canvas, const TRect& dest, const TBitmap& source,
 
   std::vector<Span> columns(static_cast<std::size_t>(device.Width()));
   for (int x = device.Left; x < device.Right; ++x) {
-    Span s = SpanOf(x - destLeft, dw, sw);
+    const Span s = SpanOf(x - destLeft, dw, sw);
     columns[static_cast<std::size_t>(x - device.Left)] = {s.first + sourceRect.Left,
                                                           s.last + sourceRect.Left};
   }
@@ -73,6 +76,21 @@ void StretchPixels(TCanvas& canvas, const TRect& dest, const TBitmap& source,
       out[x] = p;
     }
   }
+}
+
+std::unique_ptr<TBitmap> StretchSamples(const TBitmap& source, int width, int height) {
+  const int sw = source.Width(), sh = source.Height();
+  const int w = width > 0 ? std::min(width, sw) : sw;
+  const int h = height > 0 ? std::min(height, sh) : sh;
+  auto samples = std::make_unique<TBitmap>(w, h);
+  std::vector<int> columns(static_cast<std::size_t>(w));
+  for (int x = 0; x < w; ++x) columns[static_cast<std::size_t>(x)] = SampleOf(x, w, sw);
+  for (int y = 0; y < h; ++y) {
+    const std::uint32_t* in = source.ScanLine(SampleOf(y, h, sh));
+    std::uint32_t* out = samples->ScanLine(y);
+    for (int x = 0; x < w; ++x) out[x] = in[columns[static_cast<std::size_t>(x)]];
+  }
+  return samples;
 }
 
 }  // namespace tk

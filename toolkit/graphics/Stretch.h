@@ -3,6 +3,7 @@
 // rectangle copies.
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 #include "toolkit/graphics/Geometry.h"
@@ -19,5 +20,12 @@ class TCanvas;
 // whose low 24 bits equal `transparentKey` are left out.
 void StretchPixels(TCanvas& canvas, const TRect& dest, const TBitmap& source,
                    const TRect& sourceRect, std::optional<std::uint32_t> transparentKey);
+
+// The pixels of `source` that StretchPixels takes for a destination of `width` x `height`: an
+// axis longer than the destination's keeps only the columns (rows) it samples, a shorter one
+// stays whole. Stretched to exactly that size, the result shows the same pixels as `source`
+// would; so a picture only ever drawn at one size need keep no more. Not for a monochrome
+// source, whose shrinking looks at every pixel.
+std::unique_ptr<TBitmap> StretchSamples(const TBitmap& source, int width, int height);
 
 }  // namespace tk
