@@ -73,5 +73,6 @@ echo "save of the board: ${save_ms} ms, +${save_pf} page faults;" \
   "cjpeg + fsync: ${yard_ms} ms, ${yard_pf} page faults; ratio $(ratio "$save_ms" "$yard_ms")"
 empty_kb=$(median "$work/empty" 3)
 thirty_kb=$(median "$work/thirty" 3)
-echo "thirty 24 MP photos: peak RSS $((thirty_kb / 1024)) MB; the empty board $((empty_kb / 1024)) MB;" \
-  "+$(((thirty_kb - empty_kb) / 1024)) MB (goal: at most +8 MB)"
+mb() { awk -v kb="$1" 'BEGIN {printf "%.1f", kb / 1024}'; }
+echo "thirty 24 MP photos: peak RSS $(mb "$thirty_kb") MB; the empty board $(mb "$empty_kb") MB;" \
+  "+$(mb $((thirty_kb - empty_kb))) MB (goal: at most +8 MB)"

@@ -5,14 +5,25 @@
 use_perf=0
 perf stat -x, -e page-faults -o /dev/null true 2>/dev/null && use_perf=1
 
+perf_faults() {  # COMMAND...: the page faults perf counts for it
+  perf stat -x, -e page-faults -o "$work/perf" "$@" >/dev/null
+  sed -n 's/^\([0-9]*\),.*page-faults.*/\1/p' "$work/perf"
+}
+
+# /usr/bin/time runs inside perf, so that the peak it reports is the program's own and not
+# perf's; the page faults of time itself are counted once here and taken off every count.
+time_faults=0
+if [ $use_perf -eq 1 ]; then
+  time_faults=$(($(perf_faults /usr/bin/time -o /dev/null true) - $(perf_faults true)))
+fi
+
 # run NAME COMMAND...: runs once; appends "microseconds faults peak_kb" to $work/NAME.
 run() {
   local name="$1" start end faults peak
   shift
   start=$(date +%s%N)
   if [ $use_perf -eq 1 ]; then
-    /usr/bin/time -f "%M" -o "$work/time" perf stat -x, -e page-faults -o "$work/perf" "$@" >/dev/null
-    faults=$(sed -n 's/^\([0-9]*\),.*page-faults.*/\1/p' "$work/perf")
+    faults=$(($(perf_faults /usr/bin/time -f "%M" -o "$work/time" "$@") - time_faults))
   else
     /usr/bin/time -f "%R %M" -o "$work/time" "$@" >/dev/null
     faults=$(cut -d' ' -f1 "$work/time")
