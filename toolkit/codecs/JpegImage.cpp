@@ -16,20 +16,15 @@ void TJPEGImage::LoadFromBytes(std::span<const std::uint8_t> data, int coverWidt
   TakeDecoded(DecodeJpeg(data, coverWidth, coverHeight));
 }
 
-void TJPEGImage::LoadFromStream(const TJpegStream& stream, int coverWidth, int coverHeight) {
-  TakeDecoded(DecodeJpeg(stream, coverWidth, coverHeight));
+void TJPEGImage::LoadFromStream(const TJpegStream& stream, int coverWidth, int coverHeight,
+                                bool keepStretchSamples) {
+  TakeDecoded(DecodeJpeg(stream, coverWidth, coverHeight, keepStretchSamples));
 }
 
 void TJPEGImage::TakeDecoded(TJpegDecoded decoded) {
   FPixels = std::move(decoded.bitmap);
   FWidth = decoded.imageWidth;
   FHeight = decoded.imageHeight;
-  Changed();
-}
-
-void TJPEGImage::KeepStretchSamples(int width, int height) {
-  if (width >= FPixels->Width() && height >= FPixels->Height()) return;
-  FPixels = StretchSamples(*FPixels, width, height);
   Changed();
 }
 

@@ -31,12 +31,10 @@ class TJPEGImage : public TGraphic {
   // Decodes `data`; with a cover size, only as finely as needed to cover it (see DecodeJpeg).
   // On failure (EJPEG) the image keeps what it held.
   void LoadFromBytes(std::span<const std::uint8_t> data, int coverWidth = 0, int coverHeight = 0);
-  // The same, reading a stream a piece at a time (see DecodeJpeg).
-  void LoadFromStream(const TJpegStream& stream, int coverWidth = 0, int coverHeight = 0);
-
-  // Keeps only the decoded pixels that a stretch to exactly `width` x `height` takes: drawn at
-  // that size the image shows what it showed before, drawn at any other size it is coarser.
-  void KeepStretchSamples(int width, int height);
+  // The same, reading a stream a piece at a time; with `keepStretchSamples`, only the pixels a
+  // stretch to the cover size takes are kept (see DecodeJpeg).
+  void LoadFromStream(const TJpegStream& stream, int coverWidth = 0, int coverHeight = 0,
+                      bool keepStretchSamples = false);
 
   // The encoder's quality, 1..100.
   int CompressionQuality() const { return FQuality; }

@@ -6,6 +6,7 @@
 
 #include "toolkit/codecs/JpegErrorManager.h"
 #include "toolkit/codecs/PictureLimits.h"
+#include "toolkit/graphics/Stretch.h"
 
 namespace tk {
 namespace {
@@ -21,6 +22,7 @@ struct DecodeSession {
   TJpegDecoded result;
   std::span<const std::uint8_t> data;
   const TJpegStream* stream = nullptr;
+  bool keepStretchSamples = false;
   DecodeSession() { cinfo.err = UseJpegErrorManager(error); }
   ~DecodeSession() { jpeg_destroy_decompress(&cinfo); }
 };
@@ -113,6 +115,17 @@ bool CanDecodeStraightToWords(J_COLOR_SPACE source) {
 #endif
 }
 
+// Copies decoded row `y` of an image `height` rows high into every row of `kept` that samples
+// it (columns as `columns` says); returns the next kept row still to come.
+int KeepSampledRow(TBitmap& kept, const std::uint32_t* row, const int* columns, int y, int height,
+                   int next) {
+  for (; next < kept.Height() && StretchSourceIndex(next, kept.Height(), height) == y; ++next) {
+    std::uint32_t* out = kept.ScanLine(next);
+    for (int x = 0; x < kept.Width(); ++x) out[x] = row[columns[x]];
+  }
+  return next;
+}
+
 bool RunDecode(DecodeSession& s, int coverWidth, int coverHeight) {
   if (setjmp(s.error.jump)) return false;
   jpeg_decompress_struct& cinfo = s.cinfo;
@@ -142,8 +155,24 @@ bool RunDecode(DecodeSession& s, int coverWidth, int coverHeight) {
   const int height = static_cast<int>(cinfo.output_height);
   s.result.imageWidth = static_cast<int>(cinfo.image_width);
   s.result.imageHeight = static_cast<int>(cinfo.image_height);
-  s.result.bitmap = std::make_unique<TBitmap>(width, height);
+  const bool sampling = s.keepStretchSamples && coverWidth > 0 && coverHeight > 0 &&
+                        (coverWidth < width || coverHeight < height);
+  const int keptWidth = sampling ? std::min(width, coverWidth) : width;
+  const int keptHeight = sampling ? std::min(height, coverHeight) : height;
+  s.result.bitmap = std::make_unique<TBitmap>(keptWidth, keptHeight);
   TBitmap& bitmap = *s.result.bitmap;
+  // Sampling, every row is decoded into one row of scratch and only its samples are kept.
+  const auto allocate = [&cinfo](std::size_t bytes) {
+    return (*cinfo.mem->alloc_large)(reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE, bytes);
+  };
+  std::uint32_t* scratch = nullptr;
+  int* columns = nullptr;
+  if (sampling) {
+    scratch = static_cast<std::uint32_t*>(allocate(sizeof(std::uint32_t) * width));
+    columns = static_cast<int*>(allocate(sizeof(int) * keptWidth));
+    for (int x = 0; x < keptWidth; ++x) columns[x] = StretchSourceIndex(x, keptWidth, width);
+  }
+  int nextKept = 0;
 
   // A sequential stream cut short would go on decoding nothing but zeros, for as many rows as
   // its header claims; rows past the end stay white instead. (A progressive stream has been
@@ -155,7 +184,7 @@ bool RunDecode(DecodeSession& s, int coverWidth, int coverHeight) {
                                         cinfo.output_width * cinfo.output_components, 1);
   while (cinfo.output_scanline < cinfo.output_height) {
     const int y = static_cast<int>(cinfo.output_scanline);
-    std::uint32_t* row = bitmap.ScanLine(y);
+    std::uint32_t* row = sampling ? scratch : bitmap.ScanLine(y);
     if (straight) {
       JSAMPROW target = reinterpret_cast<JSAMPROW>(row);
       jpeg_read_scanlines(&cinfo, &target, 1);
@@ -164,6 +193,7 @@ bool RunDecode(DecodeSession& s, int coverWidth, int coverHeight) {
       jpeg_read_scanlines(&cinfo, buffer, 1);
       ConvertRow(buffer[0], cinfo.out_color_space, cinfo.saw_Adobe_marker, width, row);
     }
+    if (sampling) nextKept = KeepSampledRow(bitmap, row, columns, y, height, nextKept);
     if (s.error.dataEnded && !endedBeforeOutput) break;
   }
   // The picture is complete; what may follow the last scan is not read.
@@ -196,9 +226,11 @@ TJpegDecoded DecodeJpeg(std::span<const std::uint8_t> data, int coverWidth, int 
   return Decode(session, coverWidth, coverHeight);
 }
 
-TJpegDecoded DecodeJpeg(const TJpegStream& stream, int coverWidth, int coverHeight) {
+TJpegDecoded DecodeJpeg(const TJpegStream& stream, int coverWidth, int coverHeight,
+                        bool keepStretchSamples) {
   DecodeSession session;
   session.stream = &stream;
+  session.keepStretchSamples = keepStretchSamples;
   return Decode(session, coverWidth, coverHeight);
 }
 

@@ -90,12 +90,11 @@ std::unique_ptr<TJPEGImage> TPicture::ReadJpegFile(const std::string& path) cons
   }};
   auto jpeg = std::make_unique<TJPEGImage>();
   try {
-    jpeg->LoadFromStream(stream, FDecodeWidth, FDecodeHeight);
+    jpeg->LoadFromStream(stream, FDecodeWidth, FDecodeHeight, FKeepStretchSamples);
   } catch (const EJPEG&) {
     if (unreadable) throw EFOpenError(Format(SFOpenError, path));
     throw;
   }
-  if (FKeepStretchSamples) jpeg->KeepStretchSamples(FDecodeWidth, FDecodeHeight);
   return jpeg;
 }
 

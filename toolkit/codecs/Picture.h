@@ -56,7 +56,8 @@ class TPicture : public TPersistent {
   void SetDecodeSize(int width, int height);
   // The one size the picture is drawn at, stretched (0 x 0: none). A JPEG file loaded while it
   // is set is decoded to cover it and keeps only the pixels such a draw takes (see
-  // TJPEGImage::KeepStretchSamples): thirty camera photos then fit in the memory of one.
+  // DecodeJpeg): it shows the same at that size, and thirty camera photos fit in the memory of
+  // one.
   void SetStretchSize(int width, int height);
   int DecodeWidth() const { return FDecodeWidth; }
   int DecodeHeight() const { return FDecodeHeight; }

@@ -22,9 +22,6 @@ Span SpanOf(int i, int n, int s) {
   return {first, std::max(last, first + 1)};
 }
 
-// The source index target index i of n takes, over a source of s.
-int SampleOf(int i, int n, int s) { return SpanOf(i, n, s).first; }
-
 }  // namespace
 
 void StretchPixels(TCanvas& canvas, const TRect& dest, const TBitmap& source,
@@ -78,19 +75,6 @@ void StretchPixels(TCanvas& canvas, const TRect& dest, const TBitmap& source,
   }
 }
 
-std::unique_ptr<TBitmap> StretchSamples(const TBitmap& source, int width, int height) {
-  const int sw = source.Width(), sh = source.Height();
-  const int w = width > 0 ? std::min(width, sw) : sw;
-  const int h = height > 0 ? std::min(height, sh) : sh;
-  auto samples = std::make_unique<TBitmap>(w, h);
-  std::vector<int> columns(static_cast<std::size_t>(w));
-  for (int x = 0; x < w; ++x) columns[static_cast<std::size_t>(x)] = SampleOf(x, w, sw);
-  for (int y = 0; y < h; ++y) {
-    const std::uint32_t* in = source.ScanLine(SampleOf(y, h, sh));
-    std::uint32_t* out = samples->ScanLine(y);
-    for (int x = 0; x < w; ++x) out[x] = in[columns[static_cast<std::size_t>(x)]];
-  }
-  return samples;
-}
+int StretchSourceIndex(int i, int n, int s) { return SpanOf(i, n, s).first; }
 
 }  // namespace tk

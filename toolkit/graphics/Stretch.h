@@ -3,7 +3,6 @@
 // rectangle copies.
 
 #include <cstdint>
-#include <memory>
 #include <optional>
 
 #include "toolkit/graphics/Geometry.h"
@@ -21,11 +20,9 @@ class TCanvas;
 void StretchPixels(TCanvas& canvas, const TRect& dest, const TBitmap& source,
                    const TRect& sourceRect, std::optional<std::uint32_t> transparentKey);
 
-// The pixels of `source` that StretchPixels takes for a destination of `width` x `height`: an
-// axis longer than the destination's keeps only the columns (rows) it samples, a shorter one
-// stays whole. Stretched to exactly that size, the result shows the same pixels as `source`
-// would; so a picture only ever drawn at one size need keep no more. Not for a monochrome
-// source, whose shrinking looks at every pixel.
-std::unique_ptr<TBitmap> StretchSamples(const TBitmap& source, int width, int height);
+// The source index that target index `i` of `n` takes over a source of `s` (0 <= i < n):
+// i * s / n. StretchPixels samples by it, so a reader that keeps only these pixels of a picture
+// drawn at one size shows exactly what the whole picture would there.
+int StretchSourceIndex(int i, int n, int s);
 
 }  // namespace tk
