@@ -45,7 +45,7 @@ package: build
 
 # build/default/poterinko-<version>-win32.zip, from the Windows programs built first.
 package-windows: build
-	@./scripts/install-windows-deps.sh
+	@./scripts/install-windows-deps.sh cross
 	@./scripts/build-windows-deps.sh
 	@[ -f build/windows/build.ninja ] || cmake --preset windows
 	@cmake --build --preset windows --target poterinko poterinko-gallery
