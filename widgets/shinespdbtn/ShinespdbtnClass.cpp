@@ -8,125 +8,65 @@ namespace widgets {
 using namespace tk;
 
 const TClassInfo& ShineBtnColorsClassInfo() {
-  static const TClassInfo info = [] {
-    TClassInfo i{"TShineBtnColors"};
-    using C = TShineBtnColors;
-    TClassBuilder<C>(i)
-        .Color(
-            "Highlight", [](C& c) { return c.Highlight(); },
-            [](C& c, TColor v) { c.SetHighlight(v); }, clBtnHighlight)
-        .Color(
-            "Shadow", [](C& c) { return c.Shadow(); }, [](C& c, TColor v) { c.SetShadow(v); },
-            clBtnShadow)
-        .Color(
-            "DarkShadow", [](C& c) { return c.DarkShadow(); },
-            [](C& c, TColor v) { c.SetDarkShadow(v); }, clWindowFrame)
-        .Color(
-            "GradColor", [](C& c) { return c.GradColor(); },
-            [](C& c, TColor v) { c.SetGradColor(v); }, clBlue)
-        .Boolean(
-            "GradVertical", [](C& c) { return c.GradVertical(); },
-            [](C& c, bool v) { c.SetGradVertical(v); }, false)
-        .Boolean(
-            "Gradation", [](C& c) { return c.Gradation(); },
-            [](C& c, bool v) { c.SetGradation(v); }, false)
-        // No declared default: the face colour is always stored.
-        .Color(
-            "Color", [](C& c) { return c.Color(); }, [](C& c, TColor v) { c.SetColor(v); },
-            std::nullopt);
-    return i;
-  }();
+  using C = TShineBtnColors;
+  static const TClassInfo info = TClassBuilder<C>("TShineBtnColors")
+                                     .Color("Highlight", &C::Highlight, &C::SetHighlight)
+                                     .Color("Shadow", &C::Shadow, &C::SetShadow)
+                                     .Color("DarkShadow", &C::DarkShadow, &C::SetDarkShadow)
+                                     .Color("GradColor", &C::GradColor, &C::SetGradColor)
+                                     .Boolean("GradVertical", &C::GradVertical, &C::SetGradVertical)
+                                     .Boolean("Gradation", &C::Gradation, &C::SetGradation)
+                                     .Color("Color", &C::Color, &C::SetColor, kNoDefault)
+                                     .Build();
   return info;
 }
 
 const TClassInfo& ShineSpeedButtonClassInfo() {
-  static const TClassInfo info = [] {
-    TClassInfo i{"TShineSpeedButton"};
-    i.create = [](TComponent* owner) -> TComponent* { return new TShineSpeedButton(owner); };
-    AddControlBase(i);
-    using B = TShineSpeedButton;
-    TClassBuilder<B>(i)
-        .Integer(
-            "GroupIndex", [](B& b) { return b.GroupIndex(); },
-            [](B& b, int v) { b.SetGroupIndex(v); }, 0)
-        .Boolean(
-            "Down", [](B& b) { return b.Down(); }, [](B& b, bool v) { b.SetDown(v); }, false)
-        .Boolean(
-            "ClickDownHook", [](B& b) { return b.ClickDownHook(); },
-            [](B& b, bool v) { b.SetClickDownHook(v); }, false)
-        .Boolean(
-            "AccelCharDown", [](B& b) { return b.AccelCharDown(); },
-            [](B& b, bool v) { b.SetAccelCharDown(v); }, false)
-        .Enum(
-            "FrameType", {"ftFlatFrame", "ftNormalFrame", "ftEnclosedFrame"},
-            [](B& b) { return b.FrameType(); }, [](B& b, TFrameType v) { b.SetFrameType(v); },
-            std::optional<TFrameType>(ftNormalFrame))
-        .Boolean(
-            "Transparent", [](B& b) { return b.Transparent(); },
-            [](B& b, bool v) { b.SetTransparent(v); }, false)
-        .Boolean(
-            "ActiveFrame", [](B& b) { return b.ActiveFrame(); },
-            [](B& b, bool v) { b.SetActiveFrame(v); }, true)
-        .Boolean(
-            "UpFrame", [](B& b) { return b.UpFrame(); }, [](B& b, bool v) { b.SetUpFrame(v); },
-            true)
-        .Boolean(
-            "DownFrame", [](B& b) { return b.DownFrame(); },
-            [](B& b, bool v) { b.SetDownFrame(v); }, true)
-        .Enum(
-            "ActiveImage",
-            {"aiNormal", "aiXorLight", "aiHalfLight", "aiQuaterLight", "aiAddLight", "aiFrameLight",
-             "aiFrameLight2", "aiMaskLight"},
-            [](B& b) { return b.ActiveImage(); },
-            [](B& b, TActiveImageType v) { b.SetActiveImage(v); },
-            std::optional<TActiveImageType>(aiFrameLight))
-        .Enum(
-            "DisabledImage",
-            {"diDefault", "diGrayscale", "diAlphaHalfTrans", "diAlphaQuaterTrans", "diMaskTrans"},
-            [](B& b) { return b.DisabledImage(); },
-            [](B& b, TDisabledImageType v) { b.SetDisabledImage(v); },
-            std::optional<TDisabledImageType>(diDefault))
-        .Color(
-            "DisabledHighlight", [](B& b) { return b.DisabledHighlight(); },
-            [](B& b, TColor v) { b.SetDisabledHighlight(v); }, clBtnHighlight)
-        .Color(
-            "DisabledShadow", [](B& b) { return b.DisabledShadow(); },
-            [](B& b, TColor v) { b.SetDisabledShadow(v); }, clBtnShadow)
-        .Object("Colors", ShineBtnColorsClassInfo(),
-                [](B& b) -> TPersistent& { return b.Colors(); })
-        .Object("PressedColors", ShineBtnColorsClassInfo(),
-                [](B& b) -> TPersistent& { return b.PressedColors(); })
-        .Color(
-            "ShineColor", [](B& b) { return b.ShineColor(); },
-            [](B& b, TColor v) { b.SetShineColor(v); }, clYellow)
-        .Object("Font", FontClassInfo(), [](B& b) -> TPersistent& { return b.Font(); })
-        .Color(
-            "FontHighlight", [](B& b) { return b.FontHighlight(); },
-            [](B& b, TColor v) { b.SetFontHighlight(v); }, clNone)
-        .Color(
-            "FontShadow", [](B& b) { return b.FontShadow(); },
-            [](B& b, TColor v) { b.SetFontShadow(v); }, clNone)
-        .Object("ActiveFont", FontClassInfo(), [](B& b) -> TPersistent& { return b.ActiveFont(); })
-        .Boolean(
-            "AllowAllUp", [](B& b) { return b.AllowAllUp(); },
-            [](B& b, bool v) { b.SetAllowAllUp(v); }, false)
-        .Enum(
-            "Layout", {"blGlyphLeft", "blGlyphRight", "blGlyphTop", "blGlyphBottom"},
-            [](B& b) { return b.Layout(); }, [](B& b, TButtonLayout v) { b.SetLayout(v); },
-            std::optional<TButtonLayout>(blGlyphLeft))
-        .Integer(
-            "Margin", [](B& b) { return b.Margin(); }, [](B& b, int v) { b.SetMargin(v); }, -1)
-        .Integer(
-            "Spacing", [](B& b) { return b.Spacing(); }, [](B& b, int v) { b.SetSpacing(v); }, 4)
-        .Object("Glyph", BitmapClassInfo(), [](B& b) -> TPersistent& { return b.Glyph(); })
-        .Event("OnMouseEnter", &B::OnMouseEnter)
-        .Event("OnMouseLeave", &B::OnMouseLeave)
-        .From(ControlCatalogue(),
-              {"Action", "Align", "Anchors", "BiDiMode", "Caption", "Constraints", "Enabled",
-               "ParentBiDiMode", "ParentShowHint", "ShowHint", "Visible", "OnClick", "OnDblClick",
-               "OnMouseDown", "OnMouseMove", "OnMouseUp"});
-    return i;
-  }();
+  using B = TShineSpeedButton;
+  static const TClassInfo info =
+      TClassBuilder<B>("TShineSpeedButton")
+          .Creatable()
+          .From(ControlCatalogue(), kControlBase)
+          .Integer("GroupIndex", &B::GroupIndex, &B::SetGroupIndex)
+          .Boolean("Down", &B::Down, &B::SetDown)
+          .Boolean("ClickDownHook", &B::ClickDownHook, &B::SetClickDownHook)
+          .Boolean("AccelCharDown", &B::AccelCharDown, &B::SetAccelCharDown)
+          .Enum("FrameType", {"ftFlatFrame", "ftNormalFrame", "ftEnclosedFrame"}, &B::FrameType,
+                &B::SetFrameType)
+          .Boolean("Transparent", &B::Transparent, &B::SetTransparent)
+          .Boolean("ActiveFrame", &B::ActiveFrame, &B::SetActiveFrame)
+          .Boolean("UpFrame", &B::UpFrame, &B::SetUpFrame)
+          .Boolean("DownFrame", &B::DownFrame, &B::SetDownFrame)
+          .Enum("ActiveImage",
+                {"aiNormal", "aiXorLight", "aiHalfLight", "aiQuaterLight", "aiAddLight",
+                 "aiFrameLight", "aiFrameLight2", "aiMaskLight"},
+                &B::ActiveImage, &B::SetActiveImage)
+          .Enum(
+              "DisabledImage",
+              {"diDefault", "diGrayscale", "diAlphaHalfTrans", "diAlphaQuaterTrans", "diMaskTrans"},
+              &B::DisabledImage, &B::SetDisabledImage)
+          .Color("DisabledHighlight", &B::DisabledHighlight, &B::SetDisabledHighlight)
+          .Color("DisabledShadow", &B::DisabledShadow, &B::SetDisabledShadow)
+          .Object("Colors", ShineBtnColorsClassInfo(), &B::Colors)
+          .Object("PressedColors", ShineBtnColorsClassInfo(), &B::PressedColors)
+          .Color("ShineColor", &B::ShineColor, &B::SetShineColor)
+          .Object("Font", FontClassInfo(), &B::Font)
+          .Color("FontHighlight", &B::FontHighlight, &B::SetFontHighlight)
+          .Color("FontShadow", &B::FontShadow, &B::SetFontShadow)
+          .Object("ActiveFont", FontClassInfo(), &B::ActiveFont)
+          .Boolean("AllowAllUp", &B::AllowAllUp, &B::SetAllowAllUp)
+          .Enum("Layout", {"blGlyphLeft", "blGlyphRight", "blGlyphTop", "blGlyphBottom"},
+                &B::Layout, &B::SetLayout)
+          .Integer("Margin", &B::Margin, &B::SetMargin)
+          .Integer("Spacing", &B::Spacing, &B::SetSpacing)
+          .Object("Glyph", BitmapClassInfo(), &B::Glyph)
+          .Event("OnMouseEnter", &B::OnMouseEnter)
+          .Event("OnMouseLeave", &B::OnMouseLeave)
+          .From(ControlCatalogue(),
+                {"Action", "Align", "Anchors", "BiDiMode", "Caption", "Constraints", "Enabled",
+                 "ParentBiDiMode", "ParentShowHint", "ShowHint", "Visible", "OnClick", "OnDblClick",
+                 "OnMouseDown", "OnMouseMove", "OnMouseUp"})
+          .Build();
   return info;
 }
 
