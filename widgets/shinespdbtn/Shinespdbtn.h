@@ -114,10 +114,9 @@ class TShineSpeedButton : public tk::TGraphicControl {
   // The colour of the hover effects.
   tk::TColor ShineColor() const { return FShineColor; }
   void SetShineColor(tk::TColor value);
-  // The caption's fonts: Font raised and pressed, ActiveFont hovered. The setters copy the
-  // given font and ignore null. (The control base's own font is not used.)
-  tk::TFont& Font() { return *FFont; }
-  const tk::TFont& Font() const { return *FFont; }
+  // The caption's fonts: the control's Font raised and pressed, ActiveFont hovered. Font never
+  // follows the parent's. The pointer setters copy the given font and ignore null.
+  using TGraphicControl::SetFont;
   void SetFont(const tk::TFont* value);
   tk::TFont& ActiveFont() { return *FActiveFont; }
   void SetActiveFont(const tk::TFont* value);
@@ -213,7 +212,6 @@ class TShineSpeedButton : public tk::TGraphicControl {
   tk::TButtonLayout FLayout;
   std::unique_ptr<TShineBtnColors> FColors;
   std::unique_ptr<TShineBtnColors> FPressedColors;
-  std::unique_ptr<tk::TFont> FFont;
   tk::TColor FFontHighlight;
   tk::TColor FFontShadow;
   std::unique_ptr<tk::TFont> FActiveFont;
