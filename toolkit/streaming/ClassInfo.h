@@ -26,54 +26,54 @@ namespace tk {
 struct TClassInfo;
 
 enum class TPropType {
-  Integer,  // 32-bit signed
-  Boolean,
-  Enum,     // identifiers by ordinal
-  Set,      // bit i named by identifier i
-  Color,    // colour names or numbers
-  Charset,  // character set names or numbers
-  String,
-  Object,     // an owned persistent object, streamed as a nested list
-  Event,      // a handler of the root, by name
-  Component,  // a reference to another component of the root, by name
-  Binary,     // {hex} data
+  kInteger,  // 32-bit signed
+  kBoolean,
+  kEnum,     // identifiers by ordinal
+  kSet,      // bit i named by identifier i
+  kColor,    // colour names or numbers
+  kCharset,  // character set names or numbers
+  kString,
+  kObject,     // an owned persistent object, streamed as a nested list
+  kEvent,      // a handler of the root, by name
+  kComponent,  // a reference to another component of the root, by name
+  kBinary,     // {hex} data
 };
 
 struct TPropInfo {
-  std::string name;
-  TPropType type = TPropType::Integer;
-  std::vector<std::string> names;  // Enum and Set identifiers
+  std::string Name;
+  TPropType Type = TPropType::kInteger;
+  std::vector<std::string> Names;  // Enum and Set identifiers
   // Integer-like properties (Integer, Boolean, Enum, Set, Color, Charset) travel as numbers.
-  std::optional<std::int64_t> defaultOrdinal;
-  std::int64_t minValue = INT32_MIN;  // Integer range
-  std::int64_t maxValue = INT32_MAX;
-  std::function<std::int64_t(TObject&)> getOrdinal;
-  std::function<void(TObject&, std::int64_t)> setOrdinal;
+  std::optional<std::int64_t> DefaultOrdinal;
+  std::int64_t MinValue = INT32_MIN;  // Integer range
+  std::int64_t MaxValue = INT32_MAX;
+  std::function<std::int64_t(TObject&)> ReadOrdinal;
+  std::function<void(TObject&, std::int64_t)> WriteOrdinal;
   // String
-  std::optional<std::string> defaultString;
-  std::function<std::string(TObject&)> getString;
-  std::function<void(TObject&, const std::string&)> setString;
+  std::optional<std::string> DefaultString;
+  std::function<std::string(TObject&)> ReadString;
+  std::function<void(TObject&, const std::string&)> WriteString;
   // Object
-  const TClassInfo* objectClass = nullptr;
-  std::function<TPersistent*(TObject&)> getObject;
+  const TClassInfo* ObjectClass = nullptr;
+  std::function<TPersistent*(TObject&)> ReadObject;
   // Event: the bound handler's name, and binding by name from the root's handlers
-  std::function<std::string(TObject&)> getMethodName;
-  std::function<bool(TObject&, const TMethodTable&, const std::string&)> bindMethod;
+  std::function<std::string(TObject&)> ReadMethodName;
+  std::function<bool(TObject&, const TMethodTable&, const std::string&)> BindMethod;
   // Component
-  std::function<TComponent*(TObject&)> getComponent;
-  std::function<bool(TObject&, TComponent*)> setComponent;  // false: wrong kind
+  std::function<TComponent*(TObject&)> ReadComponent;
+  std::function<bool(TObject&, TComponent*)> WriteComponent;  // false: wrong kind
   // Binary
-  std::function<std::vector<std::uint8_t>(TObject&)> getBytes;
-  std::function<void(TObject&, const std::vector<std::uint8_t>&)> setBytes;
+  std::function<std::vector<std::uint8_t>(TObject&)> ReadBytes;
+  std::function<void(TObject&, const std::vector<std::uint8_t>&)> WriteBytes;
   // Whether the value is written at all (besides the default rule); empty: always.
-  std::function<bool(TObject&)> stored;
+  std::function<bool(TObject&)> Stored;
 };
 
 struct TClassInfo {
-  std::string name;
-  std::vector<TPropInfo> properties;  // streaming order
+  std::string Name;
+  std::vector<TPropInfo> Properties;  // streaming order
   // Creates a component of the class for the form reader; empty for nested objects.
-  std::function<TComponent*(TComponent* owner)> create;
+  std::function<TComponent*(TComponent* owner)> Create;
 
   const TPropInfo* Find(std::string_view propertyName) const;
 };
@@ -81,7 +81,7 @@ struct TClassInfo {
 // Classes the form reader can create, by name.
 class TClassRegistry {
  public:
-  void Register(const TClassInfo& info) { FClasses[info.name] = &info; }
+  void Register(const TClassInfo& info) { FClasses[info.Name] = &info; }
   const TClassInfo* Find(std::string_view name) const;
 
  private:
@@ -96,11 +96,11 @@ struct TNoDefault {};  // the value is always written
 inline constexpr TNoDefault kNoDefault{};
 struct TNeverStored {};  // the value is never written (Name travels in the object line)
 inline constexpr TNeverStored kNeverStored{};
-// Written only while the flag read through `flag` is false (a font or hint not taken from the
+// Written only while the flag read through `Flag` is false (a font or hint not taken from the
 // parent).
 template <class C>
 struct TStoredUnless {
-  bool (C::*flag)() const;
+  bool (C::*Flag)() const;
 };
 template <class C>
 TStoredUnless<C> StoredUnless(bool (C::*flag)() const) {
@@ -137,7 +137,7 @@ template <class T>
 class TClassBuilder {
  public:
   explicit TClassBuilder(std::string className) {
-    FInfo.name = std::move(className);
+    FInfo.Name = std::move(className);
     if constexpr (std::is_constructible_v<T, TComponent*>) FSample = std::make_unique<T>(nullptr);
     else if constexpr (std::is_default_constructible_v<T>) FSample = std::make_unique<T>();
   }
@@ -147,7 +147,7 @@ class TClassBuilder {
 
   // Lets the form reader create components of the class by name.
   TClassBuilder& Creatable() {
-    FInfo.create = [](TComponent* owner) -> TComponent* { return new T(owner); };
+    FInfo.Create = [](TComponent* owner) -> TComponent* { return new T(owner); };
     return *this;
   }
 
@@ -156,8 +156,8 @@ class TClassBuilder {
   TClassBuilder& From(const TClassInfo& base, const Names& names) {
     for (const char* n : names) {
       const TPropInfo* p = base.Find(n);
-      if (!p) throw Exception(std::string("no property ") + n + " in " + base.name);
-      FInfo.properties.push_back(*p);
+      if (!p) throw Exception(std::string("no property ") + n + " in " + base.Name);
+      FInfo.Properties.push_back(*p);
     }
     return *this;
   }
@@ -169,57 +169,57 @@ class TClassBuilder {
   template <class G, class S, class... Rules>
   TClassBuilder& Integer(const char* name, G get, S set, Rules... rules) {
     using A = detail::TSetterArgT<S>;
-    TPropInfo p = Ordinal(TPropType::Integer, name, {}, get, set);
-    p.minValue = std::max<std::int64_t>(INT32_MIN, std::numeric_limits<A>::min());
-    p.maxValue = std::min<std::int64_t>(INT32_MAX, std::numeric_limits<A>::max());
+    TPropInfo p = Ordinal(TPropType::kInteger, name, {}, get, set);
+    p.MinValue = std::max<std::int64_t>(INT32_MIN, std::numeric_limits<A>::min());
+    p.MaxValue = std::min<std::int64_t>(INT32_MAX, std::numeric_limits<A>::max());
     return Add(std::move(p), rules...);
   }
   template <class G, class S, class... Rules>
   TClassBuilder& Boolean(const char* name, G get, S set, Rules... rules) {
-    return Add(Ordinal(TPropType::Boolean, name, {}, get, set), rules...);
+    return Add(Ordinal(TPropType::kBoolean, name, {}, get, set), rules...);
   }
   template <class G, class S, class... Rules>
   TClassBuilder& Color(const char* name, G get, S set, Rules... rules) {
-    return Add(Ordinal(TPropType::Color, name, {}, get, set), rules...);
+    return Add(Ordinal(TPropType::kColor, name, {}, get, set), rules...);
   }
   template <class G, class S, class... Rules>
   TClassBuilder& Charset(const char* name, G get, S set, Rules... rules) {
-    return Add(Ordinal(TPropType::Charset, name, {}, get, set), rules...);
+    return Add(Ordinal(TPropType::kCharset, name, {}, get, set), rules...);
   }
   // Identifiers by ordinal.
   template <class G, class S, class... Rules>
   TClassBuilder& Enum(const char* name, std::vector<std::string> names, G get, S set,
                       Rules... rules) {
-    return Add(Ordinal(TPropType::Enum, name, std::move(names), get, set), rules...);
+    return Add(Ordinal(TPropType::kEnum, name, std::move(names), get, set), rules...);
   }
   // Bit i named by identifier i.
   template <class G, class S, class... Rules>
   TClassBuilder& Set(const char* name, std::vector<std::string> names, G get, S set,
                      Rules... rules) {
-    return Add(Ordinal(TPropType::Set, name, std::move(names), get, set), rules...);
+    return Add(Ordinal(TPropType::kSet, name, std::move(names), get, set), rules...);
   }
   template <class G, class S, class... Rules>
   TClassBuilder& String(const char* name, G get, S set, Rules... rules) {
-    TPropInfo p = Named(TPropType::String, name);
-    p.getString = [get](TObject& o) { return std::string(std::invoke(get, Self(o))); };
-    p.setString = [set](TObject& o, const std::string& v) { Write(set, Self(o), v); };
+    TPropInfo p = Named(TPropType::kString, name);
+    p.ReadString = [get](TObject& o) { return std::string(std::invoke(get, Self(o))); };
+    p.WriteString = [set](TObject& o, const std::string& v) { Write(set, Self(o), v); };
     return Add(std::move(p), rules...);
   }
   // An owned object streamed as a nested list; `get` is the non-const accessor.
   template <class P, class C, class... Rules>
   TClassBuilder& Object(const char* name, const TClassInfo& nested, P& (C::*get)(),
                         Rules... rules) {
-    TPropInfo p = Named(TPropType::Object, name);
-    p.objectClass = &nested;
-    p.getObject = [get](TObject& o) -> TPersistent* { return &(Self(o).*get)(); };
+    TPropInfo p = Named(TPropType::kObject, name);
+    p.ObjectClass = &nested;
+    p.ReadObject = [get](TObject& o) -> TPersistent* { return &(Self(o).*get)(); };
     return Add(std::move(p), rules...);
   }
   // An event member of type TEvent<Args...>.
   template <class C, class... Args>
   TClassBuilder& Event(const char* name, TEvent<Args...> C::*member) {
-    TPropInfo p = Named(TPropType::Event, name);
-    p.getMethodName = [member](TObject& o) { return (Self(o).*member).MethodName(); };
-    p.bindMethod = [member](TObject& o, const TMethodTable& methods, const std::string& method) {
+    TPropInfo p = Named(TPropType::kEvent, name);
+    p.ReadMethodName = [member](TObject& o) { return (Self(o).*member).MethodName(); };
+    p.BindMethod = [member](TObject& o, const TMethodTable& methods, const std::string& method) {
       auto handler = methods.Find<Args...>(method);
       if (!handler) return false;
       Self(o).*member = TEvent<Args...>(*handler, method);
@@ -231,9 +231,9 @@ class TClassBuilder {
   template <class G, class S>
   TClassBuilder& Component(const char* name, G get, S set) {
     using Kind = std::remove_pointer_t<detail::TSetterArgT<S>>;
-    TPropInfo p = Named(TPropType::Component, name);
-    p.getComponent = [get](TObject& o) -> TComponent* { return std::invoke(get, Self(o)); };
-    p.setComponent = [set](TObject& o, TComponent* c) {
+    TPropInfo p = Named(TPropType::kComponent, name);
+    p.ReadComponent = [get](TObject& o) -> TComponent* { return std::invoke(get, Self(o)); };
+    p.WriteComponent = [set](TObject& o, TComponent* c) {
       auto* typed = dynamic_cast<Kind*>(c);
       if (c && !typed) return false;
       std::invoke(set, Self(o), typed);
@@ -243,9 +243,9 @@ class TClassBuilder {
   }
   template <class G, class S>
   TClassBuilder& Binary(const char* name, G get, S set) {
-    TPropInfo p = Named(TPropType::Binary, name);
-    p.getBytes = [get](TObject& o) { return std::invoke(get, Self(o)); };
-    p.setBytes = [set](TObject& o, const std::vector<std::uint8_t>& v) {
+    TPropInfo p = Named(TPropType::kBinary, name);
+    p.ReadBytes = [get](TObject& o) { return std::invoke(get, Self(o)); };
+    p.WriteBytes = [set](TObject& o, const std::vector<std::uint8_t>& v) {
       std::invoke(set, Self(o), v);
     };
     return Add(std::move(p));
@@ -263,8 +263,8 @@ class TClassBuilder {
 
   static TPropInfo Named(TPropType type, const char* name) {
     TPropInfo p;
-    p.name = name;
-    p.type = type;
+    p.Name = name;
+    p.Type = type;
     return p;
   }
 
@@ -274,42 +274,42 @@ class TClassBuilder {
                            S set) {
     using A = detail::TSetterArgT<S>;
     TPropInfo p = Named(type, name);
-    p.names = std::move(names);
-    p.getOrdinal = [get](TObject& o) {
+    p.Names = std::move(names);
+    p.ReadOrdinal = [get](TObject& o) {
       return static_cast<std::int64_t>(std::invoke(get, Self(o)));
     };
-    p.setOrdinal = [set](TObject& o, std::int64_t v) { Write(set, Self(o), static_cast<A>(v)); };
+    p.WriteOrdinal = [set](TObject& o, std::int64_t v) { Write(set, Self(o), static_cast<A>(v)); };
     return p;
   }
 
   struct TRuleState {
-    bool declared = false;  // a default was given, or none is wanted
+    bool Declared = false;  // a default was given, or none is wanted
   };
-  static void Apply(TPropInfo&, TRuleState& state, TNoDefault) { state.declared = true; }
+  static void Apply(TPropInfo&, TRuleState& state, TNoDefault) { state.Declared = true; }
   static void Apply(TPropInfo& p, TRuleState& state, TNeverStored) {
-    state.declared = true;
-    p.stored = [](TObject&) { return false; };
+    state.Declared = true;
+    p.Stored = [](TObject&) { return false; };
   }
   template <class C>
   static void Apply(TPropInfo& p, TRuleState&, TStoredUnless<C> rule) {
-    p.stored = [flag = rule.flag](TObject& o) { return !(Self(o).*flag)(); };
+    p.Stored = [flag = rule.Flag](TObject& o) { return !(Self(o).*flag)(); };
   }
   template <class V>
   static void Apply(TPropInfo& p, TRuleState& state, const V& value) {
-    state.declared = true;
-    if constexpr (std::is_convertible_v<V, std::string>) p.defaultString = std::string(value);
-    else p.defaultOrdinal = static_cast<std::int64_t>(value);
+    state.Declared = true;
+    if constexpr (std::is_convertible_v<V, std::string>) p.DefaultString = std::string(value);
+    else p.DefaultOrdinal = static_cast<std::int64_t>(value);
   }
 
   template <class... Rules>
   TClassBuilder& Add(TPropInfo p, const Rules&... rules) {
     TRuleState state;
     (Apply(p, state, rules), ...);
-    if (!state.declared && FSample) {
-      if (p.getOrdinal) p.defaultOrdinal = p.getOrdinal(*FSample);
-      else if (p.getString) p.defaultString = p.getString(*FSample);
+    if (!state.Declared && FSample) {
+      if (p.ReadOrdinal) p.DefaultOrdinal = p.ReadOrdinal(*FSample);
+      else if (p.ReadString) p.DefaultString = p.ReadString(*FSample);
     }
-    FInfo.properties.push_back(std::move(p));
+    FInfo.Properties.push_back(std::move(p));
     return *this;
   }
 
