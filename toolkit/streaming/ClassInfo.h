@@ -305,9 +305,10 @@ class TClassBuilder {
   TClassBuilder& Add(TPropInfo p, const Rules&... rules) {
     TRuleState state;
     (Apply(p, state, rules), ...);
-    if (!state.Declared && FSample) {
+    if (!state.Declared && (p.ReadOrdinal || p.ReadString)) {
+      if (!FSample) throw Exception(p.Name + " of " + FInfo.Name + " needs a declared default");
       if (p.ReadOrdinal) p.DefaultOrdinal = p.ReadOrdinal(*FSample);
-      else if (p.ReadString) p.DefaultString = p.ReadString(*FSample);
+      else p.DefaultString = p.ReadString(*FSample);
     }
     FInfo.Properties.push_back(std::move(p));
     return *this;
