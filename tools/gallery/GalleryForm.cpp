@@ -2,7 +2,7 @@
 
 #include "toolkit/controls/SpeedButton.h"
 #include "toolkit/streaming/FormReader.h"
-#include "toolkit/streaming/StandardClasses.h"
+#include "toolkit/streaming/StandardClassInfo.h"
 #include "tools/gallery/GalleryGlyphs.h"
 #include "widgets/shinespdbtn/Shinespdbtn.h"
 

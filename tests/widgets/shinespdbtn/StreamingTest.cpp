@@ -11,10 +11,10 @@
 #include "toolkit/graphics/text/FontCache.h"
 #include "toolkit/streaming/FormReader.h"
 #include "toolkit/streaming/FormWriter.h"
-#include "toolkit/streaming/StandardClasses.h"
+#include "toolkit/streaming/StandardClassInfo.h"
 #include "widgets/Widgets.h"
 #include "widgets/shinespdbtn/Shinespdbtn.h"
-#include "widgets/shinespdbtn/ShinespdbtnClass.h"
+#include "widgets/shinespdbtn/ShinespdbtnClassInfo.h"
 
 namespace widgets {
 namespace {

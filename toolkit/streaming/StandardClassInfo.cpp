@@ -1,4 +1,4 @@
-#include "toolkit/streaming/StandardClasses.h"
+#include "toolkit/streaming/StandardClassInfo.h"
 
 #include "toolkit/codecs/BmpReader.h"
 #include "toolkit/codecs/BmpWriter.h"

@@ -1,6 +1,6 @@
-#include "widgets/gradbox/GradboxClass.h"
+#include "widgets/gradbox/GradboxClassInfo.h"
 
-#include "toolkit/streaming/StandardClasses.h"
+#include "toolkit/streaming/StandardClassInfo.h"
 #include "widgets/gradbox/Gradbox.h"
 
 namespace widgets {

@@ -1,6 +1,6 @@
-#include "widgets/shinespdbtn/ShinespdbtnClass.h"
+#include "widgets/shinespdbtn/ShinespdbtnClassInfo.h"
 
-#include "toolkit/streaming/StandardClasses.h"
+#include "toolkit/streaming/StandardClassInfo.h"
 #include "widgets/shinespdbtn/Shinespdbtn.h"
 
 namespace widgets {
