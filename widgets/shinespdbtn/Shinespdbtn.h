@@ -53,9 +53,7 @@ class TShineBtnColors : public tk::TPersistent {
  private:
   template <class T>
   void Set(T& field, T value) {
-    if (field == value) return;
-    field = value;
-    OnChange(this);
+    if (tk::StoreChanged(field, value)) OnChange(this);
   }
   void CopyInto(TShineBtnColors& dest) const;
 
@@ -172,9 +170,7 @@ class TShineSpeedButton : public tk::TGraphicControl {
  private:
   template <class T>
   void SetAndInvalidate(T& field, T value) {
-    if (field == value) return;
-    field = value;
-    Invalidate();
+    if (tk::StoreChanged(field, value)) Invalidate();
   }
   bool Inside(int x, int y) const;
   void DrawCaption(tk::TCanvas& canvas, tk::TRect r) const;
