@@ -41,7 +41,10 @@ DialogView Describe(GtkWidget* dialog) {
   view.text = text ? text : "";
   g_free(text);
   view.icon = IconOf(dialog);
+  // The buttons as the user sees them, in the area GTK 3 still lays them out in.
+  G_GNUC_BEGIN_IGNORE_DEPRECATIONS
   GtkWidget* area = gtk_dialog_get_action_area(GTK_DIALOG(dialog));
+  G_GNUC_END_IGNORE_DEPRECATIONS
   GList* buttons = gtk_container_get_children(GTK_CONTAINER(area));
   for (GList* it = buttons; it; it = it->next) {
     const std::string label = gtk_button_get_label(GTK_BUTTON(it->data));
