@@ -38,7 +38,9 @@ int JpegScaleNumerator(int imageWidth, int imageHeight, int coverWidth, int cove
 
 // Decodes a JPEG stream; grey, RGB, YCbCr, CMYK and YCCK images all give RGB pixels. With a
 // cover size, libjpeg's DCT scaling decodes at JpegScaleNumerator's scale, which needs a
-// fraction of the memory and time of the full image. Raises EJPEG.
+// fraction of the memory and time of the full image. A picture whose Exif block gives an
+// orientation comes out upright (turned or mirrored), its image size as shown, and the cover
+// applies to it as shown. Raises EJPEG.
 TJpegDecoded DecodeJpeg(std::span<const std::uint8_t> data, int coverWidth = 0,
                         int coverHeight = 0);
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <bit>
 
+#include "toolkit/codecs/ExifOrientation.h"
 #include "toolkit/codecs/JpegErrorManager.h"
 #include "toolkit/codecs/PictureLimits.h"
 
@@ -18,6 +19,7 @@ struct DecodeSession {
   jpeg_decompress_struct cinfo{};
   JpegErrorManager error;
   TJpegDecoded result;
+  int orientation = 1;
   DecodeSession() { cinfo.err = UseJpegErrorManager(error); }
   ~DecodeSession() { jpeg_destroy_decompress(&cinfo); }
 };
@@ -51,6 +53,15 @@ bool CanDecodeStraightToWords(J_COLOR_SPACE source) {
 #endif
 }
 
+// The first Exif block's orientation; APP1 segments also carry other metadata.
+int OrientationOf(const jpeg_decompress_struct& cinfo) {
+  for (jpeg_saved_marker_ptr m = cinfo.marker_list; m != nullptr; m = m->next) {
+    if (m->marker != JPEG_APP0 + 1) continue;
+    if (const int orientation = ExifOrientation({m->data, m->data_length})) return orientation;
+  }
+  return 1;
+}
+
 bool RunDecode(DecodeSession& s, std::span<const std::uint8_t> data, int coverWidth,
                int coverHeight) {
   if (setjmp(s.error.jump)) return false;
@@ -58,7 +69,9 @@ bool RunDecode(DecodeSession& s, std::span<const std::uint8_t> data, int coverWi
   jpeg_create_decompress(&cinfo);
   cinfo.mem->max_memory_to_use = kMaxLibjpegMemory;
   jpeg_mem_src(&cinfo, data.data(), static_cast<unsigned long>(data.size()));
+  jpeg_save_markers(&cinfo, JPEG_APP0 + 1, 0xFFFF);
   jpeg_read_header(&cinfo, TRUE);
+  s.orientation = OrientationOf(cinfo);
   if (static_cast<std::uint64_t>(cinfo.image_width) * cinfo.image_height > kMaxPicturePixels) {
     FailJpeg(s.error, JERR_IMAGE_TOO_BIG);
     return false;
@@ -70,6 +83,8 @@ bool RunDecode(DecodeSession& s, std::span<const std::uint8_t> data, int coverWi
 #else
   cinfo.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
 #endif
+  // The cover applies to the picture as shown, which a quarter turn makes tall from wide.
+  if (OrientationTurns(s.orientation)) std::swap(coverWidth, coverHeight);
   cinfo.scale_num = static_cast<unsigned>(JpegScaleNumerator(static_cast<int>(cinfo.image_width),
                                                              static_cast<int>(cinfo.image_height),
                                                              coverWidth, coverHeight));
@@ -124,7 +139,13 @@ int JpegScaleNumerator(int imageWidth, int imageHeight, int coverWidth, int cove
 TJpegDecoded DecodeJpeg(std::span<const std::uint8_t> data, int coverWidth, int coverHeight) {
   DecodeSession session;
   if (!RunDecode(session, data, coverWidth, coverHeight)) ThrowJpegError(session.error);
-  return std::move(session.result);
+  TJpegDecoded& result = session.result;
+  if (session.orientation != 1) {
+    // Phone cameras store a portrait photo sideways and say so; it is shown upright.
+    result.bitmap = Oriented(*result.bitmap, session.orientation);
+    if (OrientationTurns(session.orientation)) std::swap(result.imageWidth, result.imageHeight);
+  }
+  return std::move(result);
 }
 
 }  // namespace tk
