@@ -15,6 +15,14 @@ namespace {
 // may need this much, anything past it fails instead of exhausting memory.
 constexpr long kMaxLibjpegMemory = 384L * 1024 * 1024;
 
+// Coefficient buffers any multi-scan image may have whatever its file size (a 5-megapixel
+// photo in colour needs about this much).
+constexpr std::uint64_t kFreeCoefficientBytes = 16u << 20;
+// Beyond that, the buffers may be at most this many times the file. Every 8 x 8 block of a
+// Huffman-coded image costs at least one bit of the file (its DC code), and a block's
+// coefficients take 128 bytes of buffer: 1024 bytes of buffer per byte of a complete file.
+constexpr std::uint64_t kCoefficientBytesPerFileByte = 8 * sizeof(JBLOCK);
+
 struct DecodeSession {
   jpeg_decompress_struct cinfo{};
   JpegErrorManager error;
@@ -62,6 +70,28 @@ int OrientationOf(const jpeg_decompress_struct& cinfo) {
   return 1;
 }
 
+// The whole-image coefficient buffers libjpeg will allocate before it reads the first scan:
+// progressive images and images whose components come in separate scans need them; an image
+// decoded scan by scan as it arrives needs none.
+std::uint64_t WholeImageCoefficientBytes(const jpeg_decompress_struct& cinfo) {
+  if (!cinfo.progressive_mode && cinfo.comps_in_scan >= cinfo.num_components) return 0;
+  std::uint64_t blocks = 0;
+  for (int i = 0; i < cinfo.num_components; ++i) {
+    const jpeg_component_info& c = cinfo.comp_info[i];
+    auto roundUp = [](std::uint64_t n, std::uint64_t to) { return (n + to - 1) / to * to; };
+    blocks += roundUp(c.width_in_blocks, static_cast<std::uint64_t>(c.h_samp_factor)) *
+              roundUp(c.height_in_blocks, static_cast<std::uint64_t>(c.v_samp_factor));
+  }
+  return blocks * sizeof(JBLOCK);
+}
+
+// A few hundred bytes may claim a picture whose coefficients fill hundreds of megabytes that
+// no scan in the file could ever fill; such a file is refused before anything is allocated.
+bool CoefficientsFitTheFile(const jpeg_decompress_struct& cinfo, std::size_t fileBytes) {
+  const std::uint64_t bytes = WholeImageCoefficientBytes(cinfo);
+  return bytes <= kFreeCoefficientBytes || bytes / kCoefficientBytesPerFileByte <= fileBytes;
+}
+
 bool RunDecode(DecodeSession& s, std::span<const std::uint8_t> data, int coverWidth,
                int coverHeight) {
   if (setjmp(s.error.jump)) return false;
@@ -72,7 +102,8 @@ bool RunDecode(DecodeSession& s, std::span<const std::uint8_t> data, int coverWi
   jpeg_save_markers(&cinfo, JPEG_APP0 + 1, 0xFFFF);
   jpeg_read_header(&cinfo, TRUE);
   s.orientation = OrientationOf(cinfo);
-  if (static_cast<std::uint64_t>(cinfo.image_width) * cinfo.image_height > kMaxPicturePixels) {
+  if (static_cast<std::uint64_t>(cinfo.image_width) * cinfo.image_height > kMaxPicturePixels ||
+      !CoefficientsFitTheFile(cinfo, data.size())) {
     FailJpeg(s.error, JERR_IMAGE_TOO_BIG);
     return false;
   }

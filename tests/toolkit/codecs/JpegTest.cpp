@@ -198,19 +198,34 @@ struct DecodeErrorCase {
 
 void PrintTo(const DecodeErrorCase& c, std::ostream* os) { *os << c.name; }
 
-std::vector<DecodeErrorCase> DecodeErrors() {
-  std::vector<std::uint8_t> huge = EncodeJpeg(*Quadrants(16, 16), 80);
-  // The frame header (FF C0, length, precision, height, width): claim 20000 x 20000.
-  for (std::size_t i = 0; i + 8 < huge.size(); ++i)
-    if (huge[i] == 0xFF && huge[i + 1] == 0xC0) {
-      huge[i + 5] = 20000 >> 8, huge[i + 6] = 20000 & 0xFF;
-      huge[i + 7] = 20000 >> 8, huge[i + 8] = 20000 & 0xFF;
-      break;
+// `file` with its frame header (FF `frameMarker`, length, precision, height, width) claiming
+// `width` x `height`.
+std::vector<std::uint8_t> Claiming(std::vector<std::uint8_t> file, std::uint8_t frameMarker,
+                                   int width, int height) {
+  for (std::size_t i = 0; i + 8 < file.size(); ++i)
+    if (file[i] == 0xFF && file[i + 1] == frameMarker) {
+      file[i + 5] = std::uint8_t(height >> 8), file[i + 6] = std::uint8_t(height);
+      file[i + 7] = std::uint8_t(width >> 8), file[i + 8] = std::uint8_t(width);
+      return file;
     }
+  ADD_FAILURE() << "no frame header";
+  return file;
+}
+
+std::vector<std::uint8_t> Progressive(int width, int height) {
+  return EncodeDirectly(width, height, JCS_RGB, std::vector<JSAMPLE>(width * 3, 255),
+                        [](jpeg_compress_struct& cinfo) { jpeg_simple_progression(&cinfo); });
+}
+
+std::vector<DecodeErrorCase> DecodeErrors() {
+  const std::vector<std::uint8_t> small = EncodeJpeg(*Quadrants(16, 16), 80);
   return {{"Text", {'h', 'e', 'l', 'l', 'o'}, JERR_NO_SOI},
           {"Bitmap", {'B', 'M', 0, 0, 0, 0}, JERR_NO_SOI},
           {"Nothing", {}, JERR_INPUT_EMPTY},
-          {"OverTheMegapixelLimit", huge, JERR_IMAGE_TOO_BIG}};
+          {"OverTheMegapixelLimit", Claiming(small, 0xC0, 20000, 20000), JERR_IMAGE_TOO_BIG},
+          // About 190 MB of coefficients, far more than its few hundred bytes could fill.
+          {"ProgressiveClaimingFarMoreThanItHolds",
+           Claiming(Progressive(16, 16), 0xC2, 10240, 6144), JERR_IMAGE_TOO_BIG}};
 }
 
 class JpegDecodeErrorTest : public testing::TestWithParam<DecodeErrorCase> {};
@@ -251,6 +266,15 @@ TEST(JpegReaderTest, RowsPastTheEndOfACutStreamStayWhite) {
   ASSERT_EQ(decoded.bitmap->Height(), 256);
   EXPECT_LE(ChannelDistance(decoded.bitmap->PixelWord(5, 0), grain.PixelWord(5, 0)), 40);
   for (int x = 0; x < 64; ++x) EXPECT_EQ(decoded.bitmap->PixelWord(x, 255), 0xFFFFFFu);
+}
+
+TEST(JpegReaderTest, PlainProgressivePictureOfManyBlocksStillDecodes) {
+  // One colour compresses best: 180,000 blocks (23 MB of coefficients) in a file of some
+  // 50 kB, which still pays the bit per block that every block of a complete file costs.
+  const std::vector<std::uint8_t> file = Progressive(3200, 2400);
+  const TJpegDecoded decoded = DecodeJpeg(file, 120, 90);
+  EXPECT_EQ(decoded.imageWidth, 3200);
+  EXPECT_LE(ChannelDistance(decoded.bitmap->PixelWord(100, 100), 0xFFFFFF), 2);
 }
 
 // ---- decoding scaled down ----
