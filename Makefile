@@ -39,9 +39,10 @@ test-windows:
 bench: build
 	./scripts/run-benchmarks.sh $(BUILD)
 
+# Builds only the fuzz targets (clang, ASan + UBSan) and runs each for FUZZ_SECONDS.
+FUZZ_SECONDS ?= 180
 fuzz: deps
-	@[ -f build/fuzz/build.ninja ] || cmake --preset fuzz
-	cmake --build --preset fuzz
+	./fuzz/run-fuzzers.sh $(FUZZ_SECONDS)
 
 clean:
 	rm -rf build
