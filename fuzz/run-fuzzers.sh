@@ -7,6 +7,8 @@ cd "$(dirname "$0")/.."
 seconds=${1:-180}
 build=${2:-build/fuzz}
 read -r -a targets <<<"${3:-bmp jpeg form}"
+# libjpeg with coverage feedback, found by the preset's JPEG_ROOT; the system's otherwise.
+fuzz/build-libjpeg.sh || echo "run-fuzzers: the JPEG fuzzer runs on the system's libjpeg" >&2
 [ -f "$build/build.ninja" ] || cmake --preset fuzz -B "$build"
 cmake --build "$build" -j2 --target fuzzers
 
