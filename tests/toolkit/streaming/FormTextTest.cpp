@@ -29,6 +29,11 @@ INSTANTIATE_TEST_SUITE_P(
                       ValueCase{"-32", TFormValue::Kind::Integer, -32, ""},
                       ValueCase{"$00FF00", TFormValue::Kind::Integer, 0xFF00, ""},
                       ValueCase{"-$10", TFormValue::Kind::Integer, -16, ""},
+                      // Sixteen hex digits are the 64 bits as written, a sign negates them.
+                      ValueCase{"$FFFFFFFFFFFFFFFF", TFormValue::Kind::Integer, -1, ""},
+                      ValueCase{"$8888888888888888", TFormValue::Kind::Integer,
+                                static_cast<std::int64_t>(0x8888888888888888u), ""},
+                      ValueCase{"-$8000000000000000", TFormValue::Kind::Integer, INT64_MIN, ""},
                       ValueCase{"clBtnFace", TFormValue::Kind::Ident, 0, "clBtnFace"},
                       ValueCase{"'it''s'", TFormValue::Kind::String, 0, "it's"},
                       ValueCase{"''", TFormValue::Kind::String, 0, ""},
