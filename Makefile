@@ -55,10 +55,11 @@ package-windows: build
 bench: build
 	./scripts/run-benchmarks.sh $(BUILD)
 
+# Builds only the fuzz targets (clang, ASan + UBSan) and runs each for FUZZ_SECONDS.
+FUZZ_SECONDS ?= 180
 fuzz:
 	@./scripts/install-deps.sh fuzz
-	@[ -f build/fuzz/build.ninja ] || cmake --preset fuzz
-	cmake --build --preset fuzz
+	./fuzz/run-fuzzers.sh $(FUZZ_SECONDS)
 
 # A long run of the board under the address, leak and undefined-behaviour sanitizers, kept out of
 # `make test`: 10,000 drops (DROPS=N for another number) through the debug build's scenario driver.

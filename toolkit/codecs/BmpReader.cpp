@@ -157,21 +157,21 @@ std::uint32_t Luminance(std::uint32_t word) {
   return 299 * (word >> 16 & 0xFF) + 587 * (word >> 8 & 0xFF) + 114 * (word & 0xFF);
 }
 
+using Palette = std::array<std::uint32_t, 256>;
+
 // The palette as pixel words, 256 entries; entries the file does not give are black.
-std::array<std::uint32_t, 256> ReadPalette(const Bytes& file, const Header& h) {
-  std::array<std::uint32_t, 256> palette{};
+Palette ReadPalette(const Bytes& file, const Header& h) {
+  Palette palette{};
   for (std::size_t i = 0; i < h.paletteCount; ++i) {
     const std::size_t at = h.paletteOffset + i * h.paletteEntrySize;
     palette[i] = Word(file.U8(at + 2), file.U8(at + 1), file.U8(at));
   }
-  if (h.bitCount == 1) {
-    const std::uint32_t lum0 = Luminance(palette[0]), lum1 = Luminance(palette[1]);
-    const bool whiteIs0 = lum0 == lum1 ? lum0 >= 255 * 1000 / 2 : lum0 > lum1;
-    const bool whiteIs1 = lum0 == lum1 ? whiteIs0 : !whiteIs0;
-    palette[0] = whiteIs0 ? 0xFFFFFF : 0;
-    palette[1] = whiteIs1 ? 0xFFFFFF : 0;
-  }
   return palette;
+}
+
+// The darker of a two-colour palette; entry 0 when both are equally bright.
+std::uint32_t DarkerEntry(const Palette& palette) {
+  return Luminance(palette[1]) < Luminance(palette[0]) ? palette[1] : palette[0];
 }
 
 // Image row of the file's row number `fileRow`.
@@ -179,8 +179,8 @@ int ImageRow(const Header& h, std::int64_t fileRow) {
   return h.topDown ? static_cast<int>(fileRow) : h.height - 1 - static_cast<int>(fileRow);
 }
 
-void DecodeIndexedRow(const std::uint8_t* in, int bits, int width,
-                      const std::array<std::uint32_t, 256>& palette, std::uint32_t* out) {
+void DecodeIndexedRow(const std::uint8_t* in, int bits, int width, const Palette& palette,
+                      std::uint32_t* out) {
   const int perByte = 8 / bits;
   const unsigned mask = (1u << bits) - 1;
   for (int x = 0; x < width; ++x) {
@@ -189,9 +189,9 @@ void DecodeIndexedRow(const std::uint8_t* in, int bits, int width,
   }
 }
 
-void DecodeUncompressed(const Bytes& file, const Header& h, TBitmap& bitmap) {
+void DecodeUncompressed(const Bytes& file, const Header& h, const Palette& palette,
+                        TBitmap& bitmap) {
   const std::size_t stride = (static_cast<std::size_t>(h.width) * h.bitCount + 31) / 32 * 4;
-  const auto palette = ReadPalette(file, h);
   const Channel red(h.masks[0]), green(h.masks[1]), blue(h.masks[2]);
   const bool plain32 =
       h.bitCount == 32 && h.masks == std::array<std::uint32_t, 3>{0xFF0000, 0x00FF00, 0x0000FF};
@@ -228,8 +228,7 @@ void DecodeUncompressed(const Bytes& file, const Header& h, TBitmap& bitmap) {
 
 // Runs an RLE8 or RLE4 stream to its end-of-bitmap escape. Positions outside the image are
 // decoded and dropped; the stream's length bounds the work.
-bool DecodeRle(const Bytes& file, const Header& h, TBitmap& bitmap) {
-  const auto palette = ReadPalette(file, h);
+bool DecodeRle(const Bytes& file, const Header& h, const Palette& palette, TBitmap& bitmap) {
   for (int y = 0; y < h.height; ++y) std::fill_n(bitmap.ScanLine(y), h.width, palette[0]);
   const bool four = h.compression == kRle4;
   std::int64_t x = 0, row = 0;
@@ -294,12 +293,13 @@ BmpDecodeResult DecodeBmp(std::span<const std::uint8_t> data) {
       return BmpError::kTruncated;
   }
   auto bitmap = std::make_unique<TBitmap>(h.width, h.height);
+  const Palette palette = ReadPalette(file, h);
   if (rle) {
-    if (!DecodeRle(file, h, *bitmap)) return BmpError::kCorruptRle;
+    if (!DecodeRle(file, h, palette, *bitmap)) return BmpError::kCorruptRle;
   } else {
-    DecodeUncompressed(file, h, *bitmap);
+    DecodeUncompressed(file, h, palette, *bitmap);
   }
-  if (h.bitCount == 1) bitmap->SetMonochrome(true);
+  if (h.bitCount == 1) bitmap->SetMonochromePalette(DarkerEntry(palette));
   return bitmap;
 }
 

@@ -2,11 +2,10 @@
 // The bitmap file reader: core, info, V2/V3, V4 and V5 headers; 1, 4, 8, 16, 24 and 32 bits
 // per pixel; uncompressed, RLE8, RLE4 and bit fields; bottom-up and top-down rows.
 //
-// A 1-bit file becomes a monochrome TBitmap. Its two palette colours become black and white
-// by brightness: the lighter entry white, the darker black (a black-on-white or white-on-black
-// drawing keeps its look; a two-colour palette of other colours keeps its shape, and white is
-// its transparent colour like that of every monochrome bitmap). Two entries equally bright
-// both become white when light, black when dark. Every other depth gives a 32-bit bitmap.
+// A 1-bit file becomes a monochrome TBitmap that keeps its two palette colours; white is its
+// transparent colour like that of every monochrome bitmap, and the darker of the two (entry 0
+// when both are equally bright) is the ink that shrinking keeps. Every other depth gives a
+// 32-bit bitmap.
 //
 // Pixels that an RLE stream skips (delta and end-of-line or end-of-bitmap escapes) take the
 // colour of palette entry 0, as in an indexed image whose indices start as zero. An index

@@ -40,14 +40,19 @@ int JpegScaleNumerator(int imageWidth, int imageHeight, int coverWidth, int cove
 
 // Decodes a JPEG stream; grey, RGB, YCbCr, CMYK and YCCK images all give RGB pixels. With a
 // cover size, libjpeg's DCT scaling decodes at JpegScaleNumerator's scale, which needs a
-// fraction of the memory and time of the full image. Raises EJPEG.
+// fraction of the memory and time of the full image. A picture whose Exif block gives an
+// orientation comes out upright (turned or mirrored), its image size as shown, and the cover
+// applies to it as shown. Raises EJPEG.
 TJpegDecoded DecodeJpeg(std::span<const std::uint8_t> data, int coverWidth = 0,
                         int coverHeight = 0);
 
 // A JPEG stream read a piece at a time: `read` fills up to n bytes and returns how many, 0 at
 // the end, or a negative number when the bytes cannot be read. It must not throw.
+// `size` is the stream's whole length as far as it is known (a file's size when it was opened):
+// what a file could plausibly hold bounds what its decoding may cost.
 struct TJpegStream {
   std::function<long long(std::uint8_t* data, std::size_t n)> read;
+  std::size_t size = SIZE_MAX;
 };
 
 // DecodeJpeg over a stream, of which only a small buffer is held at a time. With

@@ -3,7 +3,9 @@
 
 #include <algorithm>
 #include <bit>
+#include <vector>
 
+#include "toolkit/codecs/ExifOrientation.h"
 #include "toolkit/codecs/JpegErrorManager.h"
 #include "toolkit/codecs/PictureLimits.h"
 #include "toolkit/graphics/Stretch.h"
@@ -15,6 +17,14 @@ namespace {
 // may need this much, anything past it fails instead of exhausting memory.
 constexpr long kMaxLibjpegMemory = 384L * 1024 * 1024;
 
+// Coefficient buffers any multi-scan image may have whatever its file size (a 5-megapixel
+// photo in colour needs about this much).
+constexpr std::uint64_t kFreeCoefficientBytes = 16u << 20;
+// Beyond that, the buffers may be at most this many times the file. Every 8 x 8 block of a
+// Huffman-coded image costs at least one bit of the file (its DC code), and a block's
+// coefficients take 128 bytes of buffer: 1024 bytes of buffer per byte of a complete file.
+constexpr std::uint64_t kCoefficientBytesPerFileByte = 8 * sizeof(JBLOCK);
+
 // What is decoded: bytes in memory, or a stream when there is one.
 struct DecodeSession {
   jpeg_decompress_struct cinfo{};
@@ -23,6 +33,7 @@ struct DecodeSession {
   std::span<const std::uint8_t> data;
   const TJpegStream* stream = nullptr;
   bool keepStretchSamples = false;
+  int orientation = 1;
   DecodeSession() { cinfo.err = UseJpegErrorManager(error); }
   ~DecodeSession() { jpeg_destroy_decompress(&cinfo); }
 };
@@ -126,6 +137,37 @@ int KeepSampledRow(TBitmap& kept, const std::uint32_t* row, const int* columns, 
   return next;
 }
 
+// The first Exif block's orientation; APP1 segments also carry other metadata.
+int OrientationOf(const jpeg_decompress_struct& cinfo) {
+  for (jpeg_saved_marker_ptr m = cinfo.marker_list; m != nullptr; m = m->next) {
+    if (m->marker != JPEG_APP0 + 1) continue;
+    if (const int orientation = ExifOrientation({m->data, m->data_length})) return orientation;
+  }
+  return 1;
+}
+
+// The whole-image coefficient buffers libjpeg will allocate before it reads the first scan:
+// progressive images and images whose components come in separate scans need them; an image
+// decoded scan by scan as it arrives needs none.
+std::uint64_t WholeImageCoefficientBytes(const jpeg_decompress_struct& cinfo) {
+  if (!cinfo.progressive_mode && cinfo.comps_in_scan >= cinfo.num_components) return 0;
+  std::uint64_t blocks = 0;
+  for (int i = 0; i < cinfo.num_components; ++i) {
+    const jpeg_component_info& c = cinfo.comp_info[i];
+    auto roundUp = [](std::uint64_t n, std::uint64_t to) { return (n + to - 1) / to * to; };
+    blocks += roundUp(c.width_in_blocks, static_cast<std::uint64_t>(c.h_samp_factor)) *
+              roundUp(c.height_in_blocks, static_cast<std::uint64_t>(c.v_samp_factor));
+  }
+  return blocks * sizeof(JBLOCK);
+}
+
+// A few hundred bytes may claim a picture whose coefficients fill hundreds of megabytes that
+// no scan in the file could ever fill; such a file is refused before anything is allocated.
+bool CoefficientsFitTheFile(const jpeg_decompress_struct& cinfo, std::size_t fileBytes) {
+  const std::uint64_t bytes = WholeImageCoefficientBytes(cinfo);
+  return bytes <= kFreeCoefficientBytes || bytes / kCoefficientBytesPerFileByte <= fileBytes;
+}
+
 bool RunDecode(DecodeSession& s, int coverWidth, int coverHeight) {
   if (setjmp(s.error.jump)) return false;
   jpeg_decompress_struct& cinfo = s.cinfo;
@@ -133,8 +175,11 @@ bool RunDecode(DecodeSession& s, int coverWidth, int coverHeight) {
   cinfo.mem->max_memory_to_use = kMaxLibjpegMemory;
   if (s.stream) UseStreamSource(&cinfo, *s.stream);
   else jpeg_mem_src(&cinfo, s.data.data(), static_cast<unsigned long>(s.data.size()));
+  jpeg_save_markers(&cinfo, JPEG_APP0 + 1, 0xFFFF);
   jpeg_read_header(&cinfo, TRUE);
-  if (static_cast<std::uint64_t>(cinfo.image_width) * cinfo.image_height > kMaxPicturePixels) {
+  s.orientation = OrientationOf(cinfo);
+  if (static_cast<std::uint64_t>(cinfo.image_width) * cinfo.image_height > kMaxPicturePixels ||
+      !CoefficientsFitTheFile(cinfo, s.stream ? s.stream->size : s.data.size())) {
     FailJpeg(s.error, JERR_IMAGE_TOO_BIG);
     return false;
   }
@@ -145,9 +190,12 @@ bool RunDecode(DecodeSession& s, int coverWidth, int coverHeight) {
 #else
   cinfo.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
 #endif
-  cinfo.scale_num = static_cast<unsigned>(JpegScaleNumerator(static_cast<int>(cinfo.image_width),
-                                                             static_cast<int>(cinfo.image_height),
-                                                             coverWidth, coverHeight));
+  // The cover applies to the picture as shown, which a quarter turn makes tall from wide.
+  // (The arguments stay as given: nothing after setjmp may change them.)
+  const bool turns = OrientationTurns(s.orientation);
+  cinfo.scale_num = static_cast<unsigned>(
+      JpegScaleNumerator(static_cast<int>(cinfo.image_width), static_cast<int>(cinfo.image_height),
+                         turns ? coverHeight : coverWidth, turns ? coverWidth : coverHeight));
   cinfo.scale_denom = 8;
   jpeg_start_decompress(&cinfo);
 
@@ -155,8 +203,9 @@ bool RunDecode(DecodeSession& s, int coverWidth, int coverHeight) {
   const int height = static_cast<int>(cinfo.output_height);
   s.result.imageWidth = static_cast<int>(cinfo.image_width);
   s.result.imageHeight = static_cast<int>(cinfo.image_height);
-  const bool sampling = s.keepStretchSamples && coverWidth > 0 && coverHeight > 0 &&
-                        (coverWidth < width || coverHeight < height);
+  // A turned or mirrored photo is sampled after it is turned (see Decode).
+  const bool sampling = s.keepStretchSamples && s.orientation == 1 && coverWidth > 0 &&
+                        coverHeight > 0 && (coverWidth < width || coverHeight < height);
   const int keptWidth = sampling ? std::min(width, coverWidth) : width;
   const int keptHeight = sampling ? std::min(height, coverHeight) : height;
   s.result.bitmap = std::make_unique<TBitmap>(keptWidth, keptHeight);
@@ -214,10 +263,32 @@ int JpegScaleNumerator(int imageWidth, int imageHeight, int coverWidth, int cove
 }
 
 namespace {
+
+// The pixels of `full` a stretch to exactly the cover takes, as the decoder keeps them for a
+// photo stored upright (each axis longer than the cover's cut to it).
+std::unique_ptr<TBitmap> SampledForCover(const TBitmap& full, int coverWidth, int coverHeight) {
+  const int width = full.Width(), height = full.Height();
+  auto kept = std::make_unique<TBitmap>(std::min(width, coverWidth), std::min(height, coverHeight));
+  std::vector<int> columns(static_cast<std::size_t>(kept->Width()));
+  for (int x = 0; x < kept->Width(); ++x) columns[x] = StretchSourceIndex(x, kept->Width(), width);
+  for (int y = 0, next = 0; y < height && next < kept->Height(); ++y)
+    next = KeepSampledRow(*kept, full.ScanLine(y), columns.data(), y, height, next);
+  return kept;
+}
+
 TJpegDecoded Decode(DecodeSession& session, int coverWidth, int coverHeight) {
   if (!RunDecode(session, coverWidth, coverHeight)) ThrowJpegError(session.error);
-  return std::move(session.result);
+  TJpegDecoded& result = session.result;
+  if (session.orientation != 1) {
+    // Phone cameras store a portrait photo sideways and say so; it is shown upright.
+    result.bitmap = Oriented(*result.bitmap, session.orientation);
+    if (OrientationTurns(session.orientation)) std::swap(result.imageWidth, result.imageHeight);
+    if (session.keepStretchSamples && coverWidth > 0 && coverHeight > 0)
+      result.bitmap = SampledForCover(*result.bitmap, coverWidth, coverHeight);
+  }
+  return std::move(result);
 }
+
 }  // namespace
 
 TJpegDecoded DecodeJpeg(std::span<const std::uint8_t> data, int coverWidth, int coverHeight) {

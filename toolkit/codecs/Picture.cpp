@@ -84,10 +84,11 @@ std::unique_ptr<TJPEGImage> TPicture::ReadJpegFile(const std::string& path) cons
   }
   bool unreadable = false;
   const TJpegStream stream{[&](std::uint8_t* data, std::size_t n) {
-    const long long got = file->Read(data, n);
-    unreadable = unreadable || got < 0;
-    return got;
-  }};
+                             const long long got = file->Read(data, n);
+                             unreadable = unreadable || got < 0;
+                             return got;
+                           },
+                           file->Size()};
   auto jpeg = std::make_unique<TJPEGImage>();
   try {
     jpeg->LoadFromStream(stream, FDecodeWidth, FDecodeHeight, FKeepStretchSamples);

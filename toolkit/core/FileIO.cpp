@@ -207,6 +207,7 @@ int OpenToRead(const std::string& path, std::size_t limit, Stat& st) {
 TFileReader::TFileReader(const std::string& path, std::size_t limit) : FLeft(limit) {
   Stat st{};
   FDescriptor = OpenToRead(path, limit, st);
+  FSize = st.st_size > 0 ? static_cast<std::size_t>(st.st_size) : 0;
 }
 
 TFileReader::~TFileReader() { CloseFile(FDescriptor); }

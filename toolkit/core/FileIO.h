@@ -39,10 +39,13 @@ class TFileReader {
   // Reads up to `n` bytes into `data`: how many, 0 at the end, negative when the file cannot
   // be read. Never throws, so that C code may call it back.
   long long Read(std::uint8_t* data, std::size_t n) noexcept;
+  // The file's length when it was opened.
+  std::size_t Size() const { return FSize; }
 
  private:
   int FDescriptor = -1;
   std::size_t FLeft;
+  std::size_t FSize = 0;
 };
 
 // Creates the file, or empties an existing one, and writes `bytes`. Raises EFCreateError when

@@ -53,6 +53,7 @@ void TBitmap::SetPixelFormat(TPixelFormat format) {
   if (format == FPixelFormat) return;
   if (format == TPixelFormat::pf1bit) {
     for (auto& p : FPixels) p = (p & kWhite) == kWhite ? kWhite : 0;
+    FMonochromeInk = 0;
   }
   FPixelFormat = format;
   if (format == TPixelFormat::pf32bit) FHandleType = TBitmapHandleType::bmDIB;
@@ -70,6 +71,12 @@ void TBitmap::SetHandleType(TBitmapHandleType type) {
 void TBitmap::SetMonochrome(bool value) {
   if (value == Monochrome()) return;
   SetPixelFormat(value ? TPixelFormat::pf1bit : TPixelFormat::pfDevice);
+}
+
+void TBitmap::SetMonochromePalette(std::uint32_t ink) {
+  FPixelFormat = TPixelFormat::pf1bit;
+  FMonochromeInk = ink & kWhite;
+  Changed();
 }
 
 TColor TBitmap::TransparentColor() const {
@@ -122,6 +129,7 @@ void TBitmap::Assign(const TPersistent& source) {
     FHandleType = b->FHandleType;
     FTransparentMode = b->FTransparentMode;
     FTransparentColor = b->FTransparentColor;
+    FMonochromeInk = b->FMonochromeInk;
     if (FCanvas) FCanvas->SetTarget(this);  // resets the clip to the new size
     Changed();
     return;

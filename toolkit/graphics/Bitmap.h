@@ -1,7 +1,8 @@
 #pragma once
 // A bitmap of 32-bit pixel words 0x00RRGGBB, row 0 at the top, each row addressable on its
 // own. Whatever form it says it has (device-independent, device-dependent, monochrome), the
-// words are the same; monochrome bitmaps hold only black and white.
+// words are the same; monochrome bitmaps hold two colours, black and white unless a
+// two-colour palette gave others.
 
 #include <cstdint>
 #include <memory>
@@ -42,6 +43,12 @@ class TBitmap : public TGraphic {
   // Monochrome: white pixels stay white, every other pixel becomes black.
   bool Monochrome() const { return FPixelFormat == TPixelFormat::pf1bit; }
   void SetMonochrome(bool value);
+  // Makes the bitmap monochrome as it stands: its pixels hold the two colours of a two-colour
+  // palette, and `ink` (a pixel word) is the one that shrinking keeps in preference.
+  void SetMonochromePalette(std::uint32_t ink);
+  // The pixel word a shrunk monochrome bitmap keeps in preference: black unless a palette
+  // said otherwise.
+  std::uint32_t MonochromeInk() const { return FMonochromeInk; }
 
   // tmAuto: the bottom-left pixel's colour, or white for a monochrome bitmap.
   TColor TransparentColor() const;
@@ -72,6 +79,7 @@ class TBitmap : public TGraphic {
   TBitmapHandleType FHandleType = TBitmapHandleType::bmDDB;
   TTransparentMode FTransparentMode = TTransparentMode::tmAuto;
   TColor FTransparentColor = clDefault;
+  std::uint32_t FMonochromeInk = 0;
   std::unique_ptr<TCanvas> FCanvas;
 };
 

@@ -36,7 +36,8 @@ void StretchPixels(TCanvas& canvas, const TRect& dest, const TBitmap& source,
   const TPoint origin = canvas.Origin();
   const int destLeft = dest.Left + origin.X;
   const int destTop = dest.Top + origin.Y;
-  const bool keepBlack = source.Monochrome() && (sw > dw || sh > dh);
+  const bool keepInk = source.Monochrome() && (sw > dw || sh > dh);
+  const std::uint32_t ink = source.MonochromeInk();
   const std::uint32_t key = transparentKey.value_or(0) & kRgbMask;
 
   std::vector<Span> columns(static_cast<std::size_t>(device.Width()));
@@ -57,14 +58,14 @@ void StretchPixels(TCanvas& canvas, const TRect& dest, const TBitmap& source,
       const Span& c = columns[static_cast<std::size_t>(x - device.Left)];
       if (c.first < 0 || c.first >= source.Width()) continue;
       std::uint32_t p = in[c.first] & kRgbMask;
-      if (keepBlack && p != 0) {
+      if (keepInk && p != ink) {
         const int lastRow = std::min(rows.last, source.Height());
         const int lastCol = std::min(c.last, source.Width());
-        for (int sy = rows.first; sy < lastRow && p != 0; ++sy) {
+        for (int sy = rows.first; sy < lastRow && p != ink; ++sy) {
           const std::uint32_t* r = source.ScanLine(sy);
           for (int sx = c.first; sx < lastCol; ++sx)
-            if ((r[sx] & kRgbMask) == 0) {
-              p = 0;
+            if ((r[sx] & kRgbMask) == ink) {
+              p = ink;
               break;
             }
         }

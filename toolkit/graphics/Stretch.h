@@ -15,8 +15,9 @@ class TCanvas;
 // Scales `sourceRect` of `source` onto logical rectangle `dest` of `canvas`. Each target pixel
 // takes the colour of one source pixel: target column x (0-based in dest) takes source column
 // sourceRect.Left + x * sourceWidth / destWidth, rows alike. A monochrome source that is shrunk
-// keeps black: a target pixel is black when any source pixel it stands for is black. Pixels
-// whose low 24 bits equal `transparentKey` are left out.
+// keeps its ink (black, or the darker colour of its palette): a target pixel takes the ink when
+// any source pixel it stands for has it. Pixels whose low 24 bits equal `transparentKey` are
+// left out.
 void StretchPixels(TCanvas& canvas, const TRect& dest, const TBitmap& source,
                    const TRect& sourceRect, std::optional<std::uint32_t> transparentKey);
 

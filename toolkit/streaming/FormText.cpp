@@ -133,23 +133,25 @@ class Parser {
       negative = true;
       ++pos;
     }
-    std::int64_t value = 0;
+    // Unsigned, so that sixteen hex digits give the 64 bits as written and a sign negates them
+    // in two's complement, without a signed overflow on the way.
+    std::uint64_t value = 0;
     int digits = 0;
     if (pos < s.size() && s[pos] == '$') {
       ++pos;
       for (; pos < s.size() && HexDigit(s[pos]) >= 0; ++pos, ++digits) {
         if (digits >= 16) Fail("number too large");
-        value = value * 16 + HexDigit(s[pos]);
+        value = value * 16 + static_cast<std::uint64_t>(HexDigit(s[pos]));
       }
     } else {
       for (; pos < s.size() && std::isdigit(static_cast<unsigned char>(s[pos])); ++pos, ++digits) {
         if (value > (INT64_MAX - 9) / 10) Fail("number too large");
-        value = value * 10 + (s[pos] - '0');
+        value = value * 10 + static_cast<std::uint64_t>(s[pos] - '0');
       }
     }
     if (digits == 0) Fail("a number expected");
     if (pos < s.size() && (IsIdentChar(s[pos]) || s[pos] == '.')) Fail("a whole number expected");
-    return negative ? -value : value;
+    return static_cast<std::int64_t>(negative ? 0 - value : value);
   }
 
   // Quoted pieces and #codes, joined; "+" continues the string, also across lines.

@@ -209,14 +209,14 @@ TEST(BmpPaletteTest, PixelDataAtTheOffsetTheHeaderGivesNotAfterThePalette) {
 struct MonochromeCase {
   const char* name;
   std::uint32_t colour0, colour1;
-  std::uint32_t expected0, expected1;
+  std::uint32_t ink;  // the darker entry, entry 0 on a tie
 };
 
 void PrintTo(const MonochromeCase& c, std::ostream* os) { *os << c.name; }
 
 class BmpMonochromeTest : public testing::TestWithParam<MonochromeCase> {};
 
-TEST_P(BmpMonochromeTest, TwoColoursBecomeBlackAndWhiteByBrightness) {
+TEST_P(BmpMonochromeTest, TwoColoursKeepTheirPaletteAndTheDarkerIsTheInk) {
   const MonochromeCase& c = GetParam();
   BmpFields f;
   f.width = 2;
@@ -227,18 +227,20 @@ TEST_P(BmpMonochromeTest, TwoColoursBecomeBlackAndWhiteByBrightness) {
   auto bitmap = Decoded(BuildBmp(f));
   ASSERT_TRUE(bitmap);
   EXPECT_TRUE(bitmap->Monochrome());
-  EXPECT_EQ(PixelWords(*bitmap), (Rows{{c.expected0, c.expected1}}));
+  EXPECT_EQ(PixelWords(*bitmap), (Rows{{c.colour0, c.colour1}}));
+  EXPECT_EQ(bitmap->MonochromeInk(), c.ink);
   EXPECT_EQ(bitmap->TransparentColor(), clWhite);  // whatever the bottom-left pixel
 }
 
+// 0x0000E8 and 0x062A00 are equally bright: 114 * 232 == 299 * 6 + 587 * 42.
 INSTANTIATE_TEST_SUITE_P(
     Palettes, BmpMonochromeTest,
-    testing::Values(MonochromeCase{"BlackWhite", kBlack, kWhite, kBlack, kWhite},
-                    MonochromeCase{"WhiteBlack", kWhite, kBlack, kWhite, kBlack},
-                    MonochromeCase{"BlueOnYellow", 0x0000FF, 0xFFFF00, kBlack, kWhite},
-                    MonochromeCase{"LightGreyOnDarkRed", 0xC0C0C0, 0x800000, kWhite, kBlack},
-                    MonochromeCase{"BothLight", 0xF0F0F0, 0xF0F0F0, kWhite, kWhite},
-                    MonochromeCase{"BothDark", 0x202020, 0x202020, kBlack, kBlack}),
+    testing::Values(MonochromeCase{"BlackWhite", kBlack, kWhite, kBlack},
+                    MonochromeCase{"WhiteBlack", kWhite, kBlack, kBlack},
+                    MonochromeCase{"BlueOnYellow", 0x0000FF, 0xFFFF00, 0x0000FF},
+                    MonochromeCase{"LightGreyOnDarkRed", 0xC0C0C0, 0x800000, 0x800000},
+                    MonochromeCase{"EquallyBrightBlueFirst", 0x0000E8, 0x062A00, 0x0000E8},
+                    MonochromeCase{"EquallyBrightGreenFirst", 0x062A00, 0x0000E8, 0x062A00}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // ---- RLE ----

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdlib>
 
+#include "tests/support/ExifBuilder.h"
 #include "toolkit/codecs/JpegCodec.h"
 #include "toolkit/codecs/JpegErrorManager.h"
 #include "toolkit/codecs/JpegImage.h"
@@ -197,19 +198,34 @@ struct DecodeErrorCase {
 
 void PrintTo(const DecodeErrorCase& c, std::ostream* os) { *os << c.name; }
 
-std::vector<DecodeErrorCase> DecodeErrors() {
-  std::vector<std::uint8_t> huge = EncodeJpeg(*Quadrants(16, 16), 80);
-  // The frame header (FF C0, length, precision, height, width): claim 20000 x 20000.
-  for (std::size_t i = 0; i + 8 < huge.size(); ++i)
-    if (huge[i] == 0xFF && huge[i + 1] == 0xC0) {
-      huge[i + 5] = 20000 >> 8, huge[i + 6] = 20000 & 0xFF;
-      huge[i + 7] = 20000 >> 8, huge[i + 8] = 20000 & 0xFF;
-      break;
+// `file` with its frame header (FF `frameMarker`, length, precision, height, width) claiming
+// `width` x `height`.
+std::vector<std::uint8_t> Claiming(std::vector<std::uint8_t> file, std::uint8_t frameMarker,
+                                   int width, int height) {
+  for (std::size_t i = 0; i + 8 < file.size(); ++i)
+    if (file[i] == 0xFF && file[i + 1] == frameMarker) {
+      file[i + 5] = std::uint8_t(height >> 8), file[i + 6] = std::uint8_t(height);
+      file[i + 7] = std::uint8_t(width >> 8), file[i + 8] = std::uint8_t(width);
+      return file;
     }
+  ADD_FAILURE() << "no frame header";
+  return file;
+}
+
+std::vector<std::uint8_t> Progressive(int width, int height) {
+  return EncodeDirectly(width, height, JCS_RGB, std::vector<JSAMPLE>(width * 3, 255),
+                        [](jpeg_compress_struct& cinfo) { jpeg_simple_progression(&cinfo); });
+}
+
+std::vector<DecodeErrorCase> DecodeErrors() {
+  const std::vector<std::uint8_t> small = EncodeJpeg(*Quadrants(16, 16), 80);
   return {{"Text", {'h', 'e', 'l', 'l', 'o'}, JERR_NO_SOI},
           {"Bitmap", {'B', 'M', 0, 0, 0, 0}, JERR_NO_SOI},
           {"Nothing", {}, JERR_INPUT_EMPTY},
-          {"OverTheMegapixelLimit", huge, JERR_IMAGE_TOO_BIG}};
+          {"OverTheMegapixelLimit", Claiming(small, 0xC0, 20000, 20000), JERR_IMAGE_TOO_BIG},
+          // About 190 MB of coefficients, far more than its few hundred bytes could fill.
+          {"ProgressiveClaimingFarMoreThanItHolds",
+           Claiming(Progressive(16, 16), 0xC2, 10240, 6144), JERR_IMAGE_TOO_BIG}};
 }
 
 class JpegDecodeErrorTest : public testing::TestWithParam<DecodeErrorCase> {};
@@ -252,6 +268,15 @@ TEST(JpegReaderTest, RowsPastTheEndOfACutStreamStayWhite) {
   for (int x = 0; x < 64; ++x) EXPECT_EQ(decoded.bitmap->PixelWord(x, 255), 0xFFFFFFu);
 }
 
+TEST(JpegReaderTest, PlainProgressivePictureOfManyBlocksStillDecodes) {
+  // One colour compresses best: 180,000 blocks (23 MB of coefficients) in a file of some
+  // 50 kB, which still pays the bit per block that every block of a complete file costs.
+  const std::vector<std::uint8_t> file = Progressive(3200, 2400);
+  const TJpegDecoded decoded = DecodeJpeg(file, 120, 90);
+  EXPECT_EQ(decoded.imageWidth, 3200);
+  EXPECT_LE(ChannelDistance(decoded.bitmap->PixelWord(100, 100), 0xFFFFFF), 2);
+}
+
 // ---- decoding scaled down ----
 
 struct ScaleCase {
@@ -292,6 +317,137 @@ TEST(JpegReaderTest, TwentyFourMegapixelPhotoDecodesAtOneEighthForACell) {
   EXPECT_EQ(decoded.imageWidth, 6000);
   EXPECT_EQ(decoded.imageHeight, 4000);
   EXPECT_LE(ChannelDistance(decoded.bitmap->PixelWord(375, 250), 0xFFFFFF), 2);
+}
+
+// ---- Exif orientation ----
+
+// Six flat 16 x 16 blocks, three across and two down, named by letter.
+constexpr std::array<std::pair<char, std::uint32_t>, 6> kBlockColours = {{{'R', 0xFF0000},
+                                                                          {'G', 0x00FF00},
+                                                                          {'B', 0x0000FF},
+                                                                          {'C', 0x00FFFF},
+                                                                          {'M', 0xFF00FF},
+                                                                          {'Y', 0xFFFF00}}};
+
+std::vector<std::uint8_t> StoredBlocks() {
+  TBitmap b(48, 32);
+  for (int y = 0; y < 32; ++y)
+    for (int x = 0; x < 48; ++x) b.ScanLine(y)[x] = kBlockColours[y / 16 * 3 + x / 16].second;
+  return EncodeJpeg(b, 80);
+}
+
+// The letters of the blocks as shown, top row first.
+std::vector<std::string> BlockLetters(const TBitmap& b) {
+  std::vector<std::string> rows(static_cast<std::size_t>(b.Height() / 16));
+  for (int y = 0; y < b.Height() / 16; ++y)
+    for (int x = 0; x < b.Width() / 16; ++x) {
+      char letter = '?';
+      for (auto [name, colour] : kBlockColours)
+        if (ChannelDistance(b.PixelWord(x * 16 + 8, y * 16 + 8), colour) <= 48) letter = name;
+      rows[y] += letter;
+    }
+  return rows;
+}
+
+// What each orientation shows of the stored blocks RGB over CMY.
+const std::vector<std::string> kShown[9] = {
+    {},
+    {"RGB", "CMY"},       // as stored
+    {"BGR", "YMC"},       // mirrored left to right
+    {"YMC", "BGR"},       // turned half round
+    {"CMY", "RGB"},       // mirrored top to bottom
+    {"RC", "GM", "BY"},   // mirrored along the main diagonal
+    {"CR", "MG", "YB"},   // turned a quarter clockwise
+    {"YB", "MG", "CR"},   // mirrored along the other diagonal
+    {"BY", "GM", "RC"}};  // turned a quarter anticlockwise
+
+struct OrientationCase {
+  std::string name;
+  std::vector<std::vector<std::uint8_t>> segments;
+  int shownAs;
+};
+
+void PrintTo(const OrientationCase& c, std::ostream* os) { *os << c.name; }
+
+std::vector<OrientationCase> OrientationCases() {
+  std::vector<OrientationCase> cases = {{"NoExif", {}, 1}};
+  for (int o = 1; o <= 8; ++o)
+    for (bool big : {false, true})
+      cases.push_back({std::to_string(o) + (big ? "BigEndian" : "LittleEndian"),
+                       {test::ExifOrientationBlock(o, big)},
+                       o});
+  // Damaged or unusual blocks of a 6 (a quarter turn) leave the picture as stored.
+  auto damaged = [&](const char* name, auto change) {
+    std::vector<std::uint8_t> block = test::ExifOrientationBlock(6, false);
+    change(block);
+    cases.push_back({name, {block}, 1});
+  };
+  damaged("NotExif", [](auto& b) { b[5] = 'x'; });
+  damaged("UnknownByteOrder", [](auto& b) { b[7] = 'M'; });
+  damaged("NotTiff", [](auto& b) { b[8] = 43; });
+  damaged("IfdPastTheEnd", [](auto& b) { b[10] = b[11] = b[12] = b[13] = 0xFF; });
+  damaged("EntriesPastTheEnd", [](auto& b) { b[14] = b[15] = 0xFF, b.resize(30); });
+  damaged("CutInTheEntry", [](auto& b) { b.resize(34); });
+  damaged("LongType", [](auto& b) { b[30] = 4; });
+  damaged("TwoValues", [](auto& b) { b[32] = 2; });
+  damaged("ValueNine", [](auto& b) { b[36] = 9; });
+  damaged("ValueZero", [](auto& b) { b[36] = 0; });
+  // An XMP block before the Exif block does not hide it.
+  const std::string xmp = "http://ns.adobe.com/xap/1.0/";
+  cases.push_back({"AfterXmp", {{xmp.begin(), xmp.end()}, test::ExifOrientationBlock(8, true)}, 8});
+  return cases;
+}
+
+class JpegOrientationTest : public testing::TestWithParam<OrientationCase> {};
+
+TEST_P(JpegOrientationTest, ShowsThePictureUpright) {
+  const OrientationCase& c = GetParam();
+  const TJpegDecoded decoded = DecodeJpeg(test::WithApp1Segments(StoredBlocks(), c.segments));
+  const std::vector<std::string>& shown = kShown[c.shownAs];
+  EXPECT_EQ(BlockLetters(*decoded.bitmap), shown);
+  EXPECT_EQ(decoded.imageWidth, static_cast<int>(shown[0].size()) * 16);
+  EXPECT_EQ(decoded.imageHeight, static_cast<int>(shown.size()) * 16);
+}
+
+INSTANTIATE_TEST_SUITE_P(Blocks, JpegOrientationTest, testing::ValuesIn(OrientationCases()),
+                         [](const auto& info) { return info.param.name; });
+
+TEST(JpegOrientationTest, CoverAppliesToThePictureAsShown) {
+  // 960 x 240 stored, 240 x 960 shown. Covering 120 x 90 as shown takes 4/8 (120 x 480); the
+  // stored size alone would pick 3/8, which shows only 90 wide.
+  const std::vector<std::uint8_t> file = test::WithApp1Segments(
+      EncodeJpeg(TBitmap(960, 240), 80), {test::ExifOrientationBlock(6, false)});
+  const TJpegDecoded decoded = DecodeJpeg(file, 120, 90);
+  EXPECT_EQ(decoded.bitmap->Width(), 120);
+  EXPECT_EQ(decoded.bitmap->Height(), 480);
+  EXPECT_EQ(decoded.imageWidth, 240);
+  EXPECT_EQ(decoded.imageHeight, 960);
+}
+
+TEST(JpegOrientationTest, ATurnedPhotoSampledForItsCellShowsAsTheWholeDecodeDoes) {
+  TBitmap grain(960, 240);  // no two neighbours alike, so a wrong sample shows
+  for (int y = 0; y < 240; ++y)
+    for (int x = 0; x < 960; ++x)
+      grain.ScanLine(y)[x] = static_cast<std::uint32_t>(x * 2654435761u ^ y * 40503u) & 0xFFFFFF;
+  const std::vector<std::uint8_t> file =
+      test::WithApp1Segments(EncodeJpeg(grain, 90), {test::ExifOrientationBlock(6, false)});
+  std::size_t at = 0;
+  const TJpegStream stream{[&](std::uint8_t* data, std::size_t n) {
+    const std::size_t count = std::min(n, file.size() - at);
+    std::copy_n(file.begin() + static_cast<std::ptrdiff_t>(at), count, data);
+    at += count;
+    return static_cast<long long>(count);
+  }};
+  const TJpegDecoded whole = DecodeJpeg(file, 120, 90);
+  const TJpegDecoded sampled = DecodeJpeg(stream, 120, 90, true);
+  ASSERT_EQ(sampled.bitmap->Width(), 120);
+  ASSERT_EQ(sampled.bitmap->Height(), 90);
+  TBitmap fromWhole(120, 90), fromSampled(120, 90);
+  fromWhole.Canvas().StretchDraw({0, 0, 120, 90}, *whole.bitmap);
+  fromSampled.Canvas().StretchDraw({0, 0, 120, 90}, *sampled.bitmap);
+  for (int y = 0; y < 90; ++y)
+    for (int x = 0; x < 120; ++x)
+      ASSERT_EQ(fromSampled.PixelWord(x, y), fromWhole.PixelWord(x, y)) << x << "," << y;
 }
 
 // ---- the JPEG picture ----

@@ -148,6 +148,18 @@ TEST(StretchTest, MonochromeShrinkKeepsBlack) {
   EXPECT_EQ(Picture(b, {{'#', K}, {'.', W}}), (std::vector<std::string>{"##"}));
 }
 
+TEST(StretchTest, PaletteMonochromeShrinkKeepsItsInkAndLeavesOutWhite) {
+  TBitmap mono(4, 1);
+  mono.ScanLine(0)[1] = R;  // white, red, white, white: a white-and-red palette
+  mono.SetMonochromePalette(R);
+  mono.SetTransparent(true);
+  TBitmap b(2, 1);
+  b.Canvas().Brush().SetColor(clBlue);
+  b.Canvas().FillRect({0, 0, 2, 1});
+  b.Canvas().StretchDraw({0, 0, 2, 1}, mono);
+  EXPECT_EQ(Picture(b, {{'r', R}, {'b', B}}), (std::vector<std::string>{"rb"}));
+}
+
 TEST(StretchTest, TransparentPictureLeavesOutItsBottomLeftColour) {
   TBitmap src(2, 2);
   src.ScanLine(0)[0] = R;  // everything else white, bottom-left white

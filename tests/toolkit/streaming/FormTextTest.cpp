@@ -29,6 +29,11 @@ INSTANTIATE_TEST_SUITE_P(
                       ValueCase{"-32", TFormValue::TKind::kInteger, -32, ""},
                       ValueCase{"$00FF00", TFormValue::TKind::kInteger, 0xFF00, ""},
                       ValueCase{"-$10", TFormValue::TKind::kInteger, -16, ""},
+                      // Sixteen hex digits are the 64 bits as written, a sign negates them.
+                      ValueCase{"$FFFFFFFFFFFFFFFF", TFormValue::TKind::kInteger, -1, ""},
+                      ValueCase{"$8888888888888888", TFormValue::TKind::kInteger,
+                                static_cast<std::int64_t>(0x8888888888888888u), ""},
+                      ValueCase{"-$8000000000000000", TFormValue::TKind::kInteger, INT64_MIN, ""},
                       ValueCase{"clBtnFace", TFormValue::TKind::kIdent, 0, "clBtnFace"},
                       ValueCase{"'it''s'", TFormValue::TKind::kString, 0, "it's"},
                       ValueCase{"''", TFormValue::TKind::kString, 0, ""},
