@@ -5,7 +5,6 @@
 #include <cmath>
 #include <cstring>
 
-#include "platform/gtk/DroppedFiles.h"
 #include "platform/gtk/GtkPlatform.h"
 #include "platform/gtk/KeyMap.h"
 #include "platform/gtk/MainIconPixbuf.h"
@@ -363,13 +362,8 @@ void TGtkFormWindow::FilesArrived(std::vector<std::string> paths) {
 
 void TGtkFormWindow::DeliverDrop() {
   FDropIdle = 0;
-  TDroppedFiles drop(std::move(FPendingDrop));
+  const tk::TDroppedFiles drop{std::move(FPendingDrop)};
   FPendingDrop.clear();
-  // The form's drop handler releases the drop; whatever path it takes, it is released here too.
-  struct Release {
-    TDroppedFiles& drop;
-    ~Release() { drop.Finish(); }
-  } release{drop};
   FForm.HandleDropFiles(drop);
 }
 

@@ -39,12 +39,15 @@ void THeadlessWindow::SetTopmost(bool topmost) {
   FPlatform.Emit(topmost ? "topmost on" : "topmost off");
 }
 
-THeadlessPlatform::THeadlessPlatform() : FStartTime(std::time(nullptr)) {}
+THeadlessPlatform::THeadlessPlatform()
+    : FStartTime(std::time(nullptr)), FOuterFileObserver(FileObserver()) {
+  SetFileObserver(this);
+}
 
 std::time_t THeadlessPlatform::CurrentTime() const {
   return FStartTime + static_cast<std::time_t>(FNow / 1000);
 }
-THeadlessPlatform::~THeadlessPlatform() = default;
+THeadlessPlatform::~THeadlessPlatform() { SetFileObserver(FOuterFileObserver); }
 
 void THeadlessPlatform::Emit(const std::string& line) {
   FLines.push_back(line);
@@ -178,7 +181,7 @@ unsigned THeadlessPlatform::SendMail(const TMailRequest& r) {
   // The attachment as the mail program would find it at this moment.
   std::string jpeg = "missing";
   try {
-    const std::vector<std::uint8_t> data = ReadFileBytes(r.AttachmentFile);
+    const std::vector<std::uint8_t> data = ReadFileBytes(r.AttachmentPath);
     const TJpegDecoded decoded = DecodeJpeg(data, 1, 1);
     jpeg = std::to_string(decoded.imageWidth) + "x" + std::to_string(decoded.imageHeight);
   } catch (const std::exception&) {
@@ -280,27 +283,9 @@ void THeadlessPlatform::PressKey(int virtualKey, TShiftState shift, unsigned cha
   for (int m : modifiers) FKeysDown.erase(m);
 }
 
-namespace {
-class THeadlessDrop : public TDropFiles {
- public:
-  explicit THeadlessDrop(std::vector<std::string> files) : FFiles(std::move(files)) {}
-  unsigned Count() const override { return static_cast<unsigned>(FFiles.size()); }
-  std::string File(unsigned index) const override {
-    return index < FFiles.size() ? FFiles[index] : std::string();
-  }
-  void Finish() override { FFinished = true; }
-  bool Finished() const { return FFinished; }
-
- private:
-  std::vector<std::string> FFiles;
-  bool FFinished = false;
-};
-}  // namespace
-
 void THeadlessPlatform::DropFiles(TPoint client, const std::vector<std::string>& paths) {
   SetCursor(client);
-  THeadlessDrop drop(paths);
-  Deliver([&](TForm& f) { f.HandleDropFiles(drop); });
+  Deliver([&](TForm& f) { f.HandleDropFiles(TDroppedFiles{paths}); });
 }
 
 void THeadlessPlatform::CloseWindow() {

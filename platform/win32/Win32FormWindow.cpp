@@ -1,6 +1,6 @@
 #include "platform/win32/Win32FormWindow.h"
 
-#include "platform/win32/DropHandle.h"
+#include "platform/win32/DroppedFiles.h"
 #include "platform/win32/Win32Platform.h"
 #include "platform/win32/WinText.h"
 #include "toolkit/controls/Application.h"
@@ -324,11 +324,7 @@ void TWin32FormWindow::Character(unsigned unit) {
 }
 
 void TWin32FormWindow::FilesDropped(HDROP handle) {
-  // The form's drop handler releases the drop; whatever path it takes (a refused file, an
-  // error, drops not accepted at all), it is released here too, once.
-  TDropHandle drop(handle);
-  tk::GuardCallback([&] { FForm.HandleDropFiles(drop); });
-  drop.Finish();
+  tk::GuardCallback([&] { FForm.HandleDropFiles(TakeDroppedFiles(handle)); });
 }
 
 }  // namespace win32ui

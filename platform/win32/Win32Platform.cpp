@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/win32/SimpleMapiSystem.h"
 #include "platform/win32/Win32Dialogs.h"
 #include "platform/win32/Win32FormWindow.h"
 #include "platform/win32/Win32PopupMenu.h"
@@ -93,6 +94,8 @@ bool TWin32Platform::Init() {
                       WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPSIBLINGS, x, y, 0, 0, nullptr,
                       nullptr, GetModuleHandleW(nullptr), this);
   if (!FApplicationWindow) return false;
+  FMapiSystem = CreateWin32SimpleMapiSystem(reinterpret_cast<std::uintptr_t>(FApplicationWindow));
+  FSimpleMapi = std::make_unique<TSimpleMapi>(*FMapiSystem);
   FShownTitle = Utf8ToWide(tk::Application().Title());
   tk::SetSysColorSource([](int index) { return static_cast<std::uint32_t>(::GetSysColor(index)); });
   return true;
@@ -266,6 +269,8 @@ void TWin32Platform::OpenUrl(const std::string& address) {
   ShellExecuteA(window ? window->Handle() : nullptr, "OPEN", ansi.c_str(), "", "", SW_SHOW);
 }
 
-unsigned TWin32Platform::SendMail(const tk::TMailRequest&) { return 1; }
+unsigned TWin32Platform::SendMail(const tk::TMailRequest& request) {
+  return FSimpleMapi->Send(request);
+}
 
 }  // namespace win32ui

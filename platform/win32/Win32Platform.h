@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/win32/Handles.h"
+#include "platform/win32/mapi/SimpleMapi.h"
 #include "toolkit/platform/Platform.h"
 
 namespace win32ui {
@@ -40,7 +41,7 @@ class TWin32Platform : public tk::IPlatform {
   void Beep() override;
   std::string ProgramPath() const override;
   void OpenUrl(const std::string& address) override;
-  // The program hands mail to Simple MAPI itself; the platform has no other way.
+  // Through Simple MAPI, the mail program's windows parented to the application window.
   unsigned SendMail(const tk::TMailRequest& request) override;
 
   // The hidden top-level window: taskbar entry, owner of the forms' windows and of every
@@ -69,6 +70,9 @@ class TWin32Platform : public tk::IPlatform {
   bool Init();
 
   HWND FApplicationWindow = nullptr;
+  // Made once the application window exists; a library Simple MAPI loaded is released with it.
+  std::unique_ptr<ISimpleMapiSystem> FMapiSystem;
+  std::unique_ptr<TSimpleMapi> FSimpleMapi;
   std::wstring FShownTitle;
   bool FApplicationWindowShown = false;
   int FLoopDepth = 0;

@@ -198,9 +198,8 @@ void TForm::HandleChar(unsigned charCode) {
   Broadcast(m);
 }
 
-void TForm::HandleDropFiles(TDropFiles& files) {
-  if (!FAcceptFiles) return;
-  Perform(WM_DROPFILES, reinterpret_cast<std::uintptr_t>(&files));
+void TForm::HandleDropFiles(const TDroppedFiles& drop) {
+  if (FAcceptFiles) FilesDropped(drop);
 }
 
 void TForm::HandleCloseRequest() { Close(); }

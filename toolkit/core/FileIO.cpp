@@ -96,6 +96,8 @@ bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
   return true;
 }
 
+IFileObserver* gFileObserver = nullptr;
+
 // A name beside `path` that no other writer of this process or another one picks.
 std::string TemporaryNameBeside(const std::string& path) {
   static std::atomic<unsigned> counter{0};
@@ -170,6 +172,17 @@ void WriteFileBytesAtomic(const std::string& path, std::span<const std::uint8_t>
     RemoveFile(temporary);
     ThrowCreateError(path);
   }
+  if (gFileObserver) gFileObserver->FileWritten(path, bytes.size());
 }
+
+bool EraseFile(const std::string& path) {
+  if (!RemoveFile(path)) return false;
+  if (gFileObserver) gFileObserver->FileRemoved(path);
+  return true;
+}
+
+void SetFileObserver(IFileObserver* observer) { gFileObserver = observer; }
+
+IFileObserver* FileObserver() { return gFileObserver; }
 
 }  // namespace tk

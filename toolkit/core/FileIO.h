@@ -33,7 +33,24 @@ void WriteFileBytes(const std::string& path, std::span<const std::uint8_t> bytes
 // Writes `bytes` to a new file beside `path` and renames it over `path` only once everything
 // was written, so a failed write (a full disk) leaves an existing file as it was. The new file
 // takes the permissions of the one it replaces. Raises EFCreateError, with `path` in the
-// text, when anything fails; the temporary file is removed then.
+// text, when anything fails; the temporary file is removed then. This is how the program
+// writes the files it makes for the user: the file observer hears of each completed one.
 void WriteFileBytesAtomic(const std::string& path, std::span<const std::uint8_t> bytes);
+
+// Deletes the file at `path`; true when it was there and is gone now (the file observer hears
+// of it then), false otherwise.
+bool EraseFile(const std::string& path);
+
+// Hears of the files the program completed (WriteFileBytesAtomic) or deleted (EraseFile), so
+// that a backend which records outward effects sees them without the program telling it.
+class IFileObserver {
+ public:
+  virtual ~IFileObserver() = default;
+  virtual void FileWritten(const std::string& path, std::uint64_t bytes) = 0;
+  virtual void FileRemoved(const std::string& path) = 0;
+};
+// Installs the observer (not owned); nullptr: nobody listens.
+void SetFileObserver(IFileObserver* observer);
+IFileObserver* FileObserver();
 
 }  // namespace tk

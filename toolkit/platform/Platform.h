@@ -74,17 +74,14 @@ struct TMailRequest {
   std::string RecipientName;
   std::string RecipientAddress;
   unsigned RecipientClass = 1;
-  std::string AttachmentPath;  // as the mail program is given it
-  std::string AttachmentFile;  // the same file as this program wrote it
+  // The file as this program wrote it; a backend hands it over in its system's own form.
+  std::string AttachmentPath;
 };
 
-// A list of dropped files, as the window system delivers it with the drop message.
-class TDropFiles {
- public:
-  virtual ~TDropFiles() = default;
-  virtual unsigned Count() const = 0;
-  virtual std::string File(unsigned index) const = 0;  // UTF-8, whole length
-  virtual void Finish() = 0;                           // releases the drop
+// Files dropped on a window: each whole path, UTF-8, in the order the window system listed
+// them. The backend that received the native drop has released it before anyone sees this.
+struct TDroppedFiles {
+  std::vector<std::string> Paths;
 };
 
 class IPlatform {
@@ -118,10 +115,6 @@ class IPlatform {
   virtual void OpenUrl(const std::string& address) = 0;
   // Hands a mail with one attachment to the user's mail program; 0 means success.
   virtual unsigned SendMail(const TMailRequest& request) = 0;
-
-  // Outward effects on files that the program made, for backends that record them.
-  virtual void FileWritten(const std::string& path, std::uint64_t bytes) {}
-  virtual void FileRemoved(const std::string& path) {}
 };
 
 IPlatform& Platform();
