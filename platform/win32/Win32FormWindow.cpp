@@ -172,15 +172,11 @@ void TWin32FormWindow::Hide() {
 }
 
 void TWin32FormWindow::InvalidateRect(const tk::TRect& r) {
-  UpdateClientSize();
   const RECT area{r.Left, r.Top, r.Right, r.Bottom};
   ::InvalidateRect(FWindow, &area, FALSE);
 }
 
-void TWin32FormWindow::UpdateClientSize() {
-  const int width = FForm.BackBuffer().Width();
-  const int height = FForm.BackBuffer().Height();
-  if (width == FParams.ClientWidth && height == FParams.ClientHeight) return;
+void TWin32FormWindow::SetClientSize(int width, int height) {
   FParams.ClientWidth = width;
   FParams.ClientHeight = height;
   const SIZE outer =
@@ -262,17 +258,13 @@ bool TWin32FormWindow::HandleMessage(unsigned message, std::uintptr_t wParam, st
 void TWin32FormWindow::Paint() {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(FWindow, &paint);
-  FPlatform.BeginPaint();
-  tk::GuardCallback([&] { FForm.UpdateWindow(); });
-  FPlatform.EndPaint();
-  tk::TBitmap& buffer = FForm.BackBuffer();
-  const int width = buffer.Width();
-  const int height = buffer.Height();
-  if (width > 0 && height > 0) {
+  if (tk::TBitmap* buffer = FPlatform.Painter().Paint(FForm)) {
     // The whole buffer, as it lies in memory; the update region clips.
+    const int width = buffer->Width();
+    const int height = buffer->Height();
     const BITMAPINFO info = TopDownDibInfo(width, height);
     SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(width), static_cast<DWORD>(height), 0, 0, 0,
-                      static_cast<UINT>(height), buffer.ScanLine(0), &info, DIB_RGB_COLORS);
+                      static_cast<UINT>(height), buffer->ScanLine(0), &info, DIB_RGB_COLORS);
   }
   ::EndPaint(FWindow, &paint);
 }

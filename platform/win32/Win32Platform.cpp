@@ -22,7 +22,7 @@ namespace {
 
 constexpr wchar_t kApplicationClass[] = L"PoterinkoApplication";
 // Error reports that arrived while a window painted are shown from the loop afterwards.
-constexpr UINT WM_SHOW_PENDING_ERRORS = WM_APP + 1;
+constexpr UINT WM_SHOW_HELD_ERRORS = WM_APP + 1;
 
 TWin32Platform* PlatformOf(HWND window) {
   return reinterpret_cast<TWin32Platform*>(GetWindowLongPtrW(window, GWLP_USERDATA));
@@ -37,9 +37,7 @@ LRESULT CALLBACK ApplicationWindowProc(HWND window, UINT message, WPARAM wParam,
   if (!platform) return DefWindowProcW(window, message, wParam, lParam);
   switch (message) {
     case WM_TIMER: platform->TimerFired(wParam); return 0;
-    case WM_SHOW_PENDING_ERRORS:
-      tk::GuardCallback([&] { platform->ShowPendingErrors(); });
-      return 0;
+    case WM_SHOW_HELD_ERRORS: tk::GuardCallback([&] { platform->ShowHeldErrors(); }); return 0;
     case WM_SETFOCUS: {
       // The taskbar entry activated the program: the keyboard belongs to the window the user
       // worked in last (a form, or the dialog in front of it).
@@ -65,6 +63,9 @@ HICON MainIcon(int size) {
 }
 
 }  // namespace
+
+TWin32Platform::TWin32Platform()
+    : FPainter([this] { PostMessageW(FApplicationWindow, WM_SHOW_HELD_ERRORS, 0, 0); }) {}
 
 std::unique_ptr<TWin32Platform> TWin32Platform::Create() {
   std::unique_ptr<TWin32Platform> platform(new TWin32Platform());
@@ -207,28 +208,14 @@ bool TWin32Platform::HasNativeCapture() const {
 }
 
 void TWin32Platform::ShowErrorBox(const std::string& caption, const std::string& text) {
-  if (FPainting > 0) {
-    // A message box's loop inside WM_PAINT would paint (and fail) again and again.
-    FPendingErrors.emplace_back(caption, text);
-    return;
-  }
+  if (FPainter.Hold(caption, text)) return;
   SyncTitle();
   RunErrorBox(FApplicationWindow, caption, text);
 }
 
-void TWin32Platform::EndPaint() {
-  if (--FPainting == 0 && !FPendingErrors.empty() && !FErrorsPosted) {
-    FErrorsPosted = true;
-    PostMessageW(FApplicationWindow, WM_SHOW_PENDING_ERRORS, 0, 0);
-  }
-}
-
-void TWin32Platform::ShowPendingErrors() {
-  FErrorsPosted = false;
-  std::vector<std::pair<std::string, std::string>> errors;
-  errors.swap(FPendingErrors);
-  for (const auto& [caption, text] : errors)
-    tk::GuardCallback([&] { ShowErrorBox(caption, text); });
+void TWin32Platform::ShowHeldErrors() {
+  FPainter.ShowHeldReports(
+      [this](const std::string& caption, const std::string& text) { ShowErrorBox(caption, text); });
 }
 
 tk::TModalResult TWin32Platform::MessageDialog(const tk::TMessageDialogParams& params) {

@@ -11,6 +11,7 @@
 
 #include "platform/win32/Handles.h"
 #include "platform/win32/mapi/SimpleMapi.h"
+#include "toolkit/controls/WindowPainter.h"
 #include "toolkit/platform/Platform.h"
 
 namespace win32ui {
@@ -59,14 +60,13 @@ class TWin32Platform : public tk::IPlatform {
   // The window dialogs and menus belong to: the active form's, else the last one shown.
   TWin32FormWindow* ActiveWindow() const;
   bool IsFormWindow(HWND window) const;
-  // While a window paints, a dialog's nested loop must not run: error reports wait until then.
-  void BeginPaint() { ++FPainting; }
-  void EndPaint();
-  void ShowPendingErrors();
+  // Paints the windows; error reports raised meanwhile are shown from the loop afterwards.
+  tk::TWindowPainter& Painter() { return FPainter; }
+  void ShowHeldErrors();
   void TimerFired(unsigned long long nativeId);
 
  private:
-  TWin32Platform() = default;
+  TWin32Platform();
   bool Init();
 
   HWND FApplicationWindow = nullptr;
@@ -80,9 +80,7 @@ class TWin32Platform : public tk::IPlatform {
   std::vector<TWin32FormWindow*> FWindows;
   std::map<unsigned long long, std::function<void()>> FTimers;
   unsigned long long FNextTimer = 1;
-  int FPainting = 0;
-  std::vector<std::pair<std::string, std::string>> FPendingErrors;
-  bool FErrorsPosted = false;
+  tk::TWindowPainter FPainter;
 };
 
 }  // namespace win32ui

@@ -33,6 +33,7 @@ void TForm::SetBounds(int left, int top, int width, int height) {
   if (FBackBuffer.Width() != width || FBackBuffer.Height() != height) {
     FBackBuffer.SetSize(width, height);
     FBufferCanvas.SetTarget(&FBackBuffer);
+    if (FHandle) FHandle->SetClientSize(width, height);
     InvalidateRect(ClientRect());
   }
 }

@@ -39,6 +39,8 @@ class INativeWindow {
   virtual void SetCaption(const std::string& caption) = 0;
   virtual void SetTopmost(bool topmost) = 0;
   virtual void SetAcceptFiles(bool accept) = 0;
+  // The form's size changed: the client area follows, the frame around it.
+  virtual void SetClientSize(int width, int height) = 0;
   virtual void Show() = 0;
   virtual void Hide() = 0;
   // Part of the back buffer changed; show it (now or at the next frame).
