@@ -1,24 +1,31 @@
 #!/usr/bin/env bash
 # Builds the third-party libraries of the Windows program from Debian's source packages, as
-# static 32-bit libraries for mingw-w64, into build/windows-deps/prefix:
+# static libraries for mingw-w64, into build/windows-deps/ARCH/prefix (ARCH: i686, the default,
+# or x86_64 for the tests under the 64-bit Wine):
 #   zlib, libpng1.6, freetype, libjpeg-turbo (libjpeg's API, as on Linux) and GoogleTest with
 #   GoogleMock (from the googletest package's sources in /usr/src/googletest).
 # Sources come from the same Debian archive the machine installs from (`apt-get source`, with
 # source lines enabled in a file of our own); nothing prebuilt is downloaded, and nothing of it
-# is committed. Each library that is built leaves a stamp file, so a second run does nothing.
+# is committed. The sources are unpacked once for both architectures. Each library that is
+# built leaves a stamp file, so a second run does nothing.
 set -euo pipefail
 
+arch="${1:-i686}"
+case "$arch" in
+  i686 | x86_64) ;;
+  *) echo "build-windows-deps: unknown architecture '$arch' (i686 or x86_64)" >&2; exit 2 ;;
+esac
 root="$(cd "$(dirname "$0")/.." && pwd)"
 deps="${POTERINKO_WINDOWS_DEPS_DIR:-$root/build/windows-deps}"
 src="$deps/src"
-work="$deps/build"
-prefix="$deps/prefix"
-stamps="$deps/stamps"
-toolchain="$root/cmake/toolchain-i686-w64-mingw32.cmake"
-host=i686-w64-mingw32
+work="$deps/$arch/build"
+prefix="$deps/$arch/prefix"
+stamps="$deps/$arch/stamps"
+toolchain="$root/cmake/toolchain-$arch-w64-mingw32.cmake"
+host=$arch-w64-mingw32
 jobs="${JOBS:-2}"
 
-log() { echo "build-windows-deps: $*"; }
+log() { echo "build-windows-deps ($arch): $*"; }
 
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"

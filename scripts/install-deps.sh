@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the board need.
+# Installs the Debian packages the build, the tests and the board need:
+#   install-deps.sh        the Linux build, its tests and benchmarks
+#   install-deps.sh fuzz   and the fuzz build's compiler (clang with its sanitizer runtimes)
 # Only what is missing is installed; works as root or through sudo.
 set -euo pipefail
 
@@ -9,9 +11,14 @@ packages=(
   libjpeg62-turbo-dev libjpeg-turbo-progs libpng-dev
   libfreetype-dev libfontconfig-dev fonts-ipafont-gothic
   libgtk-3-dev libxtst-dev xvfb xauth xdg-utils xdotool x11-utils imagemagick
-  imagemagick xdotool
-  clang libclang-rt-14-dev
+  dpkg-dev lintian desktop-file-utils appstream
 )
+case "${1:-}" in
+  "") ;;
+  # Debian 12's clang is clang 14; its sanitizer and fuzzer runtimes come apart from it.
+  fuzz) packages+=(clang libclang-rt-14-dev) ;;
+  *) echo "install-deps: unknown group '$1' (fuzz)" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -8,4 +8,6 @@ for program in $(find "$build/bench" -maxdepth 2 -type f -executable -name '*_be
   "$program" --benchmark_min_time=0.2 || status=1
 done
 [ -x "$build/bench/codecs/codecs_thirty_photos" ] && "$build/bench/codecs/codecs_thirty_photos"
+echo "== whole processes against their yardsticks"
+"$(dirname "$0")/../bench/processes/compare.sh" "$build" || status=1
 exit $status

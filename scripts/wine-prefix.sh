@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Creates the project's Wine prefix (build/windows/wineprefix) without any prompt, and puts the
-# IPA Gothic fonts (IPAPGothic, the stand-in for the program's proportional Gothic, and its
-# fixed-pitch sister IPAGothic) into its Fonts folder: a fresh prefix has no Japanese font, and
+# Creates the project's Wine prefix (build/windows/wineprefix; build/windows64/wineprefix for
+# POTERINKO_WINE_ARCH=x86_64) without any prompt, and puts the IPA Gothic fonts (IPAPGothic, the
+# stand-in for the program's proportional Gothic, and its fixed-pitch sister IPAGothic) into its
+# Fonts folder: a fresh prefix has no Japanese font, and
 # the text engine on Windows looks for fonts in the system Fonts folder (C:\windows\Fonts).
 # Idempotent and cheap once done; safe when several test programs start it at once.
 set -euo pipefail
@@ -40,14 +41,14 @@ if [ ! -f "$stamp" ]; then
   echo "wine-prefix: creating $WINEPREFIX"
   # wineboot needs no display for a prefix; it only warns. wineserver -w waits until the
   # prefix is written completely.
-  wineboot -i
+  "$wine_loader" wineboot -i
   wineserver -w
   touch "$stamp"
 fi
 mkdir -p "$fonts_dir"
 for f in "${fonts[@]}"; do cp -f "$font_dir/$f" "$fonts_dir/$f"; done
 if ! settings_ready; then
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-  wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+  "$wine_loader" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+  "$wine_loader" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
     /v Tahoma /t REG_MULTI_SZ /d 'ipagp.ttf,IPAPGothic' /f >/dev/null 2>&1
 fi

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/win32/DialogTemplate.h"
 #include "platform/win32/Win32Dialogs.h"
 #include "platform/win32/WinText.h"
 
@@ -10,42 +11,6 @@
 namespace win32ui {
 
 namespace {
-
-constexpr std::uint16_t kButtonClass = 0x0080;
-constexpr std::uint16_t kStaticClass = 0x0082;
-
-class TTemplateWriter {
- public:
-  void Word(std::uint16_t w) { FWords.push_back(w); }
-  void Dword(std::uint32_t d) {
-    Word(static_cast<std::uint16_t>(d & 0xFFFF));
-    Word(static_cast<std::uint16_t>(d >> 16));
-  }
-  void Text(const std::string& utf8) {
-    for (wchar_t c : Utf8ToWide(utf8)) Word(static_cast<std::uint16_t>(c));
-    Word(0);
-  }
-  // Items start on a 32-bit boundary.
-  void AlignToDword() {
-    if (FWords.size() % 2) Word(0);
-  }
-  void Item(std::uint32_t style, std::uint16_t id, std::uint16_t windowClass,
-            const std::string& text) {
-    AlignToDword();
-    Dword(style | WS_CHILD | WS_VISIBLE);
-    Dword(0);                             // extended style
-    for (int i = 0; i < 4; ++i) Word(0);  // x, y, cx, cy: laid out later
-    Word(id);
-    Word(0xFFFF);
-    Word(windowClass);
-    Text(text);
-    Word(0);  // no creation data
-  }
-  std::vector<std::uint16_t> Take() { return std::move(FWords); }
-
- private:
-  std::vector<std::uint16_t> FWords;
-};
 
 struct TDialogState {
   const tk::TMessageDialogParams& params;
@@ -171,15 +136,8 @@ std::vector<std::uint16_t> MessageDialogTemplate(const tk::TMessageDialogParams&
   TTemplateWriter writer;
   const int defaultIndex = DefaultButtonIndex(params);
   const int items = static_cast<int>(params.Buttons.size()) + 1 + (withIcon ? 1 : 0);
-  writer.Dword(DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU);
-  writer.Dword(0);
-  writer.Word(static_cast<std::uint16_t>(items));
-  for (int i = 0; i < 4; ++i) writer.Word(0);  // placed and sized at WM_INITDIALOG
-  writer.Word(0);                              // no menu
-  writer.Word(0);                              // the dialog class
-  writer.Text(params.Caption);
-  writer.Word(9);
-  writer.Text("MS Shell Dlg");
+  // Placed and sized at WM_INITDIALOG.
+  writer.Dialog(DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, items, {}, params.Caption);
   if (withIcon) writer.Item(SS_ICON, kIconControlId, kStaticClass, "");
   writer.Item(SS_LEFT | SS_NOPREFIX, kTextControlId, kStaticClass, params.Text);
   for (std::size_t i = 0; i < params.Buttons.size(); ++i) {

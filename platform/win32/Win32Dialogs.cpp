@@ -4,6 +4,7 @@
 
 #include "platform/win32/FileFilter.h"
 #include "platform/win32/OwnMessageDialog.h"
+#include "platform/win32/SavePreviewPane.h"
 #include "platform/win32/TaskModal.h"
 #include "platform/win32/WinText.h"
 #include "toolkit/controls/Dialogs.h"
@@ -134,6 +135,8 @@ std::optional<std::string> RunSaveDialog(HWND owner, const tk::TSaveDialogParams
   dialog.lpstrTitle = title.empty() ? nullptr : title.c_str();
   // The command asks the overwrite question itself.
   dialog.Flags = OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_EXPLORER;
+  TSavePreviewPane preview;
+  preview.Attach(dialog);
 
   TTaskModal modal;
   BOOL chosen = GetSaveFileNameW(&dialog);

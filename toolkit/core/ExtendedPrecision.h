@@ -1,14 +1,11 @@
 #pragma once
 // Fractional drawing arithmetic runs in 80-bit extended precision: a 64-bit significand,
-// round to nearest. `long double` is that type on x86 with GCC; on 32-bit Windows the runtime
-// may lower the x87 precision control to 53 bits, so code that depends on the full width
+// round to nearest. `long double` is that type on x86 with GCC, 32-bit and 64-bit Windows
+// included, but there the x87 precision control may stand at 53 bits (64-bit Windows starts
+// every thread so, and a 32-bit runtime may lower it), so code that depends on the full width
 // holds a TExtendedPrecision for as long as it computes.
 
 #include <limits>
-
-#if defined(_WIN32) && (defined(__i386__) || defined(_M_IX86))
-#include <float.h>
-#endif
 
 namespace tk {
 
@@ -16,18 +13,35 @@ using TExtended = long double;
 static_assert(std::numeric_limits<TExtended>::digits == 64,
               "extended arithmetic needs a 64-bit significand (x87 long double)");
 
+#if defined(_WIN32) && (defined(__i386__) || defined(__x86_64__))
+#define TK_GUARDS_X87_PRECISION 1
+#else
+#define TK_GUARDS_X87_PRECISION 0
+#endif
+
 class TExtendedPrecision {
  public:
-#if defined(_WIN32) && (defined(__i386__) || defined(_M_IX86))
-  TExtendedPrecision() : FSaved(_controlfp(0, 0)) {
-    _controlfp(_PC_64 | _RC_NEAR, _MCW_PC | _MCW_RC);
+#if TK_GUARDS_X87_PRECISION
+  // Precision control (bits 8-9) 11: 64-bit significand; rounding control (bits 10-11) 00: to
+  // nearest. Set on the FPU itself: the C runtime's _controlfp ignores precision on x86_64.
+  TExtendedPrecision() : FSaved(X87ControlWord()) {
+    SetX87ControlWord(static_cast<unsigned short>((FSaved & ~0x0F00u) | 0x0300u));
   }
-  ~TExtendedPrecision() { _controlfp(FSaved, _MCW_PC | _MCW_RC); }
+  ~TExtendedPrecision() { SetX87ControlWord(FSaved); }
+
+  static unsigned short X87ControlWord() {
+    unsigned short word;
+    __asm__ __volatile__("fnstcw %0" : "=m"(word));
+    return word;
+  }
+  static void SetX87ControlWord(unsigned short word) {
+    __asm__ __volatile__("fldcw %0" : : "m"(word));
+  }
 
  private:
-  unsigned int FSaved;
+  unsigned short FSaved;
 #else
-  TExtendedPrecision() = default;
+  TExtendedPrecision() {}  // nothing to guard; user-provided so that holders are not "unused"
 #endif
  public:
   TExtendedPrecision(const TExtendedPrecision&) = delete;

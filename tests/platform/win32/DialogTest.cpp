@@ -4,18 +4,25 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "platform/win32/OwnMessageDialog.h"
+#include "platform/win32/SavePreviewPane.h"
+#include "platform/win32/TopDownDib.h"
 #include "platform/win32/Win32Dialogs.h"
 #include "platform/win32/WinText.h"
 #include "tests/platform/win32/WindowFixture.h"
+#include "tests/support/BmpBuilder.h"
 #include "tests/support/TempFolder.h"
 #include "toolkit/controls/Dialogs.h"
 
 #include <windows.h>
 
+#include <commctrl.h>
 #include <commdlg.h>
 #include <dlgs.h>
 
@@ -69,26 +76,28 @@ TEST_P(ConfirmationDialog, ShowsOurLabelsAndAnswersAsTheUserChose) {
   HWND owner = platform.ApplicationWindow();
   TSeen seen;
   const TAnswer answer = GetParam().Answer;
-  AnswerWhenShown([] { return FindDialog(L"確認"); },
-                  [&](HWND dialog) {
-                    // "No" answers as Esc does: it carries IDCANCEL, which Esc presses.
-                    HWND yes = GetDlgItem(dialog, kFirstButtonId);
-                    HWND no = GetDlgItem(dialog, IDCANCEL);
-                    seen.yes = WindowText(yes);
-                    seen.no = WindowText(no);
-                    seen.ownerEnabled = IsWindowEnabled(owner) != FALSE;
-                    switch (answer) {
-                      case TAnswer::Yes: PostMessageW(yes, BM_CLICK, 0, 0); break;
-                      case TAnswer::No: PostMessageW(no, BM_CLICK, 0, 0); break;
-                      case TAnswer::Escape:
-                        PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
-                        break;
-                      case TAnswer::Enter:
-                        PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 0x001C0001);
-                        break;
-                      case TAnswer::CloseButton: PostMessageW(dialog, WM_CLOSE, 0, 0); break;
-                    }
-                  });
+  // Keys go to the focused control: answer once the dialog has taken the focus.
+  AnswerWhenShown(
+      [] {
+        HWND dialog = FindDialog(L"確認");
+        HWND focus = GetFocus();
+        return dialog && focus && (focus == dialog || IsChild(dialog, focus)) ? dialog : nullptr;
+      },
+      [&](HWND dialog) {
+        // "No" answers as Esc does: it carries IDCANCEL, which Esc presses.
+        HWND yes = GetDlgItem(dialog, kFirstButtonId);
+        HWND no = GetDlgItem(dialog, IDCANCEL);
+        seen.yes = WindowText(yes);
+        seen.no = WindowText(no);
+        seen.ownerEnabled = IsWindowEnabled(owner) != FALSE;
+        switch (answer) {
+          case TAnswer::Yes: PostMessageW(yes, BM_CLICK, 0, 0); break;
+          case TAnswer::No: PostMessageW(no, BM_CLICK, 0, 0); break;
+          case TAnswer::Escape: PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0x00010001); break;
+          case TAnswer::Enter: PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 0x001C0001); break;
+          case TAnswer::CloseButton: PostMessageW(dialog, WM_CLOSE, 0, 0); break;
+        }
+      });
   const tk::TModalResult result = RunMessageDialog(owner, Confirmation(), GetParam().Kind);
   EXPECT_FALSE(AnswerPending());
   EXPECT_EQ(seen.yes, L"はい(&Y)");
@@ -231,6 +240,128 @@ TEST_F(SaveDialog, AJpegExtensionIsKept) {
 }
 
 TEST_F(SaveDialog, CancelGivesNothing) { EXPECT_FALSE(Run(L"").has_value()); }
+
+struct TDescendantSearch {
+  const std::function<bool(HWND)>& Wanted;
+  HWND Found = nullptr;
+};
+
+BOOL CALLBACK CheckDescendant(HWND window, LPARAM data) {
+  auto& search = *reinterpret_cast<TDescendantSearch*>(data);
+  if (search.Wanted(window)) search.Found = window;
+  return search.Found == nullptr;
+}
+
+HWND FindDescendant(HWND parent, const std::function<bool(HWND)>& wanted) {
+  TDescendantSearch search{wanted};
+  EnumChildWindows(parent, CheckDescendant, reinterpret_cast<LPARAM>(&search));
+  return search.Found;
+}
+
+// The control's client area as it paints it, through its own WM_PRINTCLIENT into a bitmap of
+// ours: independent of when the screen catches up with a dialog that has just appeared.
+std::vector<std::uint32_t> PrintClient(HWND control, int width, int height) {
+  const BITMAPINFO info = TopDownDibInfo(width, height);
+  void* bits = nullptr;
+  HDC screen = GetDC(control);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP section = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, section);
+  SendMessageW(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
+  GdiFlush();
+  const auto* words = static_cast<const std::uint32_t*>(bits);
+  std::vector<std::uint32_t> pixels(words, words + width * height);
+  for (auto& p : pixels) p &= 0xFFFFFF;
+  SelectObject(memory, old);
+  DeleteObject(section);
+  DeleteDC(memory);
+  ReleaseDC(control, screen);
+  return pixels;
+}
+
+// What the preview pane shows after the user selects a file in the dialog's own file list.
+struct TPreviewSeen {
+  std::wstring Caption;
+  std::vector<std::uint32_t> Pixels;
+  int Width = 0, Height = 0;
+  std::uint32_t At(int x, int y) const { return Pixels[static_cast<std::size_t>(y * Width + x)]; }
+};
+
+TPreviewSeen SelectAndLook(HWND dialog, const wchar_t* name) {
+  HWND list = FindDescendant(dialog, [](HWND w) { return ClassNameOf(w) == L"SysListView32"; });
+  HWND pane =
+      FindDescendant(dialog, [](HWND w) { return GetDlgItem(w, kPreviewPictureId) != nullptr; });
+  TPreviewSeen seen;
+  if (!list || !pane) return seen;
+  // Starts with the name whether or not the view shows extensions.
+  LVFINDINFOW find{};
+  find.flags = LVFI_STRING | LVFI_PARTIAL;
+  find.psz = name;
+  const auto index =
+      SendMessageW(list, LVM_FINDITEMW, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find));
+  LVITEMW item{};
+  item.stateMask = item.state = LVIS_SELECTED | LVIS_FOCUSED;
+  SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
+  item.state = 0;  // only the one named stays selected
+  SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
+  item.state = LVIS_SELECTED | LVIS_FOCUSED;
+  SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+  HWND picture = GetDlgItem(pane, kPreviewPictureId);
+  seen.Caption = WindowText(GetDlgItem(pane, kPreviewCaptionId));
+  RECT box{};
+  GetClientRect(picture, &box);
+  seen.Width = box.right;
+  seen.Height = box.bottom;
+  seen.Pixels = PrintClient(picture, seen.Width, seen.Height);
+  return seen;
+}
+
+TEST_F(SaveDialog, PreviewShowsTheSelectedPictureScaledToFitAndNothingForOtherFiles) {
+  // 200 x 100: the left half red, the right half blue.
+  std::vector<std::uint32_t> row(200, 0x0000FFu);
+  std::fill(row.begin(), row.begin() + 100, 0xFF0000u);
+  tk::test::BmpFields f;
+  f.width = 200;
+  f.height = 100;
+  f.pixels = tk::test::PackRows(std::vector(100, row), 24);
+  const std::vector<std::uint8_t> bmp = tk::test::BuildBmp(f);
+  std::ofstream(folder.Path("two.bmp"), std::ios::binary)
+      .write(reinterpret_cast<const char*>(bmp.data()), static_cast<std::streamsize>(bmp.size()));
+  std::ofstream(folder.Path("notes.txt")) << "not a picture";
+
+  TPreviewSeen picture, text;
+  AnswerWhenShown([] { return FindThreadWindow(L"#32770"); },
+                  [&](HWND dialog) {
+                    picture = SelectAndLook(dialog, L"two");
+                    text = SelectAndLook(dialog, L"notes");
+                    PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+                  });
+  const tk::TSaveDialogParams params{"All|*.*", "jpg", folder.Path("board.jpg"), ""};
+  EXPECT_FALSE(RunSaveDialog(SharedPlatform().ApplicationWindow(), params).has_value());
+
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  const std::uint32_t background =
+      (GetRValue(face) << 16) | (GetGValue(face) << 8) | GetBValue(face);
+  ASSERT_GT(picture.Width, 0) << "no preview pane or file list found";
+  EXPECT_EQ(picture.Caption, L"200 × 100");
+  // Scaled to fit the box, proportions kept, centred.
+  const tk::TPreviewSize shown = tk::FitWithin(200, 100, std::min(picture.Width, picture.Height));
+  const int left = (picture.Width - shown.Width) / 2;
+  const int top = (picture.Height - shown.Height) / 2;
+  const int middle = top + shown.Height / 2;
+  ASSERT_GE(top, 2) << "a 2:1 picture leaves room above it in the square-ish box";
+  EXPECT_EQ(picture.At(left + 1, middle), 0xFF0000u);
+  EXPECT_EQ(picture.At(left + shown.Width / 2 - 2, middle), 0xFF0000u);
+  EXPECT_EQ(picture.At(left + shown.Width / 2 + 2, middle), 0x0000FFu);
+  EXPECT_EQ(picture.At(left + shown.Width - 2, middle), 0x0000FFu);
+  EXPECT_EQ(picture.At(0, 0), background);
+  EXPECT_EQ(picture.At(left + 1, top - 2), background);
+
+  EXPECT_EQ(text.Caption, L"");
+  ASSERT_FALSE(text.Pixels.empty());
+  EXPECT_EQ(std::count(text.Pixels.begin(), text.Pixels.end(), background),
+            static_cast<std::ptrdiff_t>(text.Pixels.size()));
+}
 
 }  // namespace
 }  // namespace win32ui::test

@@ -39,8 +39,12 @@ TEST_P(LayoutTest, PlacesGlyphAndCaption) {
   TPoint p{-1000, -1000};
   TRect r;
   b->CalcDrawPosition(surface.Canvas(), p, r);
-  if (c.glyphW > 0) EXPECT_EQ(p, c.glyph);
-  if (*c.caption) EXPECT_EQ(r, c.text);
+  if (c.glyphW > 0) {
+    EXPECT_EQ(p, c.glyph);
+  }
+  if (*c.caption) {
+    EXPECT_EQ(r, c.text);
+  }
 }
 
 using tk::blGlyphBottom;
