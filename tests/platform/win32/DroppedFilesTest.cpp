@@ -33,11 +33,5 @@ TEST(DroppedFiles, KeepsPathsLongerThanTheOldLimit) {
   EXPECT_EQ(drop.Paths[0], WideToUtf8(path));
 }
 
-TEST(DroppedFiles, AnEmptyDropIsReleasedToo) {
-  HDROP handle = MakeDropHandle({});
-  EXPECT_TRUE(TakeDroppedFiles(handle).Paths.empty());
-  EXPECT_EQ(GlobalSize(handle), 0u);
-}
-
 }  // namespace
 }  // namespace win32ui
