@@ -151,7 +151,7 @@ std::optional<std::string> TGtkPlatform::SaveDialog(const tk::TSaveDialogParams&
   return RunSaveDialog(ParentOf(ActiveWindow()), params);
 }
 
-void TGtkPlatform::PopupMenu(tk::TPopupMenu& menu, tk::TPoint screen) {
+void TGtkPlatform::PopupMenu(const tk::TMenuModel& menu, tk::TPoint screen) {
   TGtkFormWindow* window = ActiveWindow();
   if (window && window->ClientGdkWindow()) {
     const tk::TPoint origin = window->ClientOrigin();

@@ -148,23 +148,19 @@ std::optional<std::string> THeadlessPlatform::SaveDialog(const TSaveDialogParams
   return answer;
 }
 
-void THeadlessPlatform::PopupMenu(TPopupMenu& menu, TPoint screen) {
+void THeadlessPlatform::PopupMenu(const TMenuModel& menu, TPoint screen) {
   TPoint client = screen;
   if (TForm* form = ActiveForm()) client = form->ScreenToClient(screen);
   Emit("menu-open " + std::to_string(client.X) + " " + std::to_string(client.Y));
-  const TMenuItem& items = menu.Items();
-  for (int i = 0; i < items.Count(); ++i) {
-    const TMenuItem* item = items.Items(i);
-    const std::string shortcut = ShortCutToText(item->ShortCut());
-    Emit("menu-item " + item->Name() + " " + Quote(item->Caption()) + " " +
-         (shortcut.empty() ? "-" : shortcut) + " " + (item->Checked() ? "checked" : "-"));
-  }
+  for (const TMenuEntry& item : menu.Items)
+    Emit("menu-item " + item.Name + " " + Quote(item.Caption) + " " +
+         (item.ShortCut.empty() ? "-" : item.ShortCut) + " " + (item.Checked ? "checked" : "-"));
   if (FMenuChoices.empty()) return;  // dismissed
   const std::string choice = FMenuChoices.front();
   FMenuChoices.pop_front();
-  for (int i = 0; i < items.Count(); ++i) {
-    if (items.Items(i)->Name() == choice) {
-      items.Items(i)->Click();
+  for (const TMenuEntry& item : menu.Items) {
+    if (item.Name == choice) {
+      item.Click();
       return;
     }
   }

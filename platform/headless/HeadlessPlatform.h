@@ -47,7 +47,7 @@ class THeadlessPlatform : public tk::IPlatform, private tk::IFileObserver {
   void ShowErrorBox(const std::string& caption, const std::string& text) override;
   tk::TModalResult MessageDialog(const tk::TMessageDialogParams& params) override;
   std::optional<std::string> SaveDialog(const tk::TSaveDialogParams& params) override;
-  void PopupMenu(tk::TPopupMenu& menu, tk::TPoint screen) override;
+  void PopupMenu(const tk::TMenuModel& menu, tk::TPoint screen) override;
   void Beep() override { Emit("beep"); }
   std::string ProgramPath() const override { return FProgramPath; }
   // The wall-clock time at start plus the scripted time that has passed since.

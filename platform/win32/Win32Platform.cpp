@@ -229,7 +229,7 @@ std::optional<std::string> TWin32Platform::SaveDialog(const tk::TSaveDialogParam
   return RunSaveDialog(window ? window->Handle() : FApplicationWindow, params);
 }
 
-void TWin32Platform::PopupMenu(tk::TPopupMenu& menu, tk::TPoint screen) {
+void TWin32Platform::PopupMenu(const tk::TMenuModel& menu, tk::TPoint screen) {
   TWin32FormWindow* window = ActiveWindow();
   TrackPopupMenuAt(menu, window ? window->Handle() : FApplicationWindow, screen);
 }

@@ -38,7 +38,7 @@ class TWin32Platform : public tk::IPlatform {
   void ShowErrorBox(const std::string& caption, const std::string& text) override;
   tk::TModalResult MessageDialog(const tk::TMessageDialogParams& params) override;
   std::optional<std::string> SaveDialog(const tk::TSaveDialogParams& params) override;
-  void PopupMenu(tk::TPopupMenu& menu, tk::TPoint screen) override;
+  void PopupMenu(const tk::TMenuModel& menu, tk::TPoint screen) override;
   void Beep() override;
   std::string ProgramPath() const override;
   void OpenUrl(const std::string& address) override;

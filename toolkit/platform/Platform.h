@@ -16,8 +16,6 @@
 namespace tk {
 
 class TForm;
-class TPopupMenu;
-class TMenuItem;
 
 enum class TBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 
@@ -86,6 +84,23 @@ struct TDroppedFiles {
   std::vector<std::string> Paths;
 };
 
+// One entry of a popup menu as a backend shows it.
+struct TMenuEntry {
+  std::string Name;      // the item's component name
+  std::string Caption;   // '&' marks the access key
+  std::string ShortCut;  // as shown at the right ("Ctrl+S"); empty when there is none
+  bool Line = false;     // a separator
+  bool Visible = true;
+  bool Enabled = true;
+  bool Checked = false;
+  std::vector<TMenuEntry> Items;  // a submenu's entries
+  std::function<void()> Click;    // the entry's command; the backend runs it once the menu is gone
+};
+
+struct TMenuModel {
+  std::vector<TMenuEntry> Items;
+};
+
 class IPlatform {
  public:
   virtual ~IPlatform() = default;
@@ -108,7 +123,7 @@ class IPlatform {
   virtual TModalResult MessageDialog(const TMessageDialogParams& params) = 0;
   virtual std::optional<std::string> SaveDialog(const TSaveDialogParams& params) = 0;
   // Shows the menu at a screen point; a chosen item is clicked (maybe later, from the loop).
-  virtual void PopupMenu(TPopupMenu& menu, TPoint screen) = 0;
+  virtual void PopupMenu(const TMenuModel& menu, TPoint screen) = 0;
   virtual void Beep() = 0;
 
   virtual std::string ProgramPath() const = 0;
