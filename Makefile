@@ -4,7 +4,7 @@
 PRESET ?= default
 BUILD  := build/$(PRESET)
 
-.PHONY: all deps configure build run gallery test test-windows bench fuzz clean \
+.PHONY: all deps configure build run gallery test test-windows bench fuzz soak clean \
         install package package-windows
 
 all: build
@@ -45,7 +45,7 @@ package: build
 
 # build/default/poterinko-<version>-win32.zip, from the Windows programs built first.
 package-windows: build
-	@./scripts/install-windows-deps.sh
+	@./scripts/install-windows-deps.sh cross
 	@./scripts/build-windows-deps.sh
 	@[ -f build/windows/build.ninja ] || cmake --preset windows
 	@cmake --build --preset windows --target poterinko poterinko-gallery
@@ -59,6 +59,13 @@ fuzz:
 	@./scripts/install-deps.sh fuzz
 	@[ -f build/fuzz/build.ninja ] || cmake --preset fuzz
 	cmake --build --preset fuzz
+
+# A long run of the board under the address, leak and undefined-behaviour sanitizers, kept out of
+# `make test`: 10,000 drops (DROPS=N for another number) through the debug build's scenario driver.
+soak: deps
+	@[ -f build/debug/build.ninja ] || cmake --preset debug
+	cmake --build --preset debug --target poterinko-scenario
+	python3 scripts/soak/soak.py build/debug/tools/scenario/poterinko-scenario --drops $(or $(DROPS),10000)
 
 clean:
 	rm -rf build

@@ -14,9 +14,10 @@ std::filesystem::path FsPath(const std::string& utf8) {
 }
 }  // namespace
 
-void WriteBoardJpeg(const std::string& path, const tk::TBitmap& bitmap, int quality) {
+void WriteBoardJpeg(const std::string& path, const tk::TBitmap& bitmap, int quality,
+                    tk::TFilePrivacy privacy) {
   const std::vector<std::uint8_t> stream = tk::EncodeJpeg(bitmap, quality);
-  tk::WriteFileBytesAtomic(path, stream);
+  tk::WriteFileBytesAtomic(path, stream, privacy);
 }
 
 bool FileExists(const std::string& path) {

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "toolkit/core/FileIO.h"
 #include "toolkit/graphics/Bitmap.h"
 
 namespace app {
@@ -12,7 +13,8 @@ inline constexpr int kBoardJpegQuality = 80;
 // Encodes `bitmap` and writes the file in one piece; an existing file is replaced only once
 // the new one is complete. Raises "ファイル %s を作成できません" when the file cannot be
 // created or written.
-void WriteBoardJpeg(const std::string& path, const tk::TBitmap& bitmap, int quality);
+void WriteBoardJpeg(const std::string& path, const tk::TBitmap& bitmap, int quality,
+                    tk::TFilePrivacy privacy = tk::TFilePrivacy::Shared);
 
 // A regular file (not a folder) exists at `path`.
 bool FileExists(const std::string& path);

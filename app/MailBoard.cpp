@@ -20,7 +20,7 @@ void TMainForm1::M1Click(TObject*) {
   // One stamp for every path below.
   const std::time_t now = Platform().CurrentTime();
   const std::string stamp = FormatTimeStamp(now);
-  const TAttachmentPlace place = AttachmentPlace();
+  const TAttachmentPlace place = AttachmentPlace(stamp + ".jpg");
   if (!place.DeleteAfterSend) RemoveStaleAttachments(place.Folder, now);
   const std::string path = place.Folder + "/" + stamp + ".jpg";
 
@@ -28,7 +28,7 @@ void TMainForm1::M1Click(TObject*) {
   {
     TBitmap snapshot;
     snapshot.Assign(Image0->Picture().Bitmap());
-    WriteBoardJpeg(path, snapshot, kBoardJpegQuality);
+    WriteBoardJpeg(path, snapshot, kBoardJpegQuality, place.Privacy);
   }
 
   TMailRequest request;

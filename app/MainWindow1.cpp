@@ -108,10 +108,9 @@ void TMainForm1::D1Click(TObject*) {
 }
 
 void TMainForm1::TakeSnapshot() {
-  TForm& board = *MainForm1;
-  board.UpdateWindow();
+  UpdateWindow();
   const TRect area{0, 0, 652, 593};
-  Image0->Canvas().CopyRect(area, board.BackBuffer().Canvas(), area);
+  Image0->Canvas().CopyRect(area, BackBuffer().Canvas(), area);
 }
 
 }  // namespace app

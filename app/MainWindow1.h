@@ -38,11 +38,16 @@ class TMainForm1 : public tk::TForm {
   tk::TMenuItem* N4 = nullptr;
   tk::TSavePictureDialog* SavePictureDialog1 = nullptr;
 
-  // Popup commands.
+  // The popup menu's commands, named after their menu items.
+  // Saves the board as shown to a JPEG file the user picks, asking before overwriting.
   void Save1Click(tk::TObject* sender);
+  // Writes the board as a JPEG and hands it to the mail program as a new message's attachment.
   void M1Click(tk::TObject* sender);
+  // Empties every cell: both layers of all thirty.
   void D1Click(tk::TObject* sender);
+  // Toggles whether the window stays on top of others; the item's check mark shows the state.
   void S1Click(tk::TObject* sender);
+  // Opens the program's information page in the browser.
   void N4Click(tk::TObject* sender);
 
   // Copies the board as shown into Image0's bitmap (made at 652 x 593 on first use).

@@ -6,7 +6,7 @@ namespace app {
 namespace {
 
 bool IsLeadByte(unsigned char b, TCodePage codePage) {
-  return codePage == TCodePage::ShiftJis && ((b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC));
+  return codePage == TCodePage::kShiftJis && ((b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC));
 }
 
 bool IsFolderDelimiter(char c) { return c == '\\' || c == ':' || c == '/'; }

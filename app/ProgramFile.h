@@ -7,13 +7,13 @@
 
 namespace app {
 
-enum class TCodePage { Utf8, ShiftJis };
+enum class TCodePage { kUtf8, kShiftJis };
 
 // The folder: the path cut at its last '\' or ':' (and '/', a separator too); a trailing '\'
 // is dropped unless the character before it is '\' or ':' (a drive root keeps it).
-std::string ProgramFolder(const std::string& path, TCodePage codePage = TCodePage::Utf8);
+std::string ProgramFolder(const std::string& path, TCodePage codePage = TCodePage::kUtf8);
 
 // The file name without folder and without the extension from its last '.'.
-std::string ProgramBaseName(const std::string& path, TCodePage codePage = TCodePage::Utf8);
+std::string ProgramBaseName(const std::string& path, TCodePage codePage = TCodePage::kUtf8);
 
 }  // namespace app

@@ -12,6 +12,7 @@ packages=(
   libfreetype-dev libfontconfig-dev fonts-ipafont-gothic
   libgtk-3-dev libxtst-dev xvfb xauth xdg-utils xdotool x11-utils imagemagick
   dpkg-dev lintian desktop-file-utils appstream
+  python3
 )
 case "${1:-}" in
   "") ;;

@@ -3,6 +3,7 @@
 #   install-windows-deps.sh i686     the 32-bit way: Wine with its 32-bit loader (Debian ships it
 #                                    only for the i386 architecture, hence multiarch)
 #   install-windows-deps.sh x86_64   the 64-bit way: the x86_64 cross compiler and the 64-bit Wine
+#   install-windows-deps.sh cross    no Wine: only what builds and checks the i686 programs
 # Both ways get the i686 cross compiler (the program ships as a 32-bit .exe) and the tools that
 # unpack, build and check the third-party sources. Only what is missing is installed; works as
 # root or through sudo.
@@ -19,7 +20,8 @@ case "$way" in
   # only: the programs under test are all 32-bit, and a 32-bit prefix starts faster than WoW64.
   i686) packages+=(wine wine32:i386) ;;
   x86_64) packages+=(g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine wine64) ;;
-  *) echo "install-windows-deps: unknown way '$way' (i686 or x86_64)" >&2; exit 2 ;;
+  cross) ;;
+  *) echo "install-windows-deps: unknown way '$way' (i686, x86_64 or cross)" >&2; exit 2 ;;
 esac
 
 installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }

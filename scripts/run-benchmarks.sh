@@ -10,4 +10,5 @@ done
 [ -x "$build/bench/codecs/codecs_thirty_photos" ] && "$build/bench/codecs/codecs_thirty_photos"
 echo "== whole processes against their yardsticks"
 "$(dirname "$0")/../bench/processes/compare.sh" "$build" || status=1
+"$(dirname "$0")/../bench/processes/startup.sh" "$build" || status=1
 exit $status

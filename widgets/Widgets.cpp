@@ -1,8 +1,8 @@
 #include "widgets/Widgets.h"
 
-#include "toolkit/streaming/StandardClasses.h"
-#include "widgets/gradbox/GradboxClass.h"
-#include "widgets/shinespdbtn/ShinespdbtnClass.h"
+#include "toolkit/streaming/StandardClassInfo.h"
+#include "widgets/gradbox/GradboxClassInfo.h"
+#include "widgets/shinespdbtn/ShinespdbtnClassInfo.h"
 
 namespace widgets {
 

@@ -5,19 +5,27 @@
 // returns. Elsewhere the program folder is usually not writable and the mail program's
 // command returns before the attachment has been read, so the file goes to a per-user cache
 // folder ($XDG_CACHE_HOME/poterinko, else ~/.cache/poterinko), stays after the hand-off, and is
-// removed by a later mail command once it is a day old.
+// removed by a later mail command once it is a day old. The board shows children's photos, so
+// that folder is for its owner alone: made 0700 (tightened when it is ours and looser), with
+// attachments 0600, and refused when it is a symbolic link or another user's.
 
 #include <ctime>
 #include <string>
+
+#include "toolkit/core/FileIO.h"
 
 namespace app {
 
 struct TAttachmentPlace {
   std::string Folder;
   bool DeleteAfterSend = true;
+  tk::TFilePrivacy Privacy = tk::TFilePrivacy::Shared;
 };
 
-TAttachmentPlace AttachmentPlace();
+// The folder for an attachment named `fileName`, made ready to write in. Raises
+// "ファイル %s を作成できません", naming the file in that folder, when there is no folder of
+// ours to write it in (no home, a folder that cannot be made, a link, another user's).
+TAttachmentPlace AttachmentPlace(const std::string& fileName);
 
 // Removes attachments (12-digit stamp + ".jpg") in `folder` last written before `now` minus a
 // day; each removal is reported to the platform.

@@ -46,7 +46,7 @@ void BM_LoadPhotoForCell(benchmark::State& state) {
   const std::string path = CameraPhotoPath();
   for (auto _ : state) {
     TPicture picture;
-    picture.SetDecodeSize(120, 90);
+    picture.SetStretchSize(120, 90);
     picture.LoadFromFile(path);
     benchmark::DoNotOptimize(picture.Graphic());
   }

@@ -1,6 +1,6 @@
 // Peak memory of a board whose thirty cells hold 24-megapixel photos, each loaded the way a
-// drop loads it (decoded to cover 120 x 90). Prints the peak resident size before and after.
-// The photo is made by a child process when missing, so making it does not count.
+// drop loads it (only the pixels a 120 x 90 cell shows). Prints the peak resident size before and
+// after. The photo is made by a child process when missing, so making it does not count.
 
 #include <spawn.h>
 #include <sys/resource.h>
@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
   std::vector<std::unique_ptr<tk::TPicture>> cells;
   for (int i = 0; i < 30; ++i) {
     auto picture = std::make_unique<tk::TPicture>();
-    picture->SetDecodeSize(120, 90);
+    picture->SetStretchSize(120, 90);
     picture->LoadFromFile(path);
     cells.push_back(std::move(picture));
   }

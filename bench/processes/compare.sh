@@ -23,29 +23,8 @@ trap 'rm -rf "$work"' EXIT
 "$build/bench/codecs/codecs_thirty_photos" --make-photo
 photo="${TMPDIR:-/tmp}/poterinko-bench-6000x4000.jpg"
 
-use_perf=0
-perf stat -x, -e page-faults -o /dev/null true 2>/dev/null && use_perf=1
-
-# run NAME COMMAND...: runs once; appends "milliseconds faults peak_kb" to $work/NAME.
-run() {
-  local name="$1" start end faults peak
-  shift
-  start=$(date +%s%N)
-  if [ $use_perf -eq 1 ]; then
-    /usr/bin/time -f "%M" -o "$work/time" perf stat -x, -e page-faults -o "$work/perf" "$@" >/dev/null
-    faults=$(sed -n 's/^\([0-9]*\),.*page-faults.*/\1/p' "$work/perf")
-  else
-    /usr/bin/time -f "%R %M" -o "$work/time" "$@" >/dev/null
-    faults=$(cut -d' ' -f1 "$work/time")
-  fi
-  end=$(date +%s%N)
-  peak=$(tail -n 1 "$work/time" | awk '{print $NF}')
-  echo "$(((end - start) / 1000)) $faults $peak" >>"$work/$name"
-}
-
-median() {  # column N of file: the median
-  sort -n -k "$2" "$1" | awk -v c="$2" '{v[NR] = $c} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'
-}
+# shellcheck source=bench/processes/measure.sh
+source "$(dirname "$0")/measure.sh"
 
 # Scripts for the driver: the board with nothing, with one drop, with a save, with thirty photos.
 echo close >"$work/empty.script"
@@ -81,11 +60,7 @@ done
 run bash bash -c true  # what the yardstick's own shell costs, taken off below
 for ((i = 1; i < runs; i++)); do run bash bash -c true; done
 
-ms() { awk -v us="$(median "$work/$1" 1)" 'BEGIN {printf "%.2f", us / 1000}'; }
-pf() { median "$work/$1" 2; }
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.2f", a / b}'; }
-
-echo "whole processes, medians of $runs interleaved runs; page faults by $([ $use_perf -eq 1 ] && echo 'perf stat' || echo /usr/bin/time)"
+echo "whole processes, medians of $runs interleaved runs; page faults by $(faults_by)"
 drop_ms=$(awk -v a="$(ms drop)" -v b="$(ms empty)" 'BEGIN {printf "%.2f", a - b}')
 drop_pf=$(($(pf drop) - $(pf empty)))
 echo "drop of a 6000x4000 JPEG: ${drop_ms} ms, +${drop_pf} page faults;" \
@@ -98,5 +73,6 @@ echo "save of the board: ${save_ms} ms, +${save_pf} page faults;" \
   "cjpeg + fsync: ${yard_ms} ms, ${yard_pf} page faults; ratio $(ratio "$save_ms" "$yard_ms")"
 empty_kb=$(median "$work/empty" 3)
 thirty_kb=$(median "$work/thirty" 3)
-echo "thirty 24 MP photos: peak RSS $((thirty_kb / 1024)) MB; the empty board $((empty_kb / 1024)) MB;" \
-  "+$(((thirty_kb - empty_kb) / 1024)) MB (goal: at most +8 MB)"
+mb() { awk -v kb="$1" 'BEGIN {printf "%.1f", kb / 1024}'; }
+echo "thirty 24 MP photos: peak RSS $(mb "$thirty_kb") MB; the empty board $(mb "$empty_kb") MB;" \
+  "+$(mb $((thirty_kb - empty_kb))) MB (goal: at most +8 MB)"

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "platform/gtk/FirstFrameExit.h"
 #include "platform/gtk/GtkDialogs.h"
 #include "platform/gtk/GtkFormWindow.h"
 #include "platform/gtk/GtkPopupMenu.h"
@@ -30,16 +31,30 @@ gboolean ShowHeldErrorsLater(gpointer platform) {
   return G_SOURCE_REMOVE;
 }
 
+// Everything is drawn by the toolkit's own software canvas; nothing asks GDK for OpenGL. Left
+// to itself GDK probes for it when it opens the display, loading the system's GL driver, which
+// costs more than everything else before the first frame. Unless the user chose otherwise, GDK
+// is told so while it reads its settings; the variable is gone again before anything starts
+// another thread or program, so programs the board starts get the environment as it was.
+bool InitGtkWithoutOpenGl(int& argc, char**& argv) {
+  const bool chosen = g_getenv("GDK_GL") != nullptr;
+  if (!chosen) g_setenv("GDK_GL", "disable", TRUE);
+  const bool parsed = gtk_parse_args(&argc, &argv);
+  if (!chosen) g_unsetenv("GDK_GL");
+  return parsed && gtk_init_check(&argc, &argv);
+}
+
 }  // namespace
 
 std::unique_ptr<TGtkPlatform> TGtkPlatform::Create(int& argc, char**& argv) {
   // Positions on the screen, keep-above and the pointer's screen position are what the board
   // relies on; X11 (XWayland on a Wayland desktop) provides them, Wayland itself does not.
   gdk_set_allowed_backends("x11,*");
-  if (!gtk_init_check(&argc, &argv)) {
+  if (!InitGtkWithoutOpenGl(argc, argv)) {
     std::fputs("poterinko: cannot open the display (is DISPLAY set?)\n", stderr);
     return nullptr;
   }
+  ExitAfterFirstFrameWhenAsked();
   GdkPixbuf* icon = CreateMainIconPixbuf();
   gtk_window_set_default_icon(icon);
   g_object_unref(icon);

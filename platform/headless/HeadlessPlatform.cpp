@@ -50,8 +50,8 @@ std::time_t THeadlessPlatform::CurrentTime() const {
 THeadlessPlatform::~THeadlessPlatform() { SetFileObserver(FOuterFileObserver); }
 
 void THeadlessPlatform::Emit(const std::string& line) {
-  FLines.push_back(line);
   if (OnLine) OnLine(line);
+  else FLines.push_back(line);
 }
 
 std::unique_ptr<INativeWindow> THeadlessPlatform::CreateNativeWindow(TForm& form,

@@ -60,7 +60,8 @@ class THeadlessPlatform : public tk::IPlatform, private tk::IFileObserver {
   std::function<void()> Driver;
   bool Terminated() const { return FTerminated; }
 
-  // Every log line so far; each is also handed to OnLine as it happens.
+  // Every log line so far, kept for the tests that read them afterwards. With OnLine set, each
+  // line goes to it as it happens and is not kept: a long scripted run would pile them up.
   const std::vector<std::string>& Lines() const { return FLines; }
   std::function<void(const std::string&)> OnLine;
   void Emit(const std::string& line);

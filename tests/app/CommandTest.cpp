@@ -1,12 +1,18 @@
 // The popup commands on the real board: save, mail, stay on top, information page.
 
 #include <filesystem>
+#include <functional>
 
 #include "app/mail/TimeStamp.h"
 #include "tests/app/BoardFixture.h"
 #include "tests/support/Environment.h"
 #include "toolkit/codecs/JpegCodec.h"
 #include "toolkit/core/FileIO.h"
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace app::test {
 namespace {
@@ -175,6 +181,96 @@ TEST_F(CommandTest, MailRemovesOnlyAttachmentsOlderThanADay) {
   EXPECT_EQ(LinesStartingWith("file-removed"),
             (std::vector<std::string>{"file-removed " + Quoted(cache + "/201001010000.jpg")}));
 }
+
+#ifndef _WIN32
+mode_t ModeOf(const std::string& path) {
+  struct stat st {};
+  return stat(path.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
+}
+
+// Each case prepares the surroundings of the attachment folder in the cache folder the test
+// names (false: not possible here) and gives the folder of the refused file ($C: the cache
+// folder), or "" when the mail must go out.
+struct AttachmentFolderCase {
+  const char* label;
+  std::function<bool(const std::string& cache)> prepare;
+  const char* refusedPath;
+};
+
+void PrintTo(const AttachmentFolderCase& c, std::ostream* os) { *os << c.label; }
+
+class AttachmentFolderTest : public CommandTest,
+                             public testing::WithParamInterface<AttachmentFolderCase> {
+ protected:
+  ~AttachmentFolderTest() override {
+    if (!home.empty()) tk::test::SetEnvironment("HOME", home.c_str());
+  }
+  const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+};
+
+TEST_P(AttachmentFolderTest, OnlyAPrivateFolderOfOursTakesTheAttachment) {
+  const AttachmentFolderCase& c = GetParam();
+  const std::string cache = folder.Path("cache"), own = cache + "/poterinko";
+  if (c.prepare && !c.prepare(cache)) GTEST_SKIP() << "only the superuser can do this here";
+  const std::string stamp = FormatTimeStamp(platform.CurrentTime());
+  Choose("M1");
+  if (*c.refusedPath == '\0') {
+    EXPECT_EQ(ModeOf(own), 0700u);
+    EXPECT_EQ(ModeOf(own + "/" + stamp + ".jpg"), 0600u);
+    EXPECT_EQ(LinesStartingWith("mail").size(), 1u);
+    return;
+  }
+  std::string refused = c.refusedPath;
+  if (refused.rfind("$C", 0) == 0) refused = cache + refused.substr(2);
+  EXPECT_EQ(
+      Outward(),
+      (std::vector<std::string>{"error caption=\"ぽてりんこ\" text=" +
+                                Quoted("ファイル " + refused + stamp + ".jpg を作成できません.")}));
+}
+
+void MakeFolder(const std::string& path, fs::perms perms) {
+  fs::create_directories(path);
+  fs::permissions(path, perms);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Surroundings, AttachmentFolderTest,
+    testing::Values(AttachmentFolderCase{"made for the owner alone", nullptr, ""},
+                    AttachmentFolderCase{"ours but open to all: tightened",
+                                         [](const std::string& cache) {
+                                           MakeFolder(cache + "/poterinko", fs::perms::all);
+                                           return true;
+                                         },
+                                         ""},
+                    AttachmentFolderCase{"a symbolic link",
+                                         [](const std::string& cache) {
+                                           MakeFolder(cache + "/elsewhere", fs::perms::owner_all);
+                                           fs::create_symlink("elsewhere", cache + "/poterinko");
+                                           return true;
+                                         },
+                                         "$C/poterinko/"},
+                    AttachmentFolderCase{"another user's",
+                                         [](const std::string& cache) {
+                                           MakeFolder(cache + "/poterinko", fs::perms::owner_all);
+                                           return chown((cache + "/poterinko").c_str(), 4321,
+                                                        4321) == 0;
+                                         },
+                                         "$C/poterinko/"},
+                    AttachmentFolderCase{"a file where the cache folder should be",
+                                         [](const std::string& cache) {
+                                           tk::WriteFileBytes(cache, std::vector<std::uint8_t>{1});
+                                           return true;
+                                         },
+                                         "$C/poterinko/"},
+                    AttachmentFolderCase{"no home and no cache folder named",
+                                         [](const std::string&) {
+                                           tk::test::UnsetEnvironment("XDG_CACHE_HOME");
+                                           tk::test::UnsetEnvironment("HOME");
+                                           return true;
+                                         },
+                                         "~/.cache/poterinko/"}),
+    [](const auto& info) { return std::to_string(info.index); });
+#endif
 
 #ifdef _WIN32
 // Windows: the attachment goes to the program folder and is deleted as soon as the mail program

@@ -27,21 +27,21 @@ TEST_P(ProgramFileTest, FolderAndBaseName) {
 INSTANTIATE_TEST_SUITE_P(
     Paths, ProgramFileTest,
     ::testing::Values(
-        PathCase{"C:\\apps\\timetable.exe", TCodePage::ShiftJis, "C:\\apps", "timetable"},
-        PathCase{"C:\\apps\\my.board.exe", TCodePage::ShiftJis, "C:\\apps", "my.board"},
-        PathCase{"C:\\apps\\board", TCodePage::ShiftJis, "C:\\apps", "board"},
-        PathCase{"C:\\poterinko.exe", TCodePage::ShiftJis, "C:\\", "poterinko"},  // drive root
-        PathCase{"C:poterinko.exe", TCodePage::ShiftJis, "C:", "poterinko"},
-        PathCase{"\\\\server\\x.exe", TCodePage::ShiftJis, "\\\\server", "x"},
-        PathCase{"C:\\a.b\\run", TCodePage::ShiftJis, "C:\\a.b", "run"},            // dot in folder
-        PathCase{"C:\\\x95\x5C\\a.exe", TCodePage::ShiftJis, "C:\\\x95\x5C", "a"},  // 表 folder
-        PathCase{"C:\\d\\\x95\x5C.exe", TCodePage::ShiftJis, "C:\\d", "\x95\x5C"},  // 表.exe
-        PathCase{"C:\\\x83\x5C", TCodePage::ShiftJis, "C:\\", "\x83\x5C"},          // ソ, no dot
+        PathCase{"C:\\apps\\timetable.exe", TCodePage::kShiftJis, "C:\\apps", "timetable"},
+        PathCase{"C:\\apps\\my.board.exe", TCodePage::kShiftJis, "C:\\apps", "my.board"},
+        PathCase{"C:\\apps\\board", TCodePage::kShiftJis, "C:\\apps", "board"},
+        PathCase{"C:\\poterinko.exe", TCodePage::kShiftJis, "C:\\", "poterinko"},  // drive root
+        PathCase{"C:poterinko.exe", TCodePage::kShiftJis, "C:", "poterinko"},
+        PathCase{"\\\\server\\x.exe", TCodePage::kShiftJis, "\\\\server", "x"},
+        PathCase{"C:\\a.b\\run", TCodePage::kShiftJis, "C:\\a.b", "run"},  // dot in folder
+        PathCase{"C:\\\x95\x5C\\a.exe", TCodePage::kShiftJis, "C:\\\x95\x5C", "a"},  // 表 folder
+        PathCase{"C:\\d\\\x95\x5C.exe", TCodePage::kShiftJis, "C:\\d", "\x95\x5C"},  // 表.exe
+        PathCase{"C:\\\x83\x5C", TCodePage::kShiftJis, "C:\\", "\x83\x5C"},          // ソ, no dot
         // Read as single bytes, the same path would be cut inside the character.
-        PathCase{"C:\\d\\\x95\x5C.exe", TCodePage::Utf8, "C:\\d\\\x95", ""},
-        PathCase{"/usr/local/bin/poterinko", TCodePage::Utf8, "/usr/local/bin", "poterinko"},
-        PathCase{"/poterinko", TCodePage::Utf8, "/", "poterinko"},
-        PathCase{"/opt/時間割/時間割.bin", TCodePage::Utf8, "/opt/時間割", "時間割"}));
+        PathCase{"C:\\d\\\x95\x5C.exe", TCodePage::kUtf8, "C:\\d\\\x95", ""},
+        PathCase{"/usr/local/bin/poterinko", TCodePage::kUtf8, "/usr/local/bin", "poterinko"},
+        PathCase{"/poterinko", TCodePage::kUtf8, "/", "poterinko"},
+        PathCase{"/opt/時間割/時間割.bin", TCodePage::kUtf8, "/opt/時間割", "時間割"}));
 
 TEST(TimeStampTest, TwelveDigitsOfLocalTime) {
   tk::test::SetEnvironment("TZ", "UTC");

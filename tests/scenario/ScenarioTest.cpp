@@ -5,7 +5,8 @@
 //
 // In scripts and expectations $TMP is the test's own folder and $INFO the information page's
 // base address; in expectations $N stands for a number, $STAMP for a 12-digit time stamp, and
-// a line $MENU (or $MENU_UNCHECKED) for the popup menu's eight items.
+// a line $MENU (or $MENU_UNCHECKED) for the popup menu's eight items. NAME.env, where present,
+// sets the driver's surroundings: one VARIABLE=VALUE a line, or VARIABLE= to remove it.
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,8 @@
 #include <filesystem>
 #include <fstream>
 #include <regex>
+
+#include <sys/stat.h>
 #include <sstream>
 
 #include "tests/support/BmpBuilder.h"
@@ -81,11 +84,25 @@ struct RunResult {
   std::string out, err;
 };
 
-RunResult RunDriver(const std::string& args, const fs::path& work) {
+// The `env` command that gives the driver the surroundings a NAME.env file describes.
+std::string EnvironmentCommand(const std::string& settings) {
+  std::string command = "env";
+  for (const std::string& line : Lines(settings)) {
+    const std::size_t equals = line.find('=');
+    if (line.empty() || line[0] == '#' || equals == std::string::npos) continue;
+    const std::string name = line.substr(0, equals), value = line.substr(equals + 1);
+    command += value.empty() ? " -u " + name : " " + name + "='" + value + "'";
+  }
+  return command + " ";
+}
+
+RunResult RunDriver(const std::string& args, const fs::path& work,
+                    const std::string& environment = "") {
   const fs::path out = work / "stdout.txt", err = work / "stderr.txt";
   const std::string command = "cd '" + work.string() + "' && XDG_CACHE_HOME='" +
-                              (work / "cache").string() + "' '" POTERINKO_SCENARIO "' " + args +
-                              " > '" + out.string() + "' 2> '" + err.string() + "'";
+                              (work / "cache").string() + "' " + environment +
+                              "'" POTERINKO_SCENARIO "' " + args + " > '" + out.string() +
+                              "' 2> '" + err.string() + "'";
   const int status = std::system(command.c_str());
   return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadText(out), ReadText(err)};
 }
@@ -111,6 +128,14 @@ void MakeInputs(const tk::test::TempFolder& folder) {
   f.height = -2;
   f.pixels = tk::test::PackRows({{0x000000, 0xFFFFFF}, {0xFFFFFF, 0xFFFFFF}}, 24);
   tk::WriteFileBytes(folder.Path("corner.bmp"), tk::test::BuildBmp(f));
+  // What a file manager may hand over under a picture's name but is no file to read.
+  mkfifo(folder.Path("pipe.bmp").c_str(), 0644);
+  fs::create_directories(folder.Path("folder.jpg"));
+  fs::create_symlink("/dev/zero", folder.Path("zero.jpg"));
+  // A font configuration that knows no fonts at all.
+  const std::string noFonts = "<?xml version=\"1.0\"?>\n<fontconfig></fontconfig>\n";
+  tk::WriteFileBytes(folder.Path("no-fonts.conf"),
+                     std::vector<std::uint8_t>(noFonts.begin(), noFonts.end()));
 }
 
 class ScenarioTest : public ::testing::TestWithParam<std::string> {};
@@ -130,7 +155,10 @@ TEST_P(ScenarioTest, LogAndPixelsMatch) {
     const std::string s = expand(ReadText(cases / (name + ".script")));
     return std::vector<std::uint8_t>(s.begin(), s.end());
   }());
-  const RunResult r = RunDriver("script.txt", folder.Root());
+  const fs::path settings = cases / (name + ".env");
+  const RunResult r =
+      RunDriver("script.txt", folder.Root(),
+                fs::exists(settings) ? EnvironmentCommand(expand(ReadText(settings))) : "");
   EXPECT_EQ(r.exitCode, 0) << r.err;
 
   std::vector<std::string> expected;
@@ -167,7 +195,8 @@ TEST_P(ScenarioTest, LogAndPixelsMatch) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ScenarioTest,
-                         ::testing::Values("startup", "drops", "errors", "save", "mail", "window"));
+                         ::testing::Values("startup", "drops", "errors", "save", "mail", "window",
+                                           "nofonts"));
 
 struct Malformed {
   const char* script;

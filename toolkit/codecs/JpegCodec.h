@@ -2,7 +2,9 @@
 // JPEG decoding and encoding through libjpeg, bytes in and bytes out. libjpeg's own types stay
 // inside the codec's sources.
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 #include <vector>
@@ -41,6 +43,20 @@ int JpegScaleNumerator(int imageWidth, int imageHeight, int coverWidth, int cove
 // fraction of the memory and time of the full image. Raises EJPEG.
 TJpegDecoded DecodeJpeg(std::span<const std::uint8_t> data, int coverWidth = 0,
                         int coverHeight = 0);
+
+// A JPEG stream read a piece at a time: `read` fills up to n bytes and returns how many, 0 at
+// the end, or a negative number when the bytes cannot be read. It must not throw.
+struct TJpegStream {
+  std::function<long long(std::uint8_t* data, std::size_t n)> read;
+};
+
+// DecodeJpeg over a stream, of which only a small buffer is held at a time. With
+// `keepStretchSamples` and a cover size, the bitmap holds only the pixels a stretch to exactly
+// the cover size takes (see StretchSourceIndex), each axis longer than the cover's cut to it,
+// and no row of the decoded image is kept beyond the one being read. A stream that cannot be
+// read raises EJPEG with libjpeg's JERR_FILE_READ.
+TJpegDecoded DecodeJpeg(const TJpegStream& stream, int coverWidth = 0, int coverHeight = 0,
+                        bool keepStretchSamples = false);
 
 // Encodes `bitmap` as a baseline colour JPEG: 3 components of 8 bits given as JCS_RGB (the
 // red, green and blue of each pixel word), libjpeg's defaults, the float DCT and `quality`

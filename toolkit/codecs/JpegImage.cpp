@@ -13,7 +13,15 @@ TJPEGImage::~TJPEGImage() = default;
 
 void TJPEGImage::LoadFromBytes(std::span<const std::uint8_t> data, int coverWidth,
                                int coverHeight) {
-  TJpegDecoded decoded = DecodeJpeg(data, coverWidth, coverHeight);
+  TakeDecoded(DecodeJpeg(data, coverWidth, coverHeight));
+}
+
+void TJPEGImage::LoadFromStream(const TJpegStream& stream, int coverWidth, int coverHeight,
+                                bool keepStretchSamples) {
+  TakeDecoded(DecodeJpeg(stream, coverWidth, coverHeight, keepStretchSamples));
+}
+
+void TJPEGImage::TakeDecoded(TJpegDecoded decoded) {
   FPixels = std::move(decoded.bitmap);
   FWidth = decoded.imageWidth;
   FHeight = decoded.imageHeight;

@@ -14,6 +14,9 @@
 
 namespace tk {
 
+struct TJpegDecoded;
+struct TJpegStream;
+
 class TJPEGImage : public TGraphic {
  public:
   static constexpr int kDefaultQuality = 80;
@@ -28,6 +31,10 @@ class TJPEGImage : public TGraphic {
   // Decodes `data`; with a cover size, only as finely as needed to cover it (see DecodeJpeg).
   // On failure (EJPEG) the image keeps what it held.
   void LoadFromBytes(std::span<const std::uint8_t> data, int coverWidth = 0, int coverHeight = 0);
+  // The same, reading a stream a piece at a time; with `keepStretchSamples`, only the pixels a
+  // stretch to the cover size takes are kept (see DecodeJpeg).
+  void LoadFromStream(const TJpegStream& stream, int coverWidth = 0, int coverHeight = 0,
+                      bool keepStretchSamples = false);
 
   // The encoder's quality, 1..100.
   int CompressionQuality() const { return FQuality; }
@@ -49,6 +56,8 @@ class TJPEGImage : public TGraphic {
   void AssignTo(TPersistent& dest) const override;
 
  private:
+  void TakeDecoded(TJpegDecoded decoded);
+
   std::unique_ptr<TBitmap> FPixels;
   int FWidth = 0;
   int FHeight = 0;

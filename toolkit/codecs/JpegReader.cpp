@@ -6,6 +6,7 @@
 
 #include "toolkit/codecs/JpegErrorManager.h"
 #include "toolkit/codecs/PictureLimits.h"
+#include "toolkit/graphics/Stretch.h"
 
 namespace tk {
 namespace {
@@ -14,13 +15,76 @@ namespace {
 // may need this much, anything past it fails instead of exhausting memory.
 constexpr long kMaxLibjpegMemory = 384L * 1024 * 1024;
 
+// What is decoded: bytes in memory, or a stream when there is one.
 struct DecodeSession {
   jpeg_decompress_struct cinfo{};
   JpegErrorManager error;
   TJpegDecoded result;
+  std::span<const std::uint8_t> data;
+  const TJpegStream* stream = nullptr;
+  bool keepStretchSamples = false;
   DecodeSession() { cinfo.err = UseJpegErrorManager(error); }
   ~DecodeSession() { jpeg_destroy_decompress(&cinfo); }
 };
+
+// libjpeg's source manager over a TJpegStream. It ends the way libjpeg's memory source does,
+// so a stream and the same bytes in memory decode alike.
+struct StreamSource {
+  jpeg_source_mgr pub;  // first, so libjpeg's pointer to it is a pointer to the whole
+  const TJpegStream* stream;
+  JOCTET* buffer;
+  bool started;
+};
+
+constexpr std::size_t kStreamBufferBytes = 64 * 1024;
+
+void InitSource(j_decompress_ptr) {}
+void TermSource(j_decompress_ptr) {}
+
+boolean FillInput(j_decompress_ptr cinfo) {
+  auto* source = reinterpret_cast<StreamSource*>(cinfo->src);
+  long long n = source->stream->read(source->buffer, kStreamBufferBytes);
+  if (n < 0) ERREXIT(cinfo, JERR_FILE_READ);
+  if (n == 0) {
+    if (!source->started) ERREXIT(cinfo, JERR_INPUT_EMPTY);
+    WARNMS(cinfo, JWRN_JPEG_EOF);
+    source->buffer[0] = 0xFF;
+    source->buffer[1] = JPEG_EOI;
+    n = 2;
+  }
+  source->started = true;
+  source->pub.next_input_byte = source->buffer;
+  source->pub.bytes_in_buffer = static_cast<std::size_t>(n);
+  return TRUE;
+}
+
+void SkipInput(j_decompress_ptr cinfo, long count) {
+  if (count <= 0) return;
+  jpeg_source_mgr& source = *cinfo->src;
+  while (static_cast<unsigned long>(count) > source.bytes_in_buffer) {
+    count -= static_cast<long>(source.bytes_in_buffer);
+    FillInput(cinfo);
+  }
+  source.next_input_byte += count;
+  source.bytes_in_buffer -= static_cast<std::size_t>(count);
+}
+
+void UseStreamSource(j_decompress_ptr cinfo, const TJpegStream& stream) {
+  auto* source = static_cast<StreamSource*>((*cinfo->mem->alloc_small)(
+      reinterpret_cast<j_common_ptr>(cinfo), JPOOL_PERMANENT, sizeof(StreamSource)));
+  source->buffer = static_cast<JOCTET*>((*cinfo->mem->alloc_small)(
+      reinterpret_cast<j_common_ptr>(cinfo), JPOOL_PERMANENT, kStreamBufferBytes));
+  source->stream = &stream;
+  source->started = false;
+  source->pub.init_source = InitSource;
+  source->pub.fill_input_buffer = FillInput;
+  source->pub.skip_input_data = SkipInput;
+  source->pub.resync_to_restart = jpeg_resync_to_restart;
+  source->pub.term_source = TermSource;
+  source->pub.bytes_in_buffer = 0;
+  source->pub.next_input_byte = nullptr;
+  cinfo->src = &source->pub;
+}
 
 std::uint32_t Word(unsigned red, unsigned green, unsigned blue) {
   return red << 16 | green << 8 | blue;
@@ -51,13 +115,24 @@ bool CanDecodeStraightToWords(J_COLOR_SPACE source) {
 #endif
 }
 
-bool RunDecode(DecodeSession& s, std::span<const std::uint8_t> data, int coverWidth,
-               int coverHeight) {
+// Copies decoded row `y` of an image `height` rows high into every row of `kept` that samples
+// it (columns as `columns` says); returns the next kept row still to come.
+int KeepSampledRow(TBitmap& kept, const std::uint32_t* row, const int* columns, int y, int height,
+                   int next) {
+  for (; next < kept.Height() && StretchSourceIndex(next, kept.Height(), height) == y; ++next) {
+    std::uint32_t* out = kept.ScanLine(next);
+    for (int x = 0; x < kept.Width(); ++x) out[x] = row[columns[x]];
+  }
+  return next;
+}
+
+bool RunDecode(DecodeSession& s, int coverWidth, int coverHeight) {
   if (setjmp(s.error.jump)) return false;
   jpeg_decompress_struct& cinfo = s.cinfo;
   jpeg_create_decompress(&cinfo);
   cinfo.mem->max_memory_to_use = kMaxLibjpegMemory;
-  jpeg_mem_src(&cinfo, data.data(), static_cast<unsigned long>(data.size()));
+  if (s.stream) UseStreamSource(&cinfo, *s.stream);
+  else jpeg_mem_src(&cinfo, s.data.data(), static_cast<unsigned long>(s.data.size()));
   jpeg_read_header(&cinfo, TRUE);
   if (static_cast<std::uint64_t>(cinfo.image_width) * cinfo.image_height > kMaxPicturePixels) {
     FailJpeg(s.error, JERR_IMAGE_TOO_BIG);
@@ -80,8 +155,24 @@ bool RunDecode(DecodeSession& s, std::span<const std::uint8_t> data, int coverWi
   const int height = static_cast<int>(cinfo.output_height);
   s.result.imageWidth = static_cast<int>(cinfo.image_width);
   s.result.imageHeight = static_cast<int>(cinfo.image_height);
-  s.result.bitmap = std::make_unique<TBitmap>(width, height);
+  const bool sampling = s.keepStretchSamples && coverWidth > 0 && coverHeight > 0 &&
+                        (coverWidth < width || coverHeight < height);
+  const int keptWidth = sampling ? std::min(width, coverWidth) : width;
+  const int keptHeight = sampling ? std::min(height, coverHeight) : height;
+  s.result.bitmap = std::make_unique<TBitmap>(keptWidth, keptHeight);
   TBitmap& bitmap = *s.result.bitmap;
+  // Sampling, every row is decoded into one row of scratch and only its samples are kept.
+  const auto allocate = [&cinfo](std::size_t bytes) {
+    return (*cinfo.mem->alloc_large)(reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE, bytes);
+  };
+  std::uint32_t* scratch = nullptr;
+  int* columns = nullptr;
+  if (sampling) {
+    scratch = static_cast<std::uint32_t*>(allocate(sizeof(std::uint32_t) * width));
+    columns = static_cast<int*>(allocate(sizeof(int) * keptWidth));
+    for (int x = 0; x < keptWidth; ++x) columns[x] = StretchSourceIndex(x, keptWidth, width);
+  }
+  int nextKept = 0;
 
   // A sequential stream cut short would go on decoding nothing but zeros, for as many rows as
   // its header claims; rows past the end stay white instead. (A progressive stream has been
@@ -93,7 +184,7 @@ bool RunDecode(DecodeSession& s, std::span<const std::uint8_t> data, int coverWi
                                         cinfo.output_width * cinfo.output_components, 1);
   while (cinfo.output_scanline < cinfo.output_height) {
     const int y = static_cast<int>(cinfo.output_scanline);
-    std::uint32_t* row = bitmap.ScanLine(y);
+    std::uint32_t* row = sampling ? scratch : bitmap.ScanLine(y);
     if (straight) {
       JSAMPROW target = reinterpret_cast<JSAMPROW>(row);
       jpeg_read_scanlines(&cinfo, &target, 1);
@@ -102,6 +193,7 @@ bool RunDecode(DecodeSession& s, std::span<const std::uint8_t> data, int coverWi
       jpeg_read_scanlines(&cinfo, buffer, 1);
       ConvertRow(buffer[0], cinfo.out_color_space, cinfo.saw_Adobe_marker, width, row);
     }
+    if (sampling) nextKept = KeepSampledRow(bitmap, row, columns, y, height, nextKept);
     if (s.error.dataEnded && !endedBeforeOutput) break;
   }
   // The picture is complete; what may follow the last scan is not read.
@@ -121,10 +213,25 @@ int JpegScaleNumerator(int imageWidth, int imageHeight, int coverWidth, int cove
   return 8;
 }
 
+namespace {
+TJpegDecoded Decode(DecodeSession& session, int coverWidth, int coverHeight) {
+  if (!RunDecode(session, coverWidth, coverHeight)) ThrowJpegError(session.error);
+  return std::move(session.result);
+}
+}  // namespace
+
 TJpegDecoded DecodeJpeg(std::span<const std::uint8_t> data, int coverWidth, int coverHeight) {
   DecodeSession session;
-  if (!RunDecode(session, data, coverWidth, coverHeight)) ThrowJpegError(session.error);
-  return std::move(session.result);
+  session.data = data;
+  return Decode(session, coverWidth, coverHeight);
+}
+
+TJpegDecoded DecodeJpeg(const TJpegStream& stream, int coverWidth, int coverHeight,
+                        bool keepStretchSamples) {
+  DecodeSession session;
+  session.stream = &stream;
+  session.keepStretchSamples = keepStretchSamples;
+  return Decode(session, coverWidth, coverHeight);
 }
 
 }  // namespace tk

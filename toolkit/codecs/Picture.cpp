@@ -60,20 +60,53 @@ void TPicture::SetGraphic(std::unique_ptr<TGraphic> graphic) {
 void TPicture::LoadFromFile(const std::string& path) {
   const auto kind = PictureFileKindOf(path);
   if (!kind) throw EInvalidGraphic(Format(SUnknownPictureExtension, path));
+  if (*kind == TPictureFileKind::pkJPEG) {
+    SetGraphic(ReadJpegFile(path));
+    return;
+  }
   std::vector<std::uint8_t> bytes;
   try {
     bytes = ReadFileBytes(path, kMaxPictureFileBytes);
   } catch (const EFileTooLarge&) {
     // Larger than any picture the readers accept: their own error, before anything is read.
-    if (*kind == TPictureFileKind::pkBitmap) throw EInvalidGraphic(SInvalidBitmap);
+    throw EInvalidGraphic(SInvalidBitmap);
+  }
+  SetGraphic(ReadGraphic(*kind, bytes));
+}
+
+std::unique_ptr<TJPEGImage> TPicture::ReadJpegFile(const std::string& path) const {
+  // A photo is decoded as it is read, so that its file is never held whole.
+  std::optional<TFileReader> file;
+  try {
+    file.emplace(path, kMaxPictureFileBytes);
+  } catch (const EFileTooLarge&) {
     throw JpegTooBigError();
   }
-  SetGraphic(ReadGraphic(*kind, bytes, FDecodeWidth, FDecodeHeight));
+  bool unreadable = false;
+  const TJpegStream stream{[&](std::uint8_t* data, std::size_t n) {
+    const long long got = file->Read(data, n);
+    unreadable = unreadable || got < 0;
+    return got;
+  }};
+  auto jpeg = std::make_unique<TJPEGImage>();
+  try {
+    jpeg->LoadFromStream(stream, FDecodeWidth, FDecodeHeight, FKeepStretchSamples);
+  } catch (const EJPEG&) {
+    if (unreadable) throw EFOpenError(Format(SFOpenError, path));
+    throw;
+  }
+  return jpeg;
 }
 
 void TPicture::SetDecodeSize(int width, int height) {
   FDecodeWidth = width;
   FDecodeHeight = height;
+  FKeepStretchSamples = false;
+}
+
+void TPicture::SetStretchSize(int width, int height) {
+  SetDecodeSize(width, height);
+  FKeepStretchSamples = width > 0 && height > 0;
 }
 
 void TPicture::Clear() {

@@ -16,6 +16,8 @@
 
 namespace tk {
 
+class TJPEGImage;
+
 // The text for a file whose extension names no reader; %s is the path.
 inline constexpr const char* SUnknownPictureExtension =
     "ファイル %s は読み込める画像ではありません";
@@ -52,6 +54,11 @@ class TPicture : public TPersistent {
   // The smallest size JPEG files are decoded to cover (0 x 0: full size). Only the decoded
   // detail changes; Width() and Height() stay the image's own.
   void SetDecodeSize(int width, int height);
+  // The one size the picture is drawn at, stretched (0 x 0: none). A JPEG file loaded while it
+  // is set is decoded to cover it and keeps only the pixels such a draw takes (see
+  // DecodeJpeg): it shows the same at that size, and thirty camera photos fit in the memory of
+  // one.
+  void SetStretchSize(int width, int height);
   int DecodeWidth() const { return FDecodeWidth; }
   int DecodeHeight() const { return FDecodeHeight; }
 
@@ -73,10 +80,12 @@ class TPicture : public TPersistent {
 
  private:
   void Changed() { OnChange(this); }
+  std::unique_ptr<TJPEGImage> ReadJpegFile(const std::string& path) const;
 
   std::unique_ptr<TGraphic> FGraphic;
   int FDecodeWidth = 0;
   int FDecodeHeight = 0;
+  bool FKeepStretchSamples = false;
 };
 
 }  // namespace tk

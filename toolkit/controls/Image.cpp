@@ -38,9 +38,9 @@ void TImage::SetBounds(int left, int top, int width, int height) {
 }
 
 void TImage::UpdateDecodeSize() {
-  // A stretched picture never shows more pixels than the widget has: large photos may be
-  // decoded at a reduced scale that still covers it.
-  if (FStretch) FPicture->SetDecodeSize(Width(), Height());
+  // A stretched picture never shows more pixels than the widget has: a large photo keeps only
+  // those it shows at the widget's size.
+  if (FStretch) FPicture->SetStretchSize(Width(), Height());
   else FPicture->SetDecodeSize(0, 0);
 }
 

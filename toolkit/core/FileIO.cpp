@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <optional>
 #include <string_view>
 
 #include "toolkit/core/Exceptions.h"
@@ -32,49 +33,97 @@ std::wstring Wide(const std::string& utf8) {
   return out;
 }
 using Stat = struct _stat64;
+constexpr const char* kSeparators = "/\\";
 int OpenForReading(const std::string& path) {
   return _wopen(Wide(path).c_str(), _O_RDONLY | _O_BINARY);
 }
-int OpenForWriting(const std::string& path, bool exclusive) {
-  return _wopen(Wide(path).c_str(),
-                _O_WRONLY | _O_CREAT | _O_BINARY | (exclusive ? _O_EXCL : _O_TRUNC),
+int CreateNew(const std::string& path, TFilePrivacy) {
+  return _wopen(Wide(path).c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY,
+                _S_IREAD | _S_IWRITE);
+}
+int OpenForWriting(const std::string& path, bool create) {
+  return _wopen(Wide(path).c_str(), _O_WRONLY | _O_BINARY | (create ? _O_CREAT | _O_TRUNC : 0),
                 _S_IREAD | _S_IWRITE);
 }
 bool StatPath(const std::string& path, Stat& st) { return _wstat64(Wide(path).c_str(), &st) == 0; }
 bool StatDescriptor(int fd, Stat& st) { return _fstat64(fd, &st) == 0; }
-bool IsFolder(const Stat& st) { return (st.st_mode & _S_IFDIR) != 0; }
+bool IsRegular(const Stat& st) { return (st.st_mode & _S_IFMT) == _S_IFREG; }
 long long ReadSome(int fd, std::uint8_t* data, std::size_t n) {
   return _read(fd, data, static_cast<unsigned>(std::min<std::size_t>(n, 1u << 30)));
 }
 long long WriteSome(int fd, const std::uint8_t* data, std::size_t n) {
   return _write(fd, data, static_cast<unsigned>(std::min<std::size_t>(n, 1u << 30)));
 }
+bool Truncate(int fd, std::size_t size) { return _chsize_s(fd, static_cast<__int64>(size)) == 0; }
 bool FlushToDisk(int fd) { return _commit(fd) == 0; }
 bool CloseFile(int fd) { return _close(fd) == 0; }
-void CopyPermissions(int, const Stat&) {}
+// Windows files carry an access list, not mode bits; a new file inherits the folder's.
+void KeepAccess(int, const Stat&, TFilePrivacy) {}
 bool RemoveFile(const std::string& path) { return _wunlink(Wide(path).c_str()) == 0; }
 bool ReplaceFile(const std::string& from, const std::string& to) {
-  return MoveFileExW(Wide(from).c_str(), Wide(to).c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+  if (MoveFileExW(Wide(from).c_str(), Wide(to).c_str(),
+                  MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    return true;
+  errno = GetLastError() == ERROR_ACCESS_DENIED ? EACCES : EIO;
+  return false;
 }
+// Links are rare there and the system resolves them itself where it must.
+std::optional<std::string> FollowLinks(const std::string& path) { return path; }
 int ProcessId() { return static_cast<int>(GetCurrentProcessId()); }
 #else
 using Stat = struct stat;
-int OpenForReading(const std::string& path) { return open(path.c_str(), O_RDONLY | O_CLOEXEC); }
-int OpenForWriting(const std::string& path, bool exclusive) {
-  return open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | (exclusive ? O_EXCL : O_TRUNC), 0666);
+constexpr const char* kSeparators = "/";
+// Non-blocking, so that a FIFO swapped in after the check cannot hold the open until a writer
+// comes; regular files ignore the flag.
+int OpenForReading(const std::string& path) {
+  return open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+}
+int CreateNew(const std::string& path, TFilePrivacy privacy) {
+  return open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+              privacy == TFilePrivacy::Private ? 0600 : 0666);
+}
+int OpenForWriting(const std::string& path, bool create) {
+  return open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | (create ? O_CREAT | O_TRUNC : 0),
+              0666);
 }
 bool StatPath(const std::string& path, Stat& st) { return stat(path.c_str(), &st) == 0; }
 bool StatDescriptor(int fd, Stat& st) { return fstat(fd, &st) == 0; }
-bool IsFolder(const Stat& st) { return S_ISDIR(st.st_mode); }
+bool IsRegular(const Stat& st) { return S_ISREG(st.st_mode); }
 long long ReadSome(int fd, std::uint8_t* data, std::size_t n) { return read(fd, data, n); }
 long long WriteSome(int fd, const std::uint8_t* data, std::size_t n) { return write(fd, data, n); }
+bool Truncate(int fd, std::size_t size) { return ftruncate(fd, static_cast<off_t>(size)) == 0; }
 bool FlushToDisk(int fd) { return fsync(fd) == 0; }
 bool CloseFile(int fd) { return close(fd) == 0; }
-void CopyPermissions(int fd, const Stat& st) { fchmod(fd, st.st_mode & 07777); }
+// The new file takes the place of the old one, so it takes its owner, group and mode too, as
+// far as we may give them away (only the group of our own, unless we are the superuser). The
+// mode comes last: a change of owner clears the set-id bits.
+void KeepAccess(int fd, const Stat& old, TFilePrivacy privacy) {
+  if (privacy == TFilePrivacy::Private) {
+    fchmod(fd, 0600);
+    return;
+  }
+  [[maybe_unused]] const bool kept = fchown(fd, old.st_uid, old.st_gid) == 0 ||
+                                     fchown(fd, static_cast<uid_t>(-1), old.st_gid) == 0;
+  fchmod(fd, old.st_mode & 07777);
+}
 bool RemoveFile(const std::string& path) { return unlink(path.c_str()) == 0; }
 bool ReplaceFile(const std::string& from, const std::string& to) {
   return rename(from.c_str(), to.c_str()) == 0;
+}
+// The file a chain of symbolic links ends at (which need not exist yet); the path itself when
+// it is no link. A chain too long to be anything but a loop gives nothing.
+std::optional<std::string> FollowLinks(std::string path) {
+  for (int hop = 0; hop < 40; ++hop) {
+    char target[4096];
+    const ssize_t n = readlink(path.c_str(), target, sizeof target);
+    if (n < 0) return path;
+    if (static_cast<std::size_t>(n) == sizeof target) return std::nullopt;
+    const std::string_view link(target, static_cast<std::size_t>(n));
+    // A relative target is relative to the folder that holds the link.
+    path = link.front() == '/' ? std::string(link)
+                               : path.substr(0, path.find_last_of('/') + 1) + std::string(link);
+  }
+  return std::nullopt;
 }
 int ProcessId() { return static_cast<int>(getpid()); }
 #endif
@@ -98,20 +147,53 @@ bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
 
 IFileObserver* gFileObserver = nullptr;
 
-// A name beside `path` that no other writer of this process or another one picks.
+// A name beside `path` that no other writer of this process or another one picks. It must fit
+// wherever the final name fits, so a long name gives up as many of its last characters as the
+// suffix adds: the temporary name then has no more characters, bytes or UTF-16 units than the
+// final one. A short name keeps all of its characters, so it can still be recognised.
 std::string TemporaryNameBeside(const std::string& path) {
   static std::atomic<unsigned> counter{0};
-  return path + ".tmp" + std::to_string(ProcessId()) + "-" + std::to_string(counter++);
+  constexpr std::size_t kShortName = 64;
+  const std::string suffix = ".tmp" + std::to_string(ProcessId()) + "-" + std::to_string(counter++);
+  const std::size_t nameStart = path.find_last_of(kSeparators) + 1;  // npos + 1 is 0
+  std::string_view name = std::string_view(path).substr(nameStart);
+  const auto isContinuation = [](char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; };
+  const auto characters = static_cast<std::size_t>(
+      std::count_if(name.begin(), name.end(), [&](char c) { return !isContinuation(c); }));
+  if (characters + suffix.size() > kShortName) {
+    std::size_t cut = name.size();
+    for (std::size_t dropped = 0; dropped < suffix.size() && cut > 0; ++dropped) {
+      --cut;
+      while (cut > 0 && isContinuation(name[cut])) --cut;
+    }
+    name = name.substr(0, cut);
+  }
+  return path.substr(0, nameStart) + std::string(name) + suffix;
 }
 
-}  // namespace
+// Only a refusal of the folder itself lets the file be written in place: a full disk or a
+// failed write must leave the old file as it was.
+bool FolderRefused(int error) { return error == EACCES || error == EPERM || error == EBUSY; }
 
-std::vector<std::uint8_t> ReadFileBytes(const std::string& path, std::size_t limit) {
+// A plain save over an existing file: its content is overwritten and cut to the new length.
+void WriteInPlace(const std::string& target, std::span<const std::uint8_t> bytes,
+                  TFilePrivacy privacy, const std::string& path) {
+  const int fd = OpenForWriting(target, false);
+  if (fd < 0) ThrowCreateError(path);
+  Stat st{};
+  if (privacy == TFilePrivacy::Private && StatDescriptor(fd, st)) KeepAccess(fd, st, privacy);
+  const bool written = WriteAll(fd, bytes) && Truncate(fd, bytes.size());
+  if (!CloseFile(fd) || !written) ThrowCreateError(path);
+}
+
+// Opens a file to be read from the start, with the checks of every reader here; `st` gets its
+// status. Only a regular file is read: opening a FIFO waits for a writer, a device may never
+// end, and a folder is no file. The descriptor is checked again, in case the path changed.
+int OpenToRead(const std::string& path, std::size_t limit, Stat& st) {
+  if (!StatPath(path, st) || !IsRegular(st)) ThrowOpenError(path);
   const int fd = OpenForReading(path);
   if (fd < 0) ThrowOpenError(path);
-  Stat st{};
-  // Opening a folder for reading succeeds on some systems; it is still not a file.
-  if (!StatDescriptor(fd, st) || IsFolder(st)) {
+  if (!StatDescriptor(fd, st) || !IsRegular(st)) {
     CloseFile(fd);
     ThrowOpenError(path);
   }
@@ -119,6 +201,30 @@ std::vector<std::uint8_t> ReadFileBytes(const std::string& path, std::size_t lim
     CloseFile(fd);
     throw EFileTooLarge();
   }
+  return fd;
+}
+
+}  // namespace
+
+TFileReader::TFileReader(const std::string& path, std::size_t limit) : FLeft(limit) {
+  Stat st{};
+  FDescriptor = OpenToRead(path, limit, st);
+}
+
+TFileReader::~TFileReader() { CloseFile(FDescriptor); }
+
+long long TFileReader::Read(std::uint8_t* data, std::size_t n) noexcept {
+  for (;;) {
+    const long long got = ReadSome(FDescriptor, data, std::min(n, FLeft));
+    if (got < 0 && errno == EINTR) continue;
+    if (got > 0) FLeft -= static_cast<std::size_t>(got);
+    return got;
+  }
+}
+
+std::vector<std::uint8_t> ReadFileBytes(const std::string& path, std::size_t limit) {
+  Stat st{};
+  const int fd = OpenToRead(path, limit, st);
   std::vector<std::uint8_t> bytes;
   // The size is only a hint: the file may grow or shrink while it is read.
   std::size_t capacity = st.st_size > 0 ? static_cast<std::size_t>(st.st_size) + 1 : 65536;
@@ -143,35 +249,56 @@ std::vector<std::uint8_t> ReadFileBytes(const std::string& path, std::size_t lim
     if (n == 0) break;
   }
   CloseFile(fd);
-  bytes.shrink_to_fit();
+  // Not shrunk to fit: that would copy it, and the spare byte is all there is to save.
   return bytes;
 }
 
 void WriteFileBytes(const std::string& path, std::span<const std::uint8_t> bytes) {
-  const int fd = OpenForWriting(path, false);
+  const int fd = OpenForWriting(path, true);
   if (fd < 0) ThrowCreateError(path);
   const bool written = WriteAll(fd, bytes);
   if (!CloseFile(fd) || !written) ThrowCreateError(path);
 }
 
-void WriteFileBytesAtomic(const std::string& path, std::span<const std::uint8_t> bytes) {
+namespace {
+void WriteReplacingOrInPlace(const std::string& path, std::span<const std::uint8_t> bytes,
+                             TFilePrivacy privacy) {
+  const std::optional<std::string> followed = FollowLinks(path);
+  if (!followed) ThrowCreateError(path);
+  const std::string& target = *followed;
+  Stat existing{};
+  const bool exists = StatPath(target, existing);
+  if (exists && !IsRegular(existing)) ThrowCreateError(path);
+
   std::string temporary;
   int fd = -1;
   for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-    temporary = TemporaryNameBeside(path);
-    fd = OpenForWriting(temporary, true);
+    temporary = TemporaryNameBeside(target);
+    fd = CreateNew(temporary, privacy);
     if (fd < 0 && errno != EEXIST) break;
   }
-  if (fd < 0) ThrowCreateError(path);
-
-  Stat existing{};
-  if (StatPath(path, existing) && !IsFolder(existing)) CopyPermissions(fd, existing);
+  if (fd < 0) {
+    if (exists && FolderRefused(errno)) return WriteInPlace(target, bytes, privacy, path);
+    ThrowCreateError(path);
+  }
+  if (exists) KeepAccess(fd, existing, privacy);
   const bool written = WriteAll(fd, bytes) && FlushToDisk(fd);
-  const bool closed = CloseFile(fd);
-  if (!written || !closed || !ReplaceFile(temporary, path)) {
+  if (!CloseFile(fd) || !written) {
     RemoveFile(temporary);
     ThrowCreateError(path);
   }
+  if (!ReplaceFile(temporary, target)) {
+    const int error = errno;
+    RemoveFile(temporary);
+    if (exists && FolderRefused(error)) return WriteInPlace(target, bytes, privacy, path);
+    ThrowCreateError(path);
+  }
+}
+}  // namespace
+
+void WriteFileBytesAtomic(const std::string& path, std::span<const std::uint8_t> bytes,
+                          TFilePrivacy privacy) {
+  WriteReplacingOrInPlace(path, bytes, privacy);
   if (gFileObserver) gFileObserver->FileWritten(path, bytes.size());
 }
 

@@ -46,6 +46,15 @@ class TEvent {
 
 using TNotifyEvent = TEvent<TObject*>;
 
+// The first step of a setter: stores `value` and tells whether it differed, so that the setter
+// notifies or repaints only on a change.
+template <class T>
+bool StoreChanged(T& field, const T& value) {
+  if (field == value) return false;
+  field = value;
+  return true;
+}
+
 class TPersistent : public TObject {
  public:
   const char* ClassName() const override { return "TPersistent"; }

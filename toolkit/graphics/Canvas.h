@@ -34,9 +34,7 @@ class TBrush : public TPersistent {
   }
   TBrushStyle Style() const { return FStyle; }
   void SetStyle(TBrushStyle style) {
-    if (style == FStyle) return;
-    FStyle = style;
-    OnChange(this);
+    if (StoreChanged(FStyle, style)) OnChange(this);
   }
   void Assign(const TPersistent& source) override;
 
@@ -65,9 +63,7 @@ class TPen : public TPersistent {
  private:
   template <class T>
   void Set(T& field, T value) {
-    if (field == value) return;
-    field = value;
-    OnChange(this);
+    if (StoreChanged(field, value)) OnChange(this);
   }
 
   TColor FColor = clBlack;

@@ -41,7 +41,7 @@ void StretchPixels(TCanvas& canvas, const TRect& dest, const TBitmap& source,
 
   std::vector<Span> columns(static_cast<std::size_t>(device.Width()));
   for (int x = device.Left; x < device.Right; ++x) {
-    Span s = SpanOf(x - destLeft, dw, sw);
+    const Span s = SpanOf(x - destLeft, dw, sw);
     columns[static_cast<std::size_t>(x - device.Left)] = {s.first + sourceRect.Left,
                                                           s.last + sourceRect.Left};
   }
@@ -74,5 +74,7 @@ void StretchPixels(TCanvas& canvas, const TRect& dest, const TBitmap& source,
     }
   }
 }
+
+int StretchSourceIndex(int i, int n, int s) { return SpanOf(i, n, s).first; }
 
 }  // namespace tk

@@ -20,4 +20,9 @@ class TCanvas;
 void StretchPixels(TCanvas& canvas, const TRect& dest, const TBitmap& source,
                    const TRect& sourceRect, std::optional<std::uint32_t> transparentKey);
 
+// The source index that target index `i` of `n` takes over a source of `s` (0 <= i < n):
+// i * s / n. StretchPixels samples by it, so a reader that keeps only these pixels of a picture
+// drawn at one size shows exactly what the whole picture would there.
+int StretchSourceIndex(int i, int n, int s);
+
 }  // namespace tk

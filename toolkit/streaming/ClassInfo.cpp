@@ -3,8 +3,8 @@
 namespace tk {
 
 const TPropInfo* TClassInfo::Find(std::string_view propertyName) const {
-  for (const auto& p : properties)
-    if (p.name == propertyName) return &p;
+  for (const auto& p : Properties)
+    if (p.Name == propertyName) return &p;
   return nullptr;
 }
 

@@ -4,13 +4,17 @@
 // Form text is read and written through these lists only, so a property is always set through
 // its setter, exactly as code would set it.
 
+#include <algorithm>
 #include <climits>
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "toolkit/core/Component.h"
@@ -22,54 +26,54 @@ namespace tk {
 struct TClassInfo;
 
 enum class TPropType {
-  Integer,  // 32-bit signed
-  Boolean,
-  Enum,     // identifiers by ordinal
-  Set,      // bit i named by identifier i
-  Color,    // colour names or numbers
-  Charset,  // character set names or numbers
-  String,
-  Object,     // an owned persistent object, streamed as a nested list
-  Event,      // a handler of the root, by name
-  Component,  // a reference to another component of the root, by name
-  Binary,     // {hex} data
+  kInteger,  // 32-bit signed
+  kBoolean,
+  kEnum,     // identifiers by ordinal
+  kSet,      // bit i named by identifier i
+  kColor,    // colour names or numbers
+  kCharset,  // character set names or numbers
+  kString,
+  kObject,     // an owned persistent object, streamed as a nested list
+  kEvent,      // a handler of the root, by name
+  kComponent,  // a reference to another component of the root, by name
+  kBinary,     // {hex} data
 };
 
 struct TPropInfo {
-  std::string name;
-  TPropType type = TPropType::Integer;
-  std::vector<std::string> names;  // Enum and Set identifiers
+  std::string Name;
+  TPropType Type = TPropType::kInteger;
+  std::vector<std::string> Names;  // Enum and Set identifiers
   // Integer-like properties (Integer, Boolean, Enum, Set, Color, Charset) travel as numbers.
-  std::optional<std::int64_t> defaultOrdinal;
-  std::int64_t minValue = INT32_MIN;  // Integer range
-  std::int64_t maxValue = INT32_MAX;
-  std::function<std::int64_t(TObject&)> getOrdinal;
-  std::function<void(TObject&, std::int64_t)> setOrdinal;
+  std::optional<std::int64_t> DefaultOrdinal;
+  std::int64_t MinValue = INT32_MIN;  // Integer range
+  std::int64_t MaxValue = INT32_MAX;
+  std::function<std::int64_t(TObject&)> ReadOrdinal;
+  std::function<void(TObject&, std::int64_t)> WriteOrdinal;
   // String
-  std::optional<std::string> defaultString;
-  std::function<std::string(TObject&)> getString;
-  std::function<void(TObject&, const std::string&)> setString;
+  std::optional<std::string> DefaultString;
+  std::function<std::string(TObject&)> ReadString;
+  std::function<void(TObject&, const std::string&)> WriteString;
   // Object
-  const TClassInfo* objectClass = nullptr;
-  std::function<TPersistent*(TObject&)> getObject;
+  const TClassInfo* ObjectClass = nullptr;
+  std::function<TPersistent*(TObject&)> ReadObject;
   // Event: the bound handler's name, and binding by name from the root's handlers
-  std::function<std::string(TObject&)> getMethodName;
-  std::function<bool(TObject&, const TMethodTable&, const std::string&)> bindMethod;
+  std::function<std::string(TObject&)> ReadMethodName;
+  std::function<bool(TObject&, const TMethodTable&, const std::string&)> BindMethod;
   // Component
-  std::function<TComponent*(TObject&)> getComponent;
-  std::function<bool(TObject&, TComponent*)> setComponent;  // false: wrong kind
+  std::function<TComponent*(TObject&)> ReadComponent;
+  std::function<bool(TObject&, TComponent*)> WriteComponent;  // false: wrong kind
   // Binary
-  std::function<std::vector<std::uint8_t>(TObject&)> getBytes;
-  std::function<void(TObject&, const std::vector<std::uint8_t>&)> setBytes;
+  std::function<std::vector<std::uint8_t>(TObject&)> ReadBytes;
+  std::function<void(TObject&, const std::vector<std::uint8_t>&)> WriteBytes;
   // Whether the value is written at all (besides the default rule); empty: always.
-  std::function<bool(TObject&)> stored;
+  std::function<bool(TObject&)> Stored;
 };
 
 struct TClassInfo {
-  std::string name;
-  std::vector<TPropInfo> properties;  // streaming order
+  std::string Name;
+  std::vector<TPropInfo> Properties;  // streaming order
   // Creates a component of the class for the form reader; empty for nested objects.
-  std::function<TComponent*(TComponent* owner)> create;
+  std::function<TComponent*(TComponent* owner)> Create;
 
   const TPropInfo* Find(std::string_view propertyName) const;
 };
@@ -77,7 +81,7 @@ struct TClassInfo {
 // Classes the form reader can create, by name.
 class TClassRegistry {
  public:
-  void Register(const TClassInfo& info) { FClasses[info.name] = &info; }
+  void Register(const TClassInfo& info) { FClasses[info.Name] = &info; }
   const TClassInfo* Find(std::string_view name) const;
 
  private:
@@ -85,84 +89,137 @@ class TClassRegistry {
 };
 TClassRegistry& ClassRegistry();
 
-// Builds a property list with typed getters and setters.
+// What a property line may add after its getter and setter. A value of the property's type is
+// its declared default; without one, the default is what a freshly constructed object of the
+// class holds, so a default is never written down twice.
+struct TNoDefault {};  // the value is always written
+inline constexpr TNoDefault kNoDefault{};
+struct TNeverStored {};  // the value is never written (Name travels in the object line)
+inline constexpr TNeverStored kNeverStored{};
+// Written only while the flag read through `Flag` is false (a font or hint not taken from the
+// parent).
+template <class C>
+struct TStoredUnless {
+  bool (C::*Flag)() const;
+};
+template <class C>
+TStoredUnless<C> StoredUnless(bool (C::*flag)() const) {
+  return {flag};
+}
+
+namespace detail {
+
+// The value type a setter takes: a member function's parameter, a free function's second
+// parameter, or the type of a data member written directly.
+template <class S>
+struct TSetterArg;
+template <class R, class C, class A>
+struct TSetterArg<R (C::*)(A)> {
+  using type = std::decay_t<A>;
+};
+template <class R, class C, class A>
+struct TSetterArg<R (*)(C&, A)> {
+  using type = std::decay_t<A>;
+};
+template <class M, class C>
+struct TSetterArg<M C::*> {
+  using type = M;
+};
+template <class S>
+using TSetterArgT = typename TSetterArg<S>::type;
+
+}  // namespace detail
+
+// Builds a property list, one line per property: its name, then its getter and setter as member
+// pointers (a data member serves as both), then the rules above. Properties of an ancestor's list
+// are taken over by name.
 template <class T>
 class TClassBuilder {
  public:
-  explicit TClassBuilder(TClassInfo& info) : FInfo(info) {}
-
-  // Appends properties of another list (an ancestor's), by name, in the order given.
-  TClassBuilder& From(const TClassInfo& base, std::initializer_list<const char*> names);
-
-  template <class G, class S>
-  TClassBuilder& Integer(const char* name, G get, S set, std::optional<int> def) {
-    return Ordinal(TPropType::Integer, name, {}, get, set, def);
+  explicit TClassBuilder(std::string className) {
+    FInfo.Name = std::move(className);
+    if constexpr (std::is_constructible_v<T, TComponent*>) FSample = std::make_unique<T>(nullptr);
+    else if constexpr (std::is_default_constructible_v<T>) FSample = std::make_unique<T>();
   }
-  // An unsigned byte, 0 to 255.
-  template <class G, class S>
-  TClassBuilder& Byte(const char* name, G get, S set, std::optional<int> def) {
-    Ordinal(TPropType::Integer, name, {}, get, set, def);
-    FInfo.properties.back().minValue = 0;
-    FInfo.properties.back().maxValue = 255;
+
+  // The finished list.
+  TClassInfo Build() { return std::move(FInfo); }
+
+  // Lets the form reader create components of the class by name.
+  TClassBuilder& Creatable() {
+    FInfo.Create = [](TComponent* owner) -> TComponent* { return new T(owner); };
     return *this;
   }
-  template <class G, class S>
-  TClassBuilder& Boolean(const char* name, G get, S set, std::optional<bool> def) {
-    return Ordinal(TPropType::Boolean, name, {}, get, set,
-                   def ? std::optional<std::int64_t>(*def) : std::nullopt);
+
+  // Appends properties of another list (an ancestor's), by name, in the order given.
+  template <class Names>
+  TClassBuilder& From(const TClassInfo& base, const Names& names) {
+    for (const char* n : names) {
+      const TPropInfo* p = base.Find(n);
+      if (!p) throw Exception(std::string("no property ") + n + " in " + base.Name);
+      FInfo.Properties.push_back(*p);
+    }
+    return *this;
   }
-  template <class G, class S>
-  TClassBuilder& Color(const char* name, G get, S set, std::optional<std::uint32_t> def) {
-    return Ordinal(TPropType::Color, name, {}, get, set,
-                   def ? std::optional<std::int64_t>(*def) : std::nullopt);
+  TClassBuilder& From(const TClassInfo& base, std::initializer_list<const char*> names) {
+    return From<std::initializer_list<const char*>>(base, names);
   }
-  template <class G, class S>
-  TClassBuilder& Charset(const char* name, G get, S set, std::optional<int> def) {
-    return Ordinal(TPropType::Charset, name, {}, get, set, def);
+
+  // Whole numbers; the range accepted is that of the setter's parameter, within 32 bits.
+  template <class G, class S, class... Rules>
+  TClassBuilder& Integer(const char* name, G get, S set, Rules... rules) {
+    using A = detail::TSetterArgT<S>;
+    TPropInfo p = Ordinal(TPropType::kInteger, name, {}, get, set);
+    p.MinValue = std::max<std::int64_t>(INT32_MIN, std::numeric_limits<A>::min());
+    p.MaxValue = std::min<std::int64_t>(INT32_MAX, std::numeric_limits<A>::max());
+    return Add(std::move(p), rules...);
   }
-  template <class G, class S, class E>
+  template <class G, class S, class... Rules>
+  TClassBuilder& Boolean(const char* name, G get, S set, Rules... rules) {
+    return Add(Ordinal(TPropType::kBoolean, name, {}, get, set), rules...);
+  }
+  template <class G, class S, class... Rules>
+  TClassBuilder& Color(const char* name, G get, S set, Rules... rules) {
+    return Add(Ordinal(TPropType::kColor, name, {}, get, set), rules...);
+  }
+  template <class G, class S, class... Rules>
+  TClassBuilder& Charset(const char* name, G get, S set, Rules... rules) {
+    return Add(Ordinal(TPropType::kCharset, name, {}, get, set), rules...);
+  }
+  // Identifiers by ordinal.
+  template <class G, class S, class... Rules>
   TClassBuilder& Enum(const char* name, std::vector<std::string> names, G get, S set,
-                      std::optional<E> def) {
-    return Ordinal(
-        TPropType::Enum, name, std::move(names),
-        [get](T& o) { return static_cast<std::int64_t>(get(o)); },
-        [set](T& o, std::int64_t v) { set(o, static_cast<E>(v)); },
-        def ? std::optional<std::int64_t>(static_cast<std::int64_t>(*def)) : std::nullopt);
+                      Rules... rules) {
+    return Add(Ordinal(TPropType::kEnum, name, std::move(names), get, set), rules...);
   }
-  template <class G, class S>
-  TClassBuilder& SetOf(const char* name, std::vector<std::string> names, G get, S set,
-                       std::optional<unsigned> def) {
-    return Ordinal(TPropType::Set, name, std::move(names), get, set, def);
+  // Bit i named by identifier i.
+  template <class G, class S, class... Rules>
+  TClassBuilder& Set(const char* name, std::vector<std::string> names, G get, S set,
+                     Rules... rules) {
+    return Add(Ordinal(TPropType::kSet, name, std::move(names), get, set), rules...);
   }
-  template <class G, class S>
-  TClassBuilder& String(const char* name, G get, S set, std::optional<std::string> def) {
-    TPropInfo p;
-    p.name = name;
-    p.type = TPropType::String;
-    p.defaultString = std::move(def);
-    p.getString = [get](TObject& o) { return std::string(get(Self(o))); };
-    p.setString = [set](TObject& o, const std::string& v) { set(Self(o), v); };
-    return Add(std::move(p));
+  template <class G, class S, class... Rules>
+  TClassBuilder& String(const char* name, G get, S set, Rules... rules) {
+    TPropInfo p = Named(TPropType::kString, name);
+    p.ReadString = [get](TObject& o) { return std::string(std::invoke(get, Self(o))); };
+    p.WriteString = [set](TObject& o, const std::string& v) { Write(set, Self(o), v); };
+    return Add(std::move(p), rules...);
   }
-  template <class G>
-  TClassBuilder& Object(const char* name, const TClassInfo& nested, G get,
-                        std::function<bool(T&)> stored = {}) {
-    TPropInfo p;
-    p.name = name;
-    p.type = TPropType::Object;
-    p.objectClass = &nested;
-    p.getObject = [get](TObject& o) -> TPersistent* { return &get(Self(o)); };
-    if (stored) p.stored = [stored](TObject& o) { return stored(Self(o)); };
-    return Add(std::move(p));
+  // An owned object streamed as a nested list; `get` is the non-const accessor.
+  template <class P, class C, class... Rules>
+  TClassBuilder& Object(const char* name, const TClassInfo& nested, P& (C::*get)(),
+                        Rules... rules) {
+    TPropInfo p = Named(TPropType::kObject, name);
+    p.ObjectClass = &nested;
+    p.ReadObject = [get](TObject& o) -> TPersistent* { return &(Self(o).*get)(); };
+    return Add(std::move(p), rules...);
   }
   // An event member of type TEvent<Args...>.
-  template <class... Args>
-  TClassBuilder& Event(const char* name, TEvent<Args...> T::*member) {
-    TPropInfo p;
-    p.name = name;
-    p.type = TPropType::Event;
-    p.getMethodName = [member](TObject& o) { return (Self(o).*member).MethodName(); };
-    p.bindMethod = [member](TObject& o, const TMethodTable& methods, const std::string& method) {
+  template <class C, class... Args>
+  TClassBuilder& Event(const char* name, TEvent<Args...> C::*member) {
+    TPropInfo p = Named(TPropType::kEvent, name);
+    p.ReadMethodName = [member](TObject& o) { return (Self(o).*member).MethodName(); };
+    p.BindMethod = [member](TObject& o, const TMethodTable& methods, const std::string& method) {
       auto handler = methods.Find<Args...>(method);
       if (!handler) return false;
       Self(o).*member = TEvent<Args...>(*handler, method);
@@ -170,62 +227,95 @@ class TClassBuilder {
     };
     return Add(std::move(p));
   }
-  template <class C, class G, class S>
+  // A reference to another component of the root, of the kind the setter takes.
+  template <class G, class S>
   TClassBuilder& Component(const char* name, G get, S set) {
-    TPropInfo p;
-    p.name = name;
-    p.type = TPropType::Component;
-    p.getComponent = [get](TObject& o) -> TComponent* { return get(Self(o)); };
-    p.setComponent = [set](TObject& o, TComponent* c) {
-      auto* typed = dynamic_cast<C*>(c);
+    using Kind = std::remove_pointer_t<detail::TSetterArgT<S>>;
+    TPropInfo p = Named(TPropType::kComponent, name);
+    p.ReadComponent = [get](TObject& o) -> TComponent* { return std::invoke(get, Self(o)); };
+    p.WriteComponent = [set](TObject& o, TComponent* c) {
+      auto* typed = dynamic_cast<Kind*>(c);
       if (c && !typed) return false;
-      set(Self(o), typed);
+      std::invoke(set, Self(o), typed);
       return true;
     };
     return Add(std::move(p));
   }
   template <class G, class S>
   TClassBuilder& Binary(const char* name, G get, S set) {
-    TPropInfo p;
-    p.name = name;
-    p.type = TPropType::Binary;
-    p.getBytes = [get](TObject& o) { return get(Self(o)); };
-    p.setBytes = [set](TObject& o, const std::vector<std::uint8_t>& v) { set(Self(o), v); };
+    TPropInfo p = Named(TPropType::kBinary, name);
+    p.ReadBytes = [get](TObject& o) { return std::invoke(get, Self(o)); };
+    p.WriteBytes = [set](TObject& o, const std::vector<std::uint8_t>& v) {
+      std::invoke(set, Self(o), v);
+    };
     return Add(std::move(p));
   }
 
  private:
   static T& Self(TObject& o) { return dynamic_cast<T&>(o); }
 
-  template <class G, class S>
-  TClassBuilder& Ordinal(TPropType type, const char* name, std::vector<std::string> names, G get,
-                         S set, std::optional<std::int64_t> def) {
-    TPropInfo p;
-    p.name = name;
-    p.type = type;
-    p.names = std::move(names);
-    p.defaultOrdinal = def;
-    p.getOrdinal = [get](TObject& o) { return static_cast<std::int64_t>(get(Self(o))); };
-    p.setOrdinal = [set](TObject& o, std::int64_t v) { set(Self(o), v); };
-    return Add(std::move(p));
+  // Sets through a setter, or assigns a data member.
+  template <class S, class V>
+  static void Write(S set, T& object, V&& value) {
+    if constexpr (std::is_member_object_pointer_v<S>) object.*set = std::forward<V>(value);
+    else std::invoke(set, object, std::forward<V>(value));
   }
-  TClassBuilder& Add(TPropInfo p) {
-    FInfo.properties.push_back(std::move(p));
+
+  static TPropInfo Named(TPropType type, const char* name) {
+    TPropInfo p;
+    p.Name = name;
+    p.Type = type;
+    return p;
+  }
+
+  // Integer-like properties travel as 64-bit numbers and reach the setter as its own type.
+  template <class G, class S>
+  static TPropInfo Ordinal(TPropType type, const char* name, std::vector<std::string> names, G get,
+                           S set) {
+    using A = detail::TSetterArgT<S>;
+    TPropInfo p = Named(type, name);
+    p.Names = std::move(names);
+    p.ReadOrdinal = [get](TObject& o) {
+      return static_cast<std::int64_t>(std::invoke(get, Self(o)));
+    };
+    p.WriteOrdinal = [set](TObject& o, std::int64_t v) { Write(set, Self(o), static_cast<A>(v)); };
+    return p;
+  }
+
+  struct TRuleState {
+    bool Declared = false;  // a default was given, or none is wanted
+  };
+  static void Apply(TPropInfo&, TRuleState& state, TNoDefault) { state.Declared = true; }
+  static void Apply(TPropInfo& p, TRuleState& state, TNeverStored) {
+    state.Declared = true;
+    p.Stored = [](TObject&) { return false; };
+  }
+  template <class C>
+  static void Apply(TPropInfo& p, TRuleState&, TStoredUnless<C> rule) {
+    p.Stored = [flag = rule.Flag](TObject& o) { return !(Self(o).*flag)(); };
+  }
+  template <class V>
+  static void Apply(TPropInfo& p, TRuleState& state, const V& value) {
+    state.Declared = true;
+    if constexpr (std::is_convertible_v<V, std::string>) p.DefaultString = std::string(value);
+    else p.DefaultOrdinal = static_cast<std::int64_t>(value);
+  }
+
+  template <class... Rules>
+  TClassBuilder& Add(TPropInfo p, const Rules&... rules) {
+    TRuleState state;
+    (Apply(p, state, rules), ...);
+    if (!state.Declared && (p.ReadOrdinal || p.ReadString)) {
+      if (!FSample) throw Exception(p.Name + " of " + FInfo.Name + " needs a declared default");
+      if (p.ReadOrdinal) p.DefaultOrdinal = p.ReadOrdinal(*FSample);
+      else p.DefaultString = p.ReadString(*FSample);
+    }
+    FInfo.Properties.push_back(std::move(p));
     return *this;
   }
 
-  TClassInfo& FInfo;
+  TClassInfo FInfo;
+  std::unique_ptr<T> FSample;  // the object undeclared defaults are read from
 };
-
-template <class T>
-TClassBuilder<T>& TClassBuilder<T>::From(const TClassInfo& base,
-                                         std::initializer_list<const char*> names) {
-  for (const char* n : names) {
-    const TPropInfo* p = base.Find(n);
-    if (!p) throw Exception(std::string("no property ") + n + " in " + base.name);
-    FInfo.properties.push_back(*p);
-  }
-  return *this;
-}
 
 }  // namespace tk

@@ -33,27 +33,27 @@ class Reader {
   explicit Reader(TComponent& root) : FRoot(root) {}
 
   void ReadChildren(const TFormObject& node, TComponent& parent) {
-    for (const auto& child : node.children) ReadChild(*child, parent);
+    for (const auto& child : node.Children) ReadChild(*child, parent);
   }
 
   void ReadChild(const TFormObject& node, TComponent& parent) {
-    const TClassInfo* info = ClassRegistry().Find(node.className);
-    if (!info || !info->create)
-      throw EReadError("line " + std::to_string(node.line) + ": unknown class " + node.className);
-    if (FRoot.FindComponent(node.name))
-      throw EReadError("line " + std::to_string(node.line) + ": a component named " + node.name +
+    const TClassInfo* info = ClassRegistry().Find(node.ClassName);
+    if (!info || !info->Create)
+      throw EReadError("line " + std::to_string(node.Line) + ": unknown class " + node.ClassName);
+    if (FRoot.FindComponent(node.Name))
+      throw EReadError("line " + std::to_string(node.Line) + ": a component named " + node.Name +
                        " exists already");
-    TComponent* component = info->create(&FRoot);
+    TComponent* component = info->Create(&FRoot);
     FCreated.push_back(component);
     component->SetLoading(true);
-    component->SetName(node.name);
+    component->SetName(node.Name);
     component->SetParentComponent(&parent);
     ApplyAll(*component, *info, node);
     ReadChildren(node, *component);
   }
 
   void ApplyAll(TObject& object, const TClassInfo& info, const TFormObject& node) {
-    for (const auto& prop : node.properties) Apply(object, info, prop.path, prop.value, prop.line);
+    for (const auto& prop : node.Properties) Apply(object, info, prop.Path, prop.Value, prop.Line);
   }
 
   void Apply(TObject& object, const TClassInfo& info, const std::string& path,
@@ -65,15 +65,15 @@ class Reader {
       const std::size_t dot = path.find('.', start);
       const std::string segment = path.substr(start, dot == std::string::npos ? dot : dot - start);
       const TPropInfo* p = targetInfo->Find(segment);
-      if (!p) throw EReadError(Where(line, path) + "unknown property of " + targetInfo->name);
+      if (!p) throw EReadError(Where(line, path) + "unknown property of " + targetInfo->Name);
       if (dot == std::string::npos) {
         SetValue(*target, *p, value, line, path);
         return;
       }
-      if (p->type != TPropType::Object)
+      if (p->Type != TPropType::kObject)
         throw EReadError(Where(line, path) + segment + " has no properties of its own");
-      target = p->getObject(*target);
-      targetInfo = p->objectClass;
+      target = p->ReadObject(*target);
+      targetInfo = p->ObjectClass;
       start = dot + 1;
     }
   }
@@ -83,83 +83,83 @@ class Reader {
     auto fail = [&](const std::string& what) -> void {
       throw EReadError(Where(line, path) + what);
     };
-    auto need = [&](TFormValue::Kind kind, const char* what) {
-      if (v.kind != kind) fail(std::string(what) + " expected");
+    auto need = [&](TFormValue::TKind kind, const char* what) {
+      if (v.Kind != kind) fail(std::string(what) + " expected");
     };
     try {
-      switch (p.type) {
-        case TPropType::Integer:
-          need(TFormValue::Kind::Integer, "a whole number");
-          if (v.integer < p.minValue || v.integer > p.maxValue)
-            fail("out of range " + std::to_string(p.minValue) + ".." + std::to_string(p.maxValue));
-          p.setOrdinal(object, v.integer);
+      switch (p.Type) {
+        case TPropType::kInteger:
+          need(TFormValue::TKind::kInteger, "a whole number");
+          if (v.Integer < p.MinValue || v.Integer > p.MaxValue)
+            fail("out of range " + std::to_string(p.MinValue) + ".." + std::to_string(p.MaxValue));
+          p.WriteOrdinal(object, v.Integer);
           return;
-        case TPropType::Boolean:
-          need(TFormValue::Kind::Ident, "True or False");
-          if (EqualsNoCase(v.text, "True")) p.setOrdinal(object, 1);
-          else if (EqualsNoCase(v.text, "False")) p.setOrdinal(object, 0);
+        case TPropType::kBoolean:
+          need(TFormValue::TKind::kIdent, "True or False");
+          if (EqualsNoCase(v.Text, "True")) p.WriteOrdinal(object, 1);
+          else if (EqualsNoCase(v.Text, "False")) p.WriteOrdinal(object, 0);
           else fail("True or False expected");
           return;
-        case TPropType::Enum: {
-          need(TFormValue::Kind::Ident, "a name");
-          auto it = std::find(p.names.begin(), p.names.end(), v.text);
-          if (it == p.names.end()) fail("unknown value " + v.text);
-          p.setOrdinal(object, it - p.names.begin());
+        case TPropType::kEnum: {
+          need(TFormValue::TKind::kIdent, "a name");
+          auto it = std::find(p.Names.begin(), p.Names.end(), v.Text);
+          if (it == p.Names.end()) fail("unknown value " + v.Text);
+          p.WriteOrdinal(object, it - p.Names.begin());
           return;
         }
-        case TPropType::Set: {
-          need(TFormValue::Kind::Set, "a set [..]");
+        case TPropType::kSet: {
+          need(TFormValue::TKind::kSet, "a set [..]");
           std::int64_t bits = 0;
-          for (const auto& item : v.items) {
-            auto it = std::find(p.names.begin(), p.names.end(), item);
-            if (it == p.names.end()) fail("unknown set member " + item);
-            bits |= std::int64_t{1} << (it - p.names.begin());
+          for (const auto& item : v.Items) {
+            auto it = std::find(p.Names.begin(), p.Names.end(), item);
+            if (it == p.Names.end()) fail("unknown set member " + item);
+            bits |= std::int64_t{1} << (it - p.Names.begin());
           }
-          p.setOrdinal(object, bits);
+          p.WriteOrdinal(object, bits);
           return;
         }
-        case TPropType::Color:
-          if (v.kind == TFormValue::Kind::Ident) {
-            auto c = IdentToColor(v.text);
-            if (!c) fail("unknown colour " + v.text);
-            p.setOrdinal(object, *c);
+        case TPropType::kColor:
+          if (v.Kind == TFormValue::TKind::kIdent) {
+            auto c = IdentToColor(v.Text);
+            if (!c) fail("unknown colour " + v.Text);
+            p.WriteOrdinal(object, *c);
           } else {
-            need(TFormValue::Kind::Integer, "a colour");
-            if (v.integer < INT32_MIN || v.integer > UINT32_MAX) fail("colour out of range");
-            p.setOrdinal(object, static_cast<std::uint32_t>(v.integer));
+            need(TFormValue::TKind::kInteger, "a colour");
+            if (v.Integer < INT32_MIN || v.Integer > UINT32_MAX) fail("colour out of range");
+            p.WriteOrdinal(object, static_cast<std::uint32_t>(v.Integer));
           }
           return;
-        case TPropType::Charset:
-          if (v.kind == TFormValue::Kind::Ident) {
-            auto c = IdentToCharset(v.text);
-            if (!c) fail("unknown character set " + v.text);
-            p.setOrdinal(object, *c);
+        case TPropType::kCharset:
+          if (v.Kind == TFormValue::TKind::kIdent) {
+            auto c = IdentToCharset(v.Text);
+            if (!c) fail("unknown character set " + v.Text);
+            p.WriteOrdinal(object, *c);
           } else {
-            need(TFormValue::Kind::Integer, "a character set");
-            if (v.integer < 0 || v.integer > 255) fail("out of range 0..255");
-            p.setOrdinal(object, v.integer);
+            need(TFormValue::TKind::kInteger, "a character set");
+            if (v.Integer < 0 || v.Integer > 255) fail("out of range 0..255");
+            p.WriteOrdinal(object, v.Integer);
           }
           return;
-        case TPropType::String:
-          need(TFormValue::Kind::String, "a string");
-          p.setString(object, v.text);
+        case TPropType::kString:
+          need(TFormValue::TKind::kString, "a string");
+          p.WriteString(object, v.Text);
           return;
-        case TPropType::Object: fail("an object: set its properties one by one"); return;
-        case TPropType::Event: {
-          need(TFormValue::Kind::Ident, "a handler name");
+        case TPropType::kObject: fail("an object: set its properties one by one"); return;
+        case TPropType::kEvent: {
+          need(TFormValue::TKind::kIdent, "a handler name");
           const TMethodTable* methods = FRoot.Methods();
-          if (!methods || !methods->Contains(v.text)) fail("no handler named " + v.text);
-          if (!p.bindMethod(object, *methods, v.text))
-            fail("handler " + v.text + " does not fit this event");
+          if (!methods || !methods->Contains(v.Text)) fail("no handler named " + v.Text);
+          if (!p.BindMethod(object, *methods, v.Text))
+            fail("handler " + v.Text + " does not fit this event");
           return;
         }
-        case TPropType::Component:
-          need(TFormValue::Kind::Ident, "a component name");
-          FFixups.push_back({&object, &p, v.text, line, path});
+        case TPropType::kComponent:
+          need(TFormValue::TKind::kIdent, "a component name");
+          FFixups.push_back({&object, &p, v.Text, line, path});
           return;
-        case TPropType::Binary:
-          need(TFormValue::Kind::Binary, "binary data {..}");
-          p.setBytes(object, v.bytes);
+        case TPropType::kBinary:
+          need(TFormValue::TKind::kBinary, "binary data {..}");
+          p.WriteBytes(object, v.Bytes);
           return;
       }
     } catch (const EReadError&) {
@@ -176,7 +176,7 @@ class Reader {
                                                            : FRoot.FindComponent(f.componentName);
       if (!c && !EqualsNoCase(f.componentName, "nil"))
         throw EReadError(Where(f.line, f.path) + "no component named " + f.componentName);
-      if (!f.property->setComponent(*f.object, c))
+      if (!f.property->WriteComponent(*f.object, c))
         throw EReadError(Where(f.line, f.path) + f.componentName + " is of the wrong kind");
     }
     FFixups.clear();
@@ -209,13 +209,13 @@ const TClassInfo& ClassInfoOf(const TComponent& component) {
 
 void ReadFormInto(TComponent& root, const TClassInfo& rootClass, std::string_view text) {
   const std::unique_ptr<TFormObject> tree = ParseFormText(text);
-  if (tree->className != rootClass.name)
-    throw EReadError("line " + std::to_string(tree->line) + ": " + tree->className +
-                     " cannot be read into a " + rootClass.name);
+  if (tree->ClassName != rootClass.Name)
+    throw EReadError("line " + std::to_string(tree->Line) + ": " + tree->ClassName +
+                     " cannot be read into a " + rootClass.Name);
   Reader reader(root);
   root.SetLoading(true);
   try {
-    root.SetName(tree->name);
+    root.SetName(tree->Name);
     reader.ApplyAll(root, rootClass, *tree);
     reader.ReadChildren(*tree, root);
     reader.Finish();
@@ -229,13 +229,13 @@ void ReadFormInto(TComponent& root, const TClassInfo& rootClass, std::string_vie
 
 std::unique_ptr<TComponent> ReadForm(std::string_view text) {
   const std::unique_ptr<TFormObject> tree = ParseFormText(text);
-  const TClassInfo* info = ClassRegistry().Find(tree->className);
-  if (!info || !info->create)
-    throw EReadError("line " + std::to_string(tree->line) + ": unknown class " + tree->className);
-  std::unique_ptr<TComponent> root(info->create(nullptr));
+  const TClassInfo* info = ClassRegistry().Find(tree->ClassName);
+  if (!info || !info->Create)
+    throw EReadError("line " + std::to_string(tree->Line) + ": unknown class " + tree->ClassName);
+  std::unique_ptr<TComponent> root(info->Create(nullptr));
   Reader reader(*root);
   root->SetLoading(true);
-  root->SetName(tree->name);
+  root->SetName(tree->Name);
   reader.ApplyAll(*root, *info, *tree);
   reader.ReadChildren(*tree, *root);
   reader.Finish();

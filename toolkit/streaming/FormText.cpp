@@ -70,12 +70,12 @@ class Parser {
     const std::string keyword = Ident();
     if (!EqualsNoCase(keyword, "object")) Fail("'object' expected");
     auto obj = std::make_unique<TFormObject>();
-    obj->line = line;
-    obj->name = Ident();
+    obj->Line = line;
+    obj->Name = Ident();
     Expect(':');
-    obj->className = Ident();
+    obj->ClassName = Ident();
     for (;;) {
-      if (AtEnd()) Fail("'end' expected for " + obj->name);
+      if (AtEnd()) Fail("'end' expected for " + obj->Name);
       const std::size_t save = pos;
       const int saveLine = line;
       const std::string word = Ident();
@@ -83,15 +83,15 @@ class Parser {
       if (EqualsNoCase(word, "object")) {
         pos = save;
         line = saveLine;
-        obj->children.push_back(Object());
+        obj->Children.push_back(Object());
         continue;
       }
       TFormProperty prop;
-      prop.path = word;
-      prop.line = line;
+      prop.Path = word;
+      prop.Line = line;
       Expect('=');
-      prop.value = Value();
-      obj->properties.push_back(std::move(prop));
+      prop.Value = Value();
+      obj->Properties.push_back(std::move(prop));
     }
   }
 
@@ -99,28 +99,28 @@ class Parser {
     const char c = Peek();
     TFormValue v;
     if (c == '\'' || c == '#') {
-      v.kind = TFormValue::Kind::String;
-      v.text = String();
+      v.Kind = TFormValue::TKind::kString;
+      v.Text = String();
     } else if (c == '-' || c == '$' || std::isdigit(static_cast<unsigned char>(c))) {
-      v.kind = TFormValue::Kind::Integer;
-      v.integer = Integer();
+      v.Kind = TFormValue::TKind::kInteger;
+      v.Integer = Integer();
     } else if (IsIdentStart(c)) {
-      v.kind = TFormValue::Kind::Ident;
-      v.text = Ident();
+      v.Kind = TFormValue::TKind::kIdent;
+      v.Text = Ident();
     } else if (c == '[') {
-      v.kind = TFormValue::Kind::Set;
+      v.Kind = TFormValue::TKind::kSet;
       ++pos;
       if (Peek() != ']') {
         for (;;) {
-          v.items.push_back(Ident());
+          v.Items.push_back(Ident());
           if (Peek() == ']') break;
           Expect(',');
         }
       }
       Expect(']');
     } else if (c == '{') {
-      v.kind = TFormValue::Kind::Binary;
-      v.bytes = Binary();
+      v.Kind = TFormValue::TKind::kBinary;
+      v.Bytes = Binary();
     } else {
       Fail(c ? std::string("unexpected '") + c + "'" : std::string("a value expected"));
     }
@@ -266,16 +266,16 @@ std::string QuoteFormString(std::string_view text) {
 }
 
 std::string FormatFormValue(const TFormValue& v) {
-  switch (v.kind) {
-    case TFormValue::Kind::Integer: return std::to_string(v.integer);
-    case TFormValue::Kind::Ident: return v.text;
-    case TFormValue::Kind::String: return QuoteFormString(v.text);
-    case TFormValue::Kind::Set: {
+  switch (v.Kind) {
+    case TFormValue::TKind::kInteger: return std::to_string(v.Integer);
+    case TFormValue::TKind::kIdent: return v.Text;
+    case TFormValue::TKind::kString: return QuoteFormString(v.Text);
+    case TFormValue::TKind::kSet: {
       std::string out = "[";
-      for (std::size_t i = 0; i < v.items.size(); ++i) out += (i ? ", " : "") + v.items[i];
+      for (std::size_t i = 0; i < v.Items.size(); ++i) out += (i ? ", " : "") + v.Items[i];
       return out + "]";
     }
-    case TFormValue::Kind::Binary: return FormatBinary(v.bytes, "");
+    case TFormValue::TKind::kBinary: return FormatBinary(v.Bytes, "");
   }
   return {};
 }

@@ -29,26 +29,26 @@ class EReadError : public Exception {
 };
 
 struct TFormValue {
-  enum class Kind { Integer, Ident, String, Set, Binary };
-  Kind kind = Kind::Integer;
-  std::int64_t integer = 0;
-  std::string text;                 // Ident, String
-  std::vector<std::string> items;   // Set
-  std::vector<std::uint8_t> bytes;  // Binary
+  enum class TKind { kInteger, kIdent, kString, kSet, kBinary };
+  TKind Kind = TKind::kInteger;
+  std::int64_t Integer = 0;
+  std::string Text;                 // Ident, String
+  std::vector<std::string> Items;   // Set
+  std::vector<std::uint8_t> Bytes;  // Binary
 };
 
 struct TFormProperty {
-  std::string path;  // "Font.Height"
-  TFormValue value;
-  int line = 0;
+  std::string Path;  // "Font.Height"
+  TFormValue Value;
+  int Line = 0;
 };
 
 struct TFormObject {
-  std::string name;
-  std::string className;
-  int line = 0;
-  std::vector<TFormProperty> properties;
-  std::vector<std::unique_ptr<TFormObject>> children;
+  std::string Name;
+  std::string ClassName;
+  int Line = 0;
+  std::vector<TFormProperty> Properties;
+  std::vector<std::unique_ptr<TFormObject>> Children;
 };
 
 // Parses a whole form text; raises EReadError naming the line of the first fault.

@@ -8,68 +8,68 @@ namespace tk {
 namespace {
 
 std::string FormatOrdinal(const TPropInfo& p, std::int64_t v) {
-  switch (p.type) {
-    case TPropType::Boolean: return v ? "True" : "False";
-    case TPropType::Enum:
-      if (v >= 0 && v < static_cast<std::int64_t>(p.names.size()))
-        return p.names[static_cast<std::size_t>(v)];
+  switch (p.Type) {
+    case TPropType::kBoolean: return v ? "True" : "False";
+    case TPropType::kEnum:
+      if (v >= 0 && v < static_cast<std::int64_t>(p.Names.size()))
+        return p.Names[static_cast<std::size_t>(v)];
       return std::to_string(v);
-    case TPropType::Set: {
+    case TPropType::kSet: {
       TFormValue set;
-      set.kind = TFormValue::Kind::Set;
-      for (std::size_t i = 0; i < p.names.size(); ++i)
-        if (v & (std::int64_t{1} << i)) set.items.push_back(p.names[i]);
+      set.Kind = TFormValue::TKind::kSet;
+      for (std::size_t i = 0; i < p.Names.size(); ++i)
+        if (v & (std::int64_t{1} << i)) set.Items.push_back(p.Names[i]);
       return FormatFormValue(set);
     }
-    case TPropType::Color: {
+    case TPropType::kColor: {
       const auto color = static_cast<TColor>(v);
       if (auto name = ColorToIdent(color)) return *name;
       return std::to_string(static_cast<std::int32_t>(color));
     }
-    case TPropType::Charset: return CharsetToIdent(static_cast<int>(v));
+    case TPropType::kCharset: return CharsetToIdent(static_cast<int>(v));
     default: return std::to_string(v);
   }
 }
 
 void WriteProps(TObject& object, const TClassInfo& info, const std::string& indent,
                 const std::string& prefix, std::string& out) {
-  for (const TPropInfo& p : info.properties) {
-    if (p.stored && !p.stored(object)) continue;
-    const std::string name = prefix + p.name;
+  for (const TPropInfo& p : info.Properties) {
+    if (p.Stored && !p.Stored(object)) continue;
+    const std::string name = prefix + p.Name;
     std::string value;
-    switch (p.type) {
-      case TPropType::Integer:
-      case TPropType::Boolean:
-      case TPropType::Enum:
-      case TPropType::Set:
-      case TPropType::Color:
-      case TPropType::Charset: {
-        const std::int64_t v = p.getOrdinal(object);
-        if (p.defaultOrdinal && *p.defaultOrdinal == v) continue;
+    switch (p.Type) {
+      case TPropType::kInteger:
+      case TPropType::kBoolean:
+      case TPropType::kEnum:
+      case TPropType::kSet:
+      case TPropType::kColor:
+      case TPropType::kCharset: {
+        const std::int64_t v = p.ReadOrdinal(object);
+        if (p.DefaultOrdinal && *p.DefaultOrdinal == v) continue;
         value = FormatOrdinal(p, v);
         break;
       }
-      case TPropType::String: {
-        const std::string v = p.getString(object);
-        if (p.defaultString && *p.defaultString == v) continue;
+      case TPropType::kString: {
+        const std::string v = p.ReadString(object);
+        if (p.DefaultString && *p.DefaultString == v) continue;
         value = QuoteFormString(v);
         break;
       }
-      case TPropType::Object:
-        WriteProps(*p.getObject(object), *p.objectClass, indent, name + ".", out);
+      case TPropType::kObject:
+        WriteProps(*p.ReadObject(object), *p.ObjectClass, indent, name + ".", out);
         continue;
-      case TPropType::Event:
-        value = p.getMethodName(object);
+      case TPropType::kEvent:
+        value = p.ReadMethodName(object);
         if (value.empty()) continue;
         break;
-      case TPropType::Component: {
-        TComponent* c = p.getComponent(object);
+      case TPropType::kComponent: {
+        TComponent* c = p.ReadComponent(object);
         if (!c || c->Name().empty()) continue;
         value = c->Name();
         break;
       }
-      case TPropType::Binary: {
-        const std::vector<std::uint8_t> bytes = p.getBytes(object);
+      case TPropType::kBinary: {
+        const std::vector<std::uint8_t> bytes = p.ReadBytes(object);
         if (bytes.empty()) continue;
         value = FormatBinary(bytes, indent);
         break;

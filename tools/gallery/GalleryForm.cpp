@@ -2,7 +2,7 @@
 
 #include "toolkit/controls/SpeedButton.h"
 #include "toolkit/streaming/FormReader.h"
-#include "toolkit/streaming/StandardClasses.h"
+#include "toolkit/streaming/StandardClassInfo.h"
 #include "tools/gallery/GalleryGlyphs.h"
 #include "widgets/shinespdbtn/Shinespdbtn.h"
 
@@ -29,8 +29,8 @@ void TGalleryForm::ButtonClick(tk::TObject* sender) {
 const tk::TClassInfo& GalleryFormClassInfo() {
   static const tk::TClassInfo info = [] {
     tk::TClassInfo i = tk::FormClassInfo();
-    i.name = "TGalleryForm";
-    i.create = nullptr;  // the window reads its layout into itself
+    i.Name = "TGalleryForm";
+    i.Create = nullptr;  // the window reads its layout into itself
     return i;
   }();
   return info;

@@ -29,18 +29,18 @@ std::optional<TKeyStroke> ParseKeys(const std::string& keys) {
     const std::size_t plus = text.find('+', start);
     if (plus == std::string::npos || plus + 1 == text.size()) break;  // "ctrl++" ends in '+'
     const std::string mod = text.substr(start, plus - start);
-    if (mod == "ctrl" || mod == "control") stroke.shift |= ssCtrl;
-    else if (mod == "shift") stroke.shift |= ssShift;
-    else if (mod == "alt") stroke.shift |= ssAlt;
+    if (mod == "ctrl" || mod == "control") stroke.Shift |= ssCtrl;
+    else if (mod == "shift") stroke.Shift |= ssShift;
+    else if (mod == "alt") stroke.Shift |= ssAlt;
     else return std::nullopt;
     start = plus + 1;
   }
   const std::string key = text.substr(start);
   if (key.size() == 1 && std::isalnum(static_cast<unsigned char>(key[0]))) {
     const char c = key[0];
-    stroke.virtualKey = std::toupper(static_cast<unsigned char>(c));
-    if (!(stroke.shift & ssCtrl)) {
-      stroke.charCode = std::isalpha(static_cast<unsigned char>(c)) && (stroke.shift & ssShift)
+    stroke.VirtualKey = std::toupper(static_cast<unsigned char>(c));
+    if (!(stroke.Shift & ssCtrl)) {
+      stroke.CharCode = std::isalpha(static_cast<unsigned char>(c)) && (stroke.Shift & ssShift)
                             ? static_cast<unsigned>(std::toupper(static_cast<unsigned char>(c)))
                             : static_cast<unsigned>(c);
     }
@@ -48,10 +48,10 @@ std::optional<TKeyStroke> ParseKeys(const std::string& keys) {
              key.find_first_not_of("0123456789", 1) == std::string::npos) {
     const int n = std::stoi(key.substr(1));
     if (n < 1 || n > 24) return std::nullopt;
-    stroke.virtualKey = VK_F1 + n - 1;
+    stroke.VirtualKey = VK_F1 + n - 1;
   } else if (auto it = NamedKeys().find(key); it != NamedKeys().end()) {
-    stroke.virtualKey = it->second;
-    if (stroke.virtualKey == VK_SPACE && !(stroke.shift & ssCtrl)) stroke.charCode = ' ';
+    stroke.VirtualKey = it->second;
+    if (stroke.VirtualKey == VK_SPACE && !(stroke.Shift & ssCtrl)) stroke.CharCode = ' ';
   } else {
     return std::nullopt;
   }

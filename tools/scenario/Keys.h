@@ -10,9 +10,9 @@
 namespace scenario {
 
 struct TKeyStroke {
-  int virtualKey = 0;
-  tk::TShiftState shift = 0;
-  unsigned charCode = 0;  // the character the key types, 0 for none
+  int VirtualKey = 0;
+  tk::TShiftState Shift = 0;
+  unsigned CharCode = 0;  // the character the key types, 0 for none
 };
 
 std::optional<TKeyStroke> ParseKeys(const std::string& keys);

@@ -36,11 +36,11 @@ void TScenarioRunner::Run() {
 }
 
 void TScenarioRunner::Execute(const TCommand& c) {
-  const std::string& n = c.name;
+  const std::string& n = c.Name;
   if (n == "move") {
     FPlatform.MoveMouse(PointOf(c, 0));
   } else if (n == "down" || n == "up") {
-    const TMouseButton button = ButtonOf(c.args[0]);
+    const TMouseButton button = ButtonOf(c.Args[0]);
     if (n == "down") FPlatform.PressButton(button, PointOf(c, 1));
     else FPlatform.ReleaseButton(button, PointOf(c, 1));
   } else if (n == "click" || n == "rclick") {
@@ -50,21 +50,21 @@ void TScenarioRunner::Execute(const TCommand& c) {
   } else if (n == "dblclick") {
     FPlatform.DoubleClick(PointOf(c, 0));
   } else if (n == "key") {
-    const TKeyStroke k = *ParseKeys(c.args[0]);
-    FPlatform.PressKey(k.virtualKey, k.shift, k.charCode);
+    const TKeyStroke k = *ParseKeys(c.Args[0]);
+    FPlatform.PressKey(k.VirtualKey, k.Shift, k.CharCode);
   } else if (n == "menu") {
     Menu(c);
   } else if (n == "drop") {
-    FPlatform.DropFiles(PointOf(c, 0), {c.args.begin() + 2, c.args.end()});
+    FPlatform.DropFiles(PointOf(c, 0), {c.Args.begin() + 2, c.Args.end()});
   } else if (n == "cursor") {
     FPlatform.SetCursor(PointOf(c, 0));
   } else if (n == "wait") {
     FPlatform.AdvanceTime(static_cast<unsigned>(IntegerArg(c, 0)));
   } else if (n == "answer") {
-    const std::string& value = c.args[1];
-    if (c.args[0] == "save") {
+    const std::string& value = c.Args[1];
+    if (c.Args[0] == "save") {
       FPlatform.QueueSaveAnswer(value == "cancel" ? headless::TSaveAnswer() : value);
-    } else if (c.args[0] == "confirm") {
+    } else if (c.Args[0] == "confirm") {
       FPlatform.QueueConfirmAnswer(value == "yes"  ? headless::TConfirmAnswer::yes
                                    : value == "no" ? headless::TConfirmAnswer::no
                                                    : headless::TConfirmAnswer::esc);
@@ -83,12 +83,12 @@ void TScenarioRunner::Execute(const TCommand& c) {
 void TScenarioRunner::Menu(const TCommand& c) {
   TForm* form = FPlatform.ActiveForm();
   TPopupMenu* menu = form ? form->PopupMenu() : nullptr;
-  if (!menu) throw EScriptError(c.line, "the window has no popup menu");
+  if (!menu) throw EScriptError(c.Line, "the window has no popup menu");
   bool found = false;
   for (int i = 0; i < menu->Items().Count(); ++i)
-    found = found || menu->Items().Items(i)->Name() == c.args[0];
-  if (!found) throw EScriptError(c.line, "the popup menu has no item " + c.args[0]);
-  FPlatform.QueueMenuChoice(c.args[0]);
+    found = found || menu->Items().Items(i)->Name() == c.Args[0];
+  if (!found) throw EScriptError(c.Line, "the popup menu has no item " + c.Args[0]);
+  FPlatform.QueueMenuChoice(c.Args[0]);
   // The menu opens where the pointer is, as a right click there would open it; with the
   // pointer outside the window it opens as the keyboard opens it.
   const TPoint client = form->ScreenToClient(FPlatform.CursorPos());
@@ -100,16 +100,16 @@ void TScenarioRunner::Menu(const TCommand& c) {
 
 void TScenarioRunner::Set(const TCommand& c) {
   TForm* form = FPlatform.ActiveForm();
-  if (!form) throw EScriptError(c.line, "no window is open");
-  const std::string& target = c.args[0];
+  if (!form) throw EScriptError(c.Line, "no window is open");
+  const std::string& target = c.Args[0];
   const std::size_t dot = target.find('.');
   const std::string name = target.substr(0, dot), path = target.substr(dot + 1);
   TComponent* component = name == form->Name() ? form : form->FindComponent(name);
-  if (!component) throw EScriptError(c.line, "no component named " + name);
+  if (!component) throw EScriptError(c.Line, "no component named " + name);
   try {
-    SetPropertyFromText(*form, *component, ClassInfoOf(*component), path, c.args[1]);
+    SetPropertyFromText(*form, *component, ClassInfoOf(*component), path, c.Args[1]);
   } catch (const std::exception& e) {
-    throw EScriptError(c.line, name + "." + e.what());
+    throw EScriptError(c.Line, name + "." + e.what());
   }
   FPlatform.Idle();
 }
@@ -117,11 +117,11 @@ void TScenarioRunner::Set(const TCommand& c) {
 void TScenarioRunner::Shot(const TCommand& c) {
   FPlatform.Idle();
   TForm* form = FPlatform.ActiveForm();
-  if (!form) throw EScriptError(c.line, "no window is open");
+  if (!form) throw EScriptError(c.Line, "no window is open");
   try {
-    WriteFileBytes(c.args[0], EncodePng(form->BackBuffer()));
+    WriteFileBytes(c.Args[0], EncodePng(form->BackBuffer()));
   } catch (const std::exception& e) {
-    throw EScriptError(c.line, e.what());
+    throw EScriptError(c.Line, e.what());
   }
 }
 

@@ -61,52 +61,52 @@ const std::map<std::string, Arity, std::less<>>& Commands() {
 }
 
 void CheckArguments(const TCommand& c) {
-  const auto& [count, more] = Commands().at(c.name);
-  if (more ? c.args.size() < count : c.args.size() != count)
-    throw EScriptError(c.line, c.name + " takes " + (more ? "at least " : "") +
+  const auto& [count, more] = Commands().at(c.Name);
+  if (more ? c.Args.size() < count : c.Args.size() != count)
+    throw EScriptError(c.Line, c.Name + " takes " + (more ? "at least " : "") +
                                    std::to_string(count) + " argument" + (count == 1 ? "" : "s"));
   auto button = [&](const std::string& b) {
     if (b != "left" && b != "right" && b != "middle")
-      throw EScriptError(c.line, "button must be left, right or middle, not " + b);
+      throw EScriptError(c.Line, "button must be left, right or middle, not " + b);
   };
-  if (c.name == "down" || c.name == "up") {
-    button(c.args[0]);
+  if (c.Name == "down" || c.Name == "up") {
+    button(c.Args[0]);
     IntegerArg(c, 1);
     IntegerArg(c, 2);
-  } else if (c.name == "move" || c.name == "click" || c.name == "dblclick" || c.name == "rclick" ||
-             c.name == "cursor" || c.name == "drop") {
+  } else if (c.Name == "move" || c.Name == "click" || c.Name == "dblclick" || c.Name == "rclick" ||
+             c.Name == "cursor" || c.Name == "drop") {
     IntegerArg(c, 0);
     IntegerArg(c, 1);
-  } else if (c.name == "wait") {
-    if (IntegerArg(c, 0) < 0) throw EScriptError(c.line, "wait takes a time of 0 or more");
-  } else if (c.name == "answer") {
-    const std::string& what = c.args[0];
-    const std::string& value = c.args[1];
+  } else if (c.Name == "wait") {
+    if (IntegerArg(c, 0) < 0) throw EScriptError(c.Line, "wait takes a time of 0 or more");
+  } else if (c.Name == "answer") {
+    const std::string& what = c.Args[0];
+    const std::string& value = c.Args[1];
     if (what == "confirm") {
       if (value != "yes" && value != "no" && value != "esc")
-        throw EScriptError(c.line, "answer confirm takes yes, no or esc");
+        throw EScriptError(c.Line, "answer confirm takes yes, no or esc");
     } else if (what == "mail") {
-      if (IntegerArg(c, 1) < 0) throw EScriptError(c.line, "a mail result is 0 or more");
+      if (IntegerArg(c, 1) < 0) throw EScriptError(c.Line, "a mail result is 0 or more");
     } else if (what != "save") {
-      throw EScriptError(c.line, "answer takes save, confirm or mail, not " + what);
+      throw EScriptError(c.Line, "answer takes save, confirm or mail, not " + what);
     }
-  } else if (c.name == "key") {
-    if (!ParseKeys(c.args[0])) throw EScriptError(c.line, "unknown key " + c.args[0]);
-  } else if (c.name == "set") {
-    if (c.args[0].find('.') == std::string::npos)
-      throw EScriptError(c.line, "set takes NAME.PROPERTY VALUE");
+  } else if (c.Name == "key") {
+    if (!ParseKeys(c.Args[0])) throw EScriptError(c.Line, "unknown key " + c.Args[0]);
+  } else if (c.Name == "set") {
+    if (c.Args[0].find('.') == std::string::npos)
+      throw EScriptError(c.Line, "set takes NAME.PROPERTY VALUE");
   }
 }
 
 }  // namespace
 
 int IntegerArg(const TCommand& c, std::size_t index) {
-  const std::string& s = c.args.at(index);
+  const std::string& s = c.Args.at(index);
   int value = 0;
   const char* end = s.data() + s.size();
   auto [ptr, ec] = std::from_chars(s.data(), end, value);
   if (ec != std::errc() || ptr != end || s.empty())
-    throw EScriptError(c.line, c.name + ": a whole number expected, not \"" + s + "\"");
+    throw EScriptError(c.Line, c.Name + ": a whole number expected, not \"" + s + "\"");
   return value;
 }
 
@@ -127,7 +127,7 @@ std::vector<TCommand> ParseScript(std::string_view text) {
       continue;
     }
     TCommand c{line, words[0], {words.begin() + 1, words.end()}};
-    if (!Commands().count(c.name)) throw EScriptError(line, "unknown command " + c.name);
+    if (!Commands().count(c.Name)) throw EScriptError(line, "unknown command " + c.Name);
     CheckArguments(c);
     commands.push_back(std::move(c));
     if (end == text.size()) break;

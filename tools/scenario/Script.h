@@ -11,9 +11,9 @@
 namespace scenario {
 
 struct TCommand {
-  int line = 0;
-  std::string name;
-  std::vector<std::string> args;
+  int Line = 0;
+  std::string Name;
+  std::vector<std::string> Args;
 };
 
 // A malformed line: the driver stops with exit code 2.

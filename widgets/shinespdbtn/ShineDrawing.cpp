@@ -216,7 +216,7 @@ void TShineSpeedButton::DrawCaption(TCanvas& canvas, TRect r) const {
 }
 
 void TShineSpeedButton::ImageDraw(TCanvas& canvas) {
-  canvas.Font().Assign(ActiveLook(FDrawState) ? *FActiveFont : *FFont);
+  canvas.Font().Assign(ActiveLook(FDrawState) ? *FActiveFont : Font());
   const std::unique_ptr<TBitmap> variant = CreateStateGlyph();
   TPoint p;
   TRect r;

@@ -110,9 +110,8 @@ TShineSpeedButton::TShineSpeedButton(TComponent* owner)
   FPressedColors->SetColor(clBtnHighlight);
   FPressedColors->OnChange = changed;
 
-  FFont = std::make_unique<TFont>();
-  FFont->SetColor(clBtnText);
-  FFont->OnChange = changed;
+  Font().SetColor(clBtnText);
+  SetParentFont(false);
   FActiveFont = std::make_unique<TFont>();
   FActiveFont->SetColor(clHighlight);
   FActiveFont->OnChange = changed;
@@ -136,7 +135,6 @@ TShineSpeedButton::~TShineSpeedButton() {
   FGlyph.reset();
   FColors.reset();
   FPressedColors.reset();
-  FFont.reset();
   FActiveFont.reset();
 }
 
@@ -190,7 +188,7 @@ void TShineSpeedButton::SetPressedColors(const TShineBtnColors& value) {
 
 void TShineSpeedButton::SetFont(const TFont* value) {
   if (!value) return;
-  FFont->Assign(*value);
+  Font().Assign(*value);
   Invalidate();
 }
 

@@ -53,9 +53,7 @@ class TShineBtnColors : public tk::TPersistent {
  private:
   template <class T>
   void Set(T& field, T value) {
-    if (field == value) return;
-    field = value;
-    OnChange(this);
+    if (tk::StoreChanged(field, value)) OnChange(this);
   }
   void CopyInto(TShineBtnColors& dest) const;
 
@@ -114,10 +112,9 @@ class TShineSpeedButton : public tk::TGraphicControl {
   // The colour of the hover effects.
   tk::TColor ShineColor() const { return FShineColor; }
   void SetShineColor(tk::TColor value);
-  // The caption's fonts: Font raised and pressed, ActiveFont hovered. The setters copy the
-  // given font and ignore null. (The control base's own font is not used.)
-  tk::TFont& Font() { return *FFont; }
-  const tk::TFont& Font() const { return *FFont; }
+  // The caption's fonts: the control's Font raised and pressed, ActiveFont hovered. Font never
+  // follows the parent's. The pointer setters copy the given font and ignore null.
+  using TGraphicControl::SetFont;
   void SetFont(const tk::TFont* value);
   tk::TFont& ActiveFont() { return *FActiveFont; }
   void SetActiveFont(const tk::TFont* value);
@@ -173,9 +170,7 @@ class TShineSpeedButton : public tk::TGraphicControl {
  private:
   template <class T>
   void SetAndInvalidate(T& field, T value) {
-    if (field == value) return;
-    field = value;
-    Invalidate();
+    if (tk::StoreChanged(field, value)) Invalidate();
   }
   bool Inside(int x, int y) const;
   void DrawCaption(tk::TCanvas& canvas, tk::TRect r) const;
@@ -213,7 +208,6 @@ class TShineSpeedButton : public tk::TGraphicControl {
   tk::TButtonLayout FLayout;
   std::unique_ptr<TShineBtnColors> FColors;
   std::unique_ptr<TShineBtnColors> FPressedColors;
-  std::unique_ptr<tk::TFont> FFont;
   tk::TColor FFontHighlight;
   tk::TColor FFontShadow;
   std::unique_ptr<tk::TFont> FActiveFont;

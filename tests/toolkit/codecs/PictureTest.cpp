@@ -10,6 +10,7 @@
 #include "toolkit/codecs/Picture.h"
 #include "toolkit/core/Exceptions.h"
 #include "toolkit/core/FileIO.h"
+#include "toolkit/graphics/Canvas.h"
 
 namespace tk {
 namespace {
@@ -104,6 +105,33 @@ TEST_F(PictureLoadTest, JpegFileIsDecodedToCoverTheDecodeSize) {
   EXPECT_EQ(picture.Height(), 1440);
   EXPECT_EQ(jpeg->DecodedBitmap().Width(), 240);  // 1/8 of 1920 x 1440 covers 120 x 90
   EXPECT_EQ(changes, 1);
+}
+
+TEST_F(PictureLoadTest, JpegFileKeepsOnlyThePixelsItsStretchSizeShows) {
+  TBitmap grain(1920, 1440);  // no two neighbours alike, so every sample shows
+  for (int y = 0; y < 1440; ++y)
+    for (int x = 0; x < 1920; ++x)
+      grain.ScanLine(y)[x] = static_cast<std::uint32_t>(x * 2654435761u ^ y * 40503u) & 0xFFFFFF;
+  const std::string path = Put("photo.jpg", EncodeJpeg(grain, 90));
+  TPicture covering;
+  covering.SetDecodeSize(120, 90);
+  covering.LoadFromFile(path);
+  picture.SetStretchSize(120, 90);
+  picture.LoadFromFile(path);
+
+  auto* jpeg = dynamic_cast<TJPEGImage*>(picture.Graphic());
+  ASSERT_NE(jpeg, nullptr);
+  EXPECT_EQ(picture.Width(), 1920);
+  EXPECT_EQ(picture.Height(), 1440);
+  EXPECT_EQ(jpeg->DecodedBitmap().Width(), 120);
+  EXPECT_EQ(jpeg->DecodedBitmap().Height(), 90);
+  EXPECT_EQ(changes, 1);
+  TBitmap shown(120, 90), coveringShown(120, 90);
+  shown.Canvas().StretchDraw({0, 0, 120, 90}, *jpeg);
+  coveringShown.Canvas().StretchDraw({0, 0, 120, 90}, *covering.Graphic());
+  for (int y = 0; y < 90; ++y)
+    for (int x = 0; x < 120; ++x)
+      ASSERT_EQ(shown.PixelWord(x, y), coveringShown.PixelWord(x, y)) << x << "," << y;
 }
 
 struct FailedLoadCase {

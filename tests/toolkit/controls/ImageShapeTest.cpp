@@ -1,6 +1,10 @@
 #include "tests/support/HeadlessFixture.h"
+#include "tests/support/TempFolder.h"
+#include "toolkit/codecs/JpegCodec.h"
+#include "toolkit/codecs/JpegImage.h"
 #include "toolkit/controls/Image.h"
 #include "toolkit/controls/Shape.h"
+#include "toolkit/core/FileIO.h"
 
 namespace tk {
 namespace {
@@ -79,6 +83,18 @@ TEST_F(ImageTest, TransparencyIsAppliedToEveryNewPicture) {
   EXPECT_EQ(Pixel(10, 10), 0x0000FFu);  // red is the bottom-left colour: left out
   EXPECT_EQ(Pixel(12, 10), 0x00FF00u);
   EXPECT_TRUE(image->Picture().Graphic()->Transparent());
+}
+
+TEST_F(ImageTest, StretchedPhotoKeepsNoMorePixelsThanTheWidgetShows) {
+  test::TempFolder folder;
+  const std::string path = folder.Path("photo.jpg");
+  WriteFileBytes(path, EncodeJpeg(TBitmap(64, 32), 80));
+  image->Picture().LoadFromFile(path);
+  const auto* jpeg = dynamic_cast<const TJPEGImage*>(image->Picture().Graphic());
+  ASSERT_NE(jpeg, nullptr);
+  EXPECT_EQ(jpeg->Width(), 64);
+  EXPECT_EQ(jpeg->DecodedBitmap().Width(), 4);
+  EXPECT_EQ(jpeg->DecodedBitmap().Height(), 2);
 }
 
 TEST_F(ImageTest, CanvasOfAnEmptyImageIsABitmapOfTheWidgetsSize) {

@@ -9,7 +9,7 @@
 #include "toolkit/controls/Shape.h"
 #include "toolkit/streaming/FormReader.h"
 #include "toolkit/streaming/FormWriter.h"
-#include "toolkit/streaming/StandardClasses.h"
+#include "toolkit/streaming/StandardClassInfo.h"
 
 namespace tk {
 namespace {

@@ -7,7 +7,7 @@ namespace {
 
 struct ValueCase {
   const char* text;
-  TFormValue::Kind kind;
+  TFormValue::TKind kind;
   std::int64_t integer;
   std::string string;
 };
@@ -18,33 +18,33 @@ class FormValueTest : public ::testing::TestWithParam<ValueCase> {};
 
 TEST_P(FormValueTest, Parses) {
   const TFormValue v = ParseFormValue(GetParam().text);
-  EXPECT_EQ(v.kind, GetParam().kind);
-  if (v.kind == TFormValue::Kind::Integer) EXPECT_EQ(v.integer, GetParam().integer);
-  else EXPECT_EQ(v.text, GetParam().string);
+  EXPECT_EQ(v.Kind, GetParam().kind);
+  if (v.Kind == TFormValue::TKind::kInteger) EXPECT_EQ(v.Integer, GetParam().integer);
+  else EXPECT_EQ(v.Text, GetParam().string);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Values, FormValueTest,
-    ::testing::Values(ValueCase{"42", TFormValue::Kind::Integer, 42, ""},
-                      ValueCase{"-32", TFormValue::Kind::Integer, -32, ""},
-                      ValueCase{"$00FF00", TFormValue::Kind::Integer, 0xFF00, ""},
-                      ValueCase{"-$10", TFormValue::Kind::Integer, -16, ""},
-                      ValueCase{"clBtnFace", TFormValue::Kind::Ident, 0, "clBtnFace"},
-                      ValueCase{"'it''s'", TFormValue::Kind::String, 0, "it's"},
-                      ValueCase{"''", TFormValue::Kind::String, 0, ""},
-                      ValueCase{"#26376", TFormValue::Kind::String, 0, "月"},
-                      ValueCase{"'a'#13#10'b'", TFormValue::Kind::String, 0, "a\r\nb"},
-                      ValueCase{"'ab' +\n  'cd'", TFormValue::Kind::String, 0, "abcd"},
-                      ValueCase{"#55357#56832", TFormValue::Kind::String, 0, "\U0001F600"},
-                      ValueCase{"'ぽてりんこ'", TFormValue::Kind::String, 0, "ぽてりんこ"}));
+    ::testing::Values(ValueCase{"42", TFormValue::TKind::kInteger, 42, ""},
+                      ValueCase{"-32", TFormValue::TKind::kInteger, -32, ""},
+                      ValueCase{"$00FF00", TFormValue::TKind::kInteger, 0xFF00, ""},
+                      ValueCase{"-$10", TFormValue::TKind::kInteger, -16, ""},
+                      ValueCase{"clBtnFace", TFormValue::TKind::kIdent, 0, "clBtnFace"},
+                      ValueCase{"'it''s'", TFormValue::TKind::kString, 0, "it's"},
+                      ValueCase{"''", TFormValue::TKind::kString, 0, ""},
+                      ValueCase{"#26376", TFormValue::TKind::kString, 0, "月"},
+                      ValueCase{"'a'#13#10'b'", TFormValue::TKind::kString, 0, "a\r\nb"},
+                      ValueCase{"'ab' +\n  'cd'", TFormValue::TKind::kString, 0, "abcd"},
+                      ValueCase{"#55357#56832", TFormValue::TKind::kString, 0, "\U0001F600"},
+                      ValueCase{"'ぽてりんこ'", TFormValue::TKind::kString, 0, "ぽてりんこ"}));
 
 TEST(FormValueTest, SetsAndBinaryData) {
   const TFormValue set = ParseFormValue("[fsBold, fsItalic]");
-  ASSERT_EQ(set.kind, TFormValue::Kind::Set);
-  EXPECT_EQ(set.items, (std::vector<std::string>{"fsBold", "fsItalic"}));
-  EXPECT_TRUE(ParseFormValue("[]").items.empty());
+  ASSERT_EQ(set.Kind, TFormValue::TKind::kSet);
+  EXPECT_EQ(set.Items, (std::vector<std::string>{"fsBold", "fsItalic"}));
+  EXPECT_TRUE(ParseFormValue("[]").Items.empty());
   const TFormValue bin = ParseFormValue("{\n  0A0b\n  FF}");
-  EXPECT_EQ(bin.bytes, (std::vector<std::uint8_t>{0x0A, 0x0B, 0xFF}));
+  EXPECT_EQ(bin.Bytes, (std::vector<std::uint8_t>{0x0A, 0x0B, 0xFF}));
   EXPECT_EQ(FormatFormValue(set), "[fsBold, fsItalic]");
 }
 
@@ -83,7 +83,7 @@ TEST(QuoteFormStringTest, QuotesAndEscapes) {
   EXPECT_EQ(QuoteFormString("it's"), "'it''s'");
   EXPECT_EQ(QuoteFormString(""), "''");
   EXPECT_EQ(QuoteFormString("a\nb"), "'a'#10'b'");
-  EXPECT_EQ(ParseFormValue(QuoteFormString("x'\ty\r\n")).text, "x'\ty\r\n");
+  EXPECT_EQ(ParseFormValue(QuoteFormString("x'\ty\r\n")).Text, "x'\ty\r\n");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 
 #include "tests/toolkit/text/NamedCases.h"
 #include "toolkit/graphics/Bitmap.h"
@@ -130,6 +131,41 @@ TEST(FontCache, KanaMissingFromALatinFaceComesFromTheGothic) {
   EXPECT_EQ(dejavu.Advance(U'あ'), gothic.Advance(U'あ'));
   EXPECT_EQ(dejavu.Glyph(U'あ').Coverage, gothic.Glyph(U'あ').Coverage);
 }
+
+// A machine without fonts (no face at all), or whose font file cannot be read.
+class TFixedResolver : public TFontResolver {
+ public:
+  explicit TFixedResolver(std::optional<TFontFace> face) : FFace(std::move(face)) {}
+
+ protected:
+  std::optional<TFontFace> FindFamily(const std::string&, bool, bool) override { return FFace; }
+  std::optional<TFontFace> FindJapanese(bool, bool) override { return FFace; }
+  std::optional<TFontFace> FindAny(bool, bool) override { return FFace; }
+
+ private:
+  std::optional<TFontFace> FFace;
+};
+
+class NoFontTest : public testing::TestWithParam<std::optional<TFontFace>> {};
+
+// Text still takes the room of a Japanese Gothic (ascent 0.88 em, descent 0.2 em, narrow
+// characters half an em), so layouts hold, but there is nothing to draw.
+TEST_P(NoFontTest, TextTakesItsRoomButDrawsNothing) {
+  TFixedResolver resolver(GetParam());
+  TFontCache cache(resolver);
+  TGlyphSource& glyphs = cache.Source(*MakeFont(TFont::kDefaultName, -25));
+  EXPECT_EQ(glyphs.Ascent(), 22);  // 22.0
+  EXPECT_EQ(glyphs.Descent(), 5);  // 5.0
+  EXPECT_EQ(glyphs.Advance(U'月'), 25);
+  EXPECT_EQ(glyphs.Advance(U'1'), 12);
+  EXPECT_TRUE(glyphs.Glyph(U'月').Coverage.empty());
+  // A positive height is the cell height: 43 / 1.075 gives an em of 40.
+  EXPECT_EQ(cache.Source(*MakeFont("Any", 43)).Advance(U'月'), 40);
+}
+
+INSTANTIATE_TEST_SUITE_P(Machines, NoFontTest,
+                         testing::Values(std::nullopt, TFontFace{"/no/such/font.ttf", 0}),
+                         [](const auto& info) { return info.param ? "Unreadable" : "NoFont"; });
 
 // A column header: 120 x 50, caption "月" at (44, 10), drawn as the header box does (word
 // break and tab expansion, clear brush) while the canvas clip leaves out its right part.

@@ -5,7 +5,7 @@
 #include "toolkit/streaming/FormWriter.h"
 #include "widgets/Widgets.h"
 #include "widgets/gradbox/Gradbox.h"
-#include "widgets/gradbox/GradboxClass.h"
+#include "widgets/gradbox/GradboxClassInfo.h"
 
 namespace widgets {
 namespace {

@@ -98,7 +98,6 @@ INSTANTIATE_TEST_SUITE_P(
         Changed("GlyphEmptied", [](B& b) { b.SetGlyph(nullptr); }),
         Changed("GlyphDrawnInto", [](B& b) { b.Glyph().SetSize(3, 3); }),
         Changed("Caption", [](B& b) { b.SetCaption("x"); }),
-        Changed("BaseFont", [](B& b) { b.TControl::Font().SetHeight(-30); }),
         Same("DownOutsideAGroup", [](B& b) { b.SetDown(true); }),
         SetterCase{"DownInAGroup",
                    [](B& b) {
@@ -137,11 +136,14 @@ TEST_F(ShineTest, GlyphIsKeptAs32BitRowsWhateverItsSource) {
   EXPECT_TRUE(b->Glyph().Empty());
 }
 
-TEST_F(ShineTest, FontsAreTheButtonsOwnAndStartInTheirColours) {
+TEST_F(ShineTest, FontsStartInTheirColoursAndNeverFollowTheParent) {
   CountingButton* b = AddButton(50, 20);
   EXPECT_EQ(b->Font().Color(), tk::clBtnText);
   EXPECT_EQ(b->ActiveFont().Color(), tk::clHighlight);
-  EXPECT_NE(&b->Font(), &b->TControl::Font());
+  form->Font().SetHeight(-30);
+  form->Font().SetColor(tk::clRed);
+  EXPECT_EQ(b->Font().Color(), tk::clBtnText);
+  EXPECT_NE(b->Font().Height(), -30);
   tk::TFont given;
   given.SetHeight(-20);
   b->SetFont(&given);

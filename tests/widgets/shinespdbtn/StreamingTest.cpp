@@ -11,10 +11,10 @@
 #include "toolkit/graphics/text/FontCache.h"
 #include "toolkit/streaming/FormReader.h"
 #include "toolkit/streaming/FormWriter.h"
-#include "toolkit/streaming/StandardClasses.h"
+#include "toolkit/streaming/StandardClassInfo.h"
 #include "widgets/Widgets.h"
 #include "widgets/shinespdbtn/Shinespdbtn.h"
-#include "widgets/shinespdbtn/ShinespdbtnClass.h"
+#include "widgets/shinespdbtn/ShinespdbtnClassInfo.h"
 
 namespace widgets {
 namespace {
@@ -114,14 +114,14 @@ TEST_F(ShineStreamingTest, PropertyListHasTheDeclaredOrder) {
                             "OnMouseDown",
                             "OnMouseMove",
                             "OnMouseUp"};
-  const auto& props = ShineSpeedButtonClassInfo().properties;
+  const auto& props = ShineSpeedButtonClassInfo().Properties;
   ASSERT_EQ(props.size(), std::size(expected));
-  for (std::size_t i = 0; i < props.size(); ++i) EXPECT_EQ(props[i].name, expected[i]) << i;
+  for (std::size_t i = 0; i < props.size(); ++i) EXPECT_EQ(props[i].Name, expected[i]) << i;
   const char* colours[] = {"Highlight",    "Shadow",    "DarkShadow", "GradColor",
                            "GradVertical", "Gradation", "Color"};
-  const auto& colourProps = ShineBtnColorsClassInfo().properties;
+  const auto& colourProps = ShineBtnColorsClassInfo().Properties;
   ASSERT_EQ(colourProps.size(), std::size(colours));
-  for (std::size_t i = 0; i < colourProps.size(); ++i) EXPECT_EQ(colourProps[i].name, colours[i]);
+  for (std::size_t i = 0; i < colourProps.size(); ++i) EXPECT_EQ(colourProps[i].Name, colours[i]);
 }
 
 TEST_F(ShineStreamingTest, DefaultButtonStoresBoundsFaceColoursAndFontsOnly) {

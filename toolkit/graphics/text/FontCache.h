@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <tuple>
 
 #include "toolkit/graphics/Font.h"
@@ -22,7 +23,8 @@ class TFontCache {
   TFontCache& operator=(const TFontCache&) = delete;
   ~TFontCache();
 
-  // Throws EFontNotFound when no font can be found at all.
+  // Where no font can be found or read at all, a source of the same metrics as a usual
+  // Japanese Gothic whose glyphs are blank, so that layout, fills and outlines go on.
   TGlyphSource& Source(const TFont& font);
 
  private:
@@ -33,10 +35,14 @@ class TFontCache {
     friend auto operator<=>(const TSourceKey&, const TSourceKey&) = default;
   };
   TGlyphSource& Source(const TFontRequest& request, int height);
+  TGlyphSource& SourceOfFace(const TFontRequest& request, int height);
+  std::optional<TFontFace> Resolve(const TFontRequest& request);
+  TGlyphSource& Blank(int height);
 
   TFontResolver& FResolver;
   std::map<std::pair<TFontRequest, int>, TGlyphSource*> FByRequest;
   std::map<TSourceKey, std::unique_ptr<TGlyphSource>> FSources;
+  std::map<int, std::unique_ptr<TGlyphSource>> FBlank;
 };
 
 // The glyph source for `font`, from the process-wide cache over the system's fonts. Text is

@@ -21,6 +21,7 @@ const TFontFace& TFontResolver::Resolve(const TFontRequest& request) {
   for (auto family = families.begin(); !face && family != families.end(); ++family)
     face = FindFamily(*family, request.Bold, request.Italic);
   if (!face) face = FindJapanese(request.Bold, request.Italic);
+  if (!face) face = FindAny(request.Bold, request.Italic);
   if (!face) throw EFontNotFound("no font found for \"" + request.Name + "\"");
   return FCache.emplace(request, *face).first->second;
 }

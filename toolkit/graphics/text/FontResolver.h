@@ -43,7 +43,8 @@ class TFontResolver {
   virtual ~TFontResolver() = default;
 
   // The requested family if installed, else the Japanese Gothic stand-ins in order, else any
-  // Japanese face. Remembered per request. Throws EFontNotFound when there is no font at all.
+  // Japanese face, else any face at all (which shows what it covers). Remembered per request.
+  // Throws EFontNotFound when there is no font at all.
   const TFontFace& Resolve(const TFontRequest& request);
 
   // The faces that stand in for a missing family, best first.
@@ -57,6 +58,8 @@ class TFontResolver {
                                               bool italic) = 0;
   // Any face that covers Japanese.
   virtual std::optional<TFontFace> FindJapanese(bool bold, bool italic) = 0;
+  // Any face at all.
+  virtual std::optional<TFontFace> FindAny(bool bold, bool italic) = 0;
 
  private:
   std::map<TFontRequest, TFontFace> FCache;

@@ -122,4 +122,12 @@ std::optional<TFontFace> TFontconfigResolver::FindJapanese(bool bold, bool itali
   return FaceOf(match.get());
 }
 
+// With no families to choose from, fontconfig's default face, whatever it covers.
+std::optional<TFontFace> TFontconfigResolver::FindAny(bool bold, bool italic) {
+  FcConfig* config = FConfig->Config;
+  if (!config) return std::nullopt;
+  const TPattern match = Match(config, StylePattern(bold, italic));
+  return match ? FaceOf(match.get()) : std::nullopt;
+}
+
 }  // namespace tk

@@ -13,6 +13,7 @@ class TFontconfigResolver : public TFontResolver {
  protected:
   std::optional<TFontFace> FindFamily(const std::string& family, bool bold, bool italic) override;
   std::optional<TFontFace> FindJapanese(bool bold, bool italic) override;
+  std::optional<TFontFace> FindAny(bool bold, bool italic) override;
 
  private:
   struct TConfig;

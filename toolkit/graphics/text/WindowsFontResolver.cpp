@@ -131,6 +131,12 @@ std::optional<TFontFace> TWindowsFontResolver::FindJapanese(bool bold, bool ital
   return Nearest(candidates, bold, italic);
 }
 
+std::optional<TFontFace> TWindowsFontResolver::FindAny(bool bold, bool italic) {
+  std::vector<const TEntry*> candidates;
+  for (const TEntry& e : Entries()) candidates.push_back(&e);
+  return Nearest(candidates, bold, italic);
+}
+
 }  // namespace tk
 
 #endif  // _WIN32

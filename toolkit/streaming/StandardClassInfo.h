@@ -2,6 +2,8 @@
 // The published property lists of the toolkit's own classes, and the catalogue of every
 // property a control has, from which each control class publishes its choice in its order.
 
+#include <array>
+
 #include "toolkit/streaming/ClassInfo.h"
 
 namespace tk {
@@ -14,6 +16,9 @@ const TClassInfo& ConstraintsClassInfo();
 // of a bitmap file.
 const TClassInfo& BitmapClassInfo();
 
+// What every component has: Name (never stored: it travels in the object line) and Tag.
+const TClassInfo& ComponentCatalogue();
+
 // Every property of TControl, published or not: Name, Tag, Left, Top, Width, Height, Cursor,
 // Hint, HelpType, HelpKeyword, HelpContext, Action, Align, Anchors, BiDiMode, Caption, Color,
 // Constraints, DragCursor, DragMode, Enabled, Font, ParentBiDiMode, ParentColor, ParentFont,
@@ -21,9 +26,10 @@ const TClassInfo& BitmapClassInfo();
 // OnDragOver, OnEndDrag, OnMouseDown, OnMouseMove, OnMouseUp, OnStartDrag.
 const TClassInfo& ControlCatalogue();
 
-// What every control publishes first: Name, Tag, Left, Top, Width, Height, Cursor, Hint,
-// HelpType, HelpKeyword, HelpContext.
-void AddControlBase(TClassInfo& info);
+// What every control publishes first.
+inline constexpr std::array<const char*, 11> kControlBase = {
+    "Name",   "Tag",  "Left",     "Top",         "Width",      "Height",
+    "Cursor", "Hint", "HelpType", "HelpKeyword", "HelpContext"};
 
 const TClassInfo& FormClassInfo();
 const TClassInfo& ImageClassInfo();

@@ -1,4 +1,4 @@
-// The two commands about the window itself: staying on top, and the information page.
+// The information command: the program's page in the browser, named after the program file.
 
 #include "app/MainWindow1.h"
 #include "app/ProgramFile.h"
@@ -10,16 +10,6 @@
 namespace app {
 
 using namespace tk;
-
-void TMainForm1::S1Click(TObject*) {
-  if (S1->Checked()) {
-    S1->SetChecked(false);
-    MainForm1->SetFormStyle(TFormStyle::fsNormal);
-  } else {
-    S1->SetChecked(true);
-    MainForm1->SetFormStyle(TFormStyle::fsStayOnTop);
-  }
-}
 
 void TMainForm1::N4Click(TObject*) {
   const std::string name = ProgramBaseName(Platform().ProgramPath());
