@@ -5,7 +5,6 @@
 
 #include "toolkit/codecs/JpegCodec.h"
 #include "toolkit/core/FileIO.h"
-#include "toolkit/platform/Platform.h"
 
 namespace app {
 
@@ -19,7 +18,6 @@ void WriteBoardJpeg(const std::string& path, const tk::TBitmap& bitmap, int qual
                     tk::TFilePrivacy privacy) {
   const std::vector<std::uint8_t> stream = tk::EncodeJpeg(bitmap, quality);
   tk::WriteFileBytesAtomic(path, stream, privacy);
-  tk::Platform().FileWritten(path, stream.size());
 }
 
 bool FileExists(const std::string& path) {
@@ -27,11 +25,6 @@ bool FileExists(const std::string& path) {
   return std::filesystem::is_regular_file(FsPath(path), error);
 }
 
-bool DeleteWrittenFile(const std::string& path) {
-  std::error_code error;
-  if (!std::filesystem::remove(FsPath(path), error)) return false;
-  tk::Platform().FileRemoved(path);
-  return true;
-}
+bool DeleteWrittenFile(const std::string& path) { return tk::EraseFile(path); }
 
 }  // namespace app

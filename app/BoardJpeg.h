@@ -12,7 +12,7 @@ inline constexpr int kBoardJpegQuality = 80;
 
 // Encodes `bitmap` and writes the file in one piece; an existing file is replaced only once
 // the new one is complete. Raises "ファイル %s を作成できません" when the file cannot be
-// created or written. Tells the platform what was written.
+// created or written.
 void WriteBoardJpeg(const std::string& path, const tk::TBitmap& bitmap, int quality,
                     tk::TFilePrivacy privacy = tk::TFilePrivacy::Shared);
 

@@ -3,7 +3,6 @@
 #include "app/BoardJpeg.h"
 #include "app/MainWindow1.h"
 #include "app/mail/AttachmentFolder.h"
-#include "app/mail/MailSender.h"
 #include "app/mail/TimeStamp.h"
 #include "toolkit/controls/Application.h"
 
@@ -23,30 +22,24 @@ void TMainForm1::M1Click(TObject*) {
   const std::string stamp = FormatTimeStamp(now);
   const TAttachmentPlace place = AttachmentPlace(stamp + ".jpg");
   if (!place.DeleteAfterSend) RemoveStaleAttachments(place.Folder, now);
-  const std::string writingPath = place.Folder + "/" + stamp + ".jpg";
-#ifdef _WIN32
-  const std::string mailPath = place.Folder + "\\" + stamp + ".jpg";
-#else
-  const std::string mailPath = writingPath;
-#endif
+  const std::string path = place.Folder + "/" + stamp + ".jpg";
 
   TakeSnapshot();
   {
     TBitmap snapshot;
     snapshot.Assign(Image0->Picture().Bitmap());
-    WriteBoardJpeg(writingPath, snapshot, kBoardJpegQuality, place.Privacy);
+    WriteBoardJpeg(path, snapshot, kBoardJpegQuality, place.Privacy);
   }
 
   TMailRequest request;
   request.Subject = kSubject;
   request.RecipientClass = 1;  // MAPI_TO
-  request.AttachmentPath = mailPath;
-  request.AttachmentFile = writingPath;
-  if (MailSender().Send(request) != 0) {
+  request.AttachmentPath = path;
+  if (Platform().SendMail(request) != 0) {
     Platform().Beep();
     ShowMessage(kNoMailProgram);
   }
-  if (place.DeleteAfterSend && FileExists(writingPath)) DeleteWrittenFile(writingPath);
+  if (place.DeleteAfterSend && FileExists(path)) DeleteWrittenFile(path);
 }
 
 }  // namespace app

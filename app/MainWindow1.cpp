@@ -82,26 +82,16 @@ void TMainForm1::FindWidgets() {
   SavePictureDialog1 = Find<TSavePictureDialog>(*this, "SavePictureDialog1");
 }
 
-void TMainForm1::Dispatch(TMessage& message) {
-  if (message.Msg == WM_DROPFILES) WMDropFiles(message);
-  else TForm::Dispatch(message);
-}
-
 int TMainForm1::HoveredCell() const {
   for (int n = 1; n <= kCellCount; ++n)
     if (FCellKey == std::to_string(n)) return n;
   return 0;
 }
 
-void TMainForm1::WMDropFiles(TMessage& message) {
-  TDropFiles& drop = *reinterpret_cast<TDropFiles*>(message.WParam);
-  // The drop is released on every path, also when loading fails.
-  struct Release {
-    TDropFiles& drop;
-    ~Release() { drop.Finish(); }
-  } release{drop};
-  if (drop.Count() == 0) return;
-  const std::string path = drop.File(0);
+void TMainForm1::FilesDropped(const TDroppedFiles& drop) {
+  // Only the first file counts; it goes to the cell the pointer was last seen over.
+  if (drop.Paths.empty()) return;
+  const std::string& path = drop.Paths.front();
   const std::string extension = DroppedFileExtension(path);
   if (SameText(extension, ".BMP")) {
     if (const int n = HoveredCell()) OverlayLayer(n).Picture().LoadFromFile(path);

@@ -54,12 +54,11 @@ class TMainForm1 : public tk::TForm {
   void TakeSnapshot();
 
  protected:
-  void Dispatch(tk::TMessage& message) override;
+  void FilesDropped(const tk::TDroppedFiles& drop) override;
 
  private:
   void RegisterHandlers();
   void FindWidgets();
-  void WMDropFiles(tk::TMessage& message);
   // The cell whose key FCellKey holds exactly, or 0.
   int HoveredCell() const;
 

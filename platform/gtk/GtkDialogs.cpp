@@ -4,10 +4,11 @@
 
 #include <algorithm>
 
-#include "platform/gtk/FileFilter.h"
+#include "platform/gtk/GlobPattern.h"
 #include "platform/gtk/Mnemonics.h"
 #include "toolkit/controls/Application.h"
 #include "toolkit/controls/Dialogs.h"
+#include "toolkit/controls/FileFilter.h"
 
 namespace gtkui {
 
@@ -111,7 +112,7 @@ void OnUpdatePreview(GtkFileChooser* chooser, gpointer image) {
 }
 
 void AddFilters(GtkFileChooser* chooser, const std::string& filter) {
-  for (const TFileFilterEntry& entry : ParseFileFilter(filter)) {
+  for (const tk::TFileFilterEntry& entry : tk::ParseFileFilter(filter)) {
     GtkFileFilter* gtkFilter = gtk_file_filter_new();
     gtk_file_filter_set_name(gtkFilter, entry.Name.c_str());
     for (const std::string& pattern : entry.Patterns)

@@ -5,7 +5,6 @@
 #include <cmath>
 #include <cstring>
 
-#include "platform/gtk/DroppedFiles.h"
 #include "platform/gtk/GtkPlatform.h"
 #include "platform/gtk/KeyMap.h"
 #include "platform/gtk/MainIconPixbuf.h"
@@ -229,14 +228,10 @@ void TGtkFormWindow::Hide() {
 }
 
 void TGtkFormWindow::InvalidateRect(const tk::TRect& r) {
-  UpdateClientSize();
   gtk_widget_queue_draw_area(FArea, r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top);
 }
 
-void TGtkFormWindow::UpdateClientSize() {
-  const int width = FForm.BackBuffer().Width();
-  const int height = FForm.BackBuffer().Height();
-  if (width == FParams.ClientWidth && height == FParams.ClientHeight) return;
+void TGtkFormWindow::SetClientSize(int width, int height) {
   FParams.ClientWidth = width;
   FParams.ClientHeight = height;
   gtk_widget_set_size_request(FArea, width, height);
@@ -261,19 +256,16 @@ void TGtkFormWindow::Realized() {
 }
 
 void TGtkFormWindow::Paint(cairo_t* cr) {
-  FPlatform.BeginPaint();
-  tk::GuardCallback([&] { FForm.UpdateWindow(); });
-  FPlatform.EndPaint();
-  tk::TBitmap& buffer = FForm.BackBuffer();
-  const int width = buffer.Width();
-  const int height = buffer.Height();
-  if (width <= 0 || height <= 0) return;
+  tk::TBitmap* buffer = FPlatform.Painter().Paint(FForm);
+  if (!buffer) return;
+  const int width = buffer->Width();
+  const int height = buffer->Height();
   // The surface lies over the back buffer's own rows: no copy, no conversion. Its words are
   // 0x00RRGGBB, which is what CAIRO_FORMAT_RGB24 means on every byte order.
   const int stride = width * static_cast<int>(sizeof(std::uint32_t));
   if (cairo_format_stride_for_width(CAIRO_FORMAT_RGB24, width) != stride) return;
   cairo_surface_t* surface =
-      cairo_image_surface_create_for_data(reinterpret_cast<unsigned char*>(buffer.ScanLine(0)),
+      cairo_image_surface_create_for_data(reinterpret_cast<unsigned char*>(buffer->ScanLine(0)),
                                           CAIRO_FORMAT_RGB24, width, height, stride);
   cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
   cairo_set_source_surface(cr, surface, 0, 0);
@@ -363,13 +355,8 @@ void TGtkFormWindow::FilesArrived(std::vector<std::string> paths) {
 
 void TGtkFormWindow::DeliverDrop() {
   FDropIdle = 0;
-  TDroppedFiles drop(std::move(FPendingDrop));
+  const tk::TDroppedFiles drop{std::move(FPendingDrop)};
   FPendingDrop.clear();
-  // The form's drop handler releases the drop; whatever path it takes, it is released here too.
-  struct Release {
-    TDroppedFiles& drop;
-    ~Release() { drop.Finish(); }
-  } release{drop};
   FForm.HandleDropFiles(drop);
 }
 

@@ -31,6 +31,7 @@ class TGtkFormWindow : public tk::INativeWindow {
   void SetCaption(const std::string& caption) override;
   void SetTopmost(bool topmost) override;
   void SetAcceptFiles(bool accept) override;
+  void SetClientSize(int width, int height) override;
   void Show() override;
   void Hide() override;
   void InvalidateRect(const tk::TRect& clientRect) override;
@@ -59,7 +60,6 @@ class TGtkFormWindow : public tk::INativeWindow {
 
  private:
   void ConnectSignals();
-  void UpdateClientSize();
   int VirtualKeyOf(unsigned keyval, unsigned hardwareKeycode, unsigned modifiers) const;
   void RefreshDoubleClickLimits();
 

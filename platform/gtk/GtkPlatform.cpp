@@ -26,8 +26,8 @@ GdkDevice* Pointer() {
   return seat ? gdk_seat_get_pointer(seat) : nullptr;
 }
 
-gboolean ShowPendingErrorsLater(gpointer platform) {
-  tk::GuardCallback([&] { static_cast<TGtkPlatform*>(platform)->ShowPendingErrors(); });
+gboolean ShowHeldErrorsLater(gpointer platform) {
+  tk::GuardCallback([&] { static_cast<TGtkPlatform*>(platform)->ShowHeldErrors(); });
   return G_SOURCE_REMOVE;
 }
 
@@ -61,7 +61,9 @@ std::unique_ptr<TGtkPlatform> TGtkPlatform::Create(int& argc, char**& argv) {
   return std::unique_ptr<TGtkPlatform>(new TGtkPlatform());
 }
 
-TGtkPlatform::TGtkPlatform() : FLoop(g_main_loop_new(nullptr, FALSE)) {}
+TGtkPlatform::TGtkPlatform()
+    : FLoop(g_main_loop_new(nullptr, FALSE)),
+      FPainter([this] { FErrorIdle = g_idle_add(ShowHeldErrorsLater, this); }) {}
 
 TGtkPlatform::~TGtkPlatform() {
   if (FErrorIdle) g_source_remove(FErrorIdle);
@@ -139,11 +141,7 @@ GtkWindow* ParentOf(const TGtkFormWindow* window) { return window ? window->Wind
 }  // namespace
 
 void TGtkPlatform::ShowErrorBox(const std::string& caption, const std::string& text) {
-  if (FPainting > 0) {
-    // A dialog's nested loop must not run inside a window's draw handler: report after it.
-    FPendingErrors.emplace_back(caption, text);
-    return;
-  }
+  if (FPainter.Hold(caption, text)) return;
   tk::TMessageDialogParams params;
   params.Caption = caption;
   params.Text = text;
@@ -154,17 +152,10 @@ void TGtkPlatform::ShowErrorBox(const std::string& caption, const std::string& t
   RunMessageDialog(ParentOf(ActiveWindow()), params);
 }
 
-void TGtkPlatform::EndPaint() {
-  if (--FPainting == 0 && !FPendingErrors.empty() && !FErrorIdle)
-    FErrorIdle = g_idle_add(ShowPendingErrorsLater, this);
-}
-
-void TGtkPlatform::ShowPendingErrors() {
+void TGtkPlatform::ShowHeldErrors() {
   FErrorIdle = 0;
-  std::vector<std::pair<std::string, std::string>> errors;
-  errors.swap(FPendingErrors);
-  for (const auto& [caption, text] : errors)
-    tk::GuardCallback([&] { ShowErrorBox(caption, text); });
+  FPainter.ShowHeldReports(
+      [this](const std::string& caption, const std::string& text) { ShowErrorBox(caption, text); });
 }
 
 tk::TModalResult TGtkPlatform::MessageDialog(const tk::TMessageDialogParams& params) {
@@ -175,7 +166,7 @@ std::optional<std::string> TGtkPlatform::SaveDialog(const tk::TSaveDialogParams&
   return RunSaveDialog(ParentOf(ActiveWindow()), params);
 }
 
-void TGtkPlatform::PopupMenu(tk::TPopupMenu& menu, tk::TPoint screen) {
+void TGtkPlatform::PopupMenu(const tk::TMenuModel& menu, tk::TPoint screen) {
   TGtkFormWindow* window = ActiveWindow();
   if (window && window->ClientGdkWindow()) {
     const tk::TPoint origin = window->ClientOrigin();

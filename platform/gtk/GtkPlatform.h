@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/gtk/GLibTimers.h"
+#include "toolkit/controls/WindowPainter.h"
 #include "toolkit/platform/Platform.h"
 
 typedef struct _GMainLoop GMainLoop;
@@ -32,7 +33,7 @@ class TGtkPlatform : public tk::IPlatform {
   void ShowErrorBox(const std::string& caption, const std::string& text) override;
   tk::TModalResult MessageDialog(const tk::TMessageDialogParams& params) override;
   std::optional<std::string> SaveDialog(const tk::TSaveDialogParams& params) override;
-  void PopupMenu(tk::TPopupMenu& menu, tk::TPoint screen) override;
+  void PopupMenu(const tk::TMenuModel& menu, tk::TPoint screen) override;
   void Beep() override;
   std::string ProgramPath() const override;
   void OpenUrl(const std::string& address) override;
@@ -47,10 +48,9 @@ class TGtkPlatform : public tk::IPlatform {
   void KeyDown(int virtualKey);
   void KeyUp(int virtualKey);
   void ForgetKeys() { FKeysDown.clear(); }
-  // While a window draws, a nested dialog loop must not run: error reports wait until then.
-  void BeginPaint() { ++FPainting; }
-  void EndPaint();
-  void ShowPendingErrors();
+  // Paints the windows; error reports raised meanwhile are shown from the loop afterwards.
+  tk::TWindowPainter& Painter() { return FPainter; }
+  void ShowHeldErrors();
 
  private:
   TGtkPlatform();
@@ -60,9 +60,8 @@ class TGtkPlatform : public tk::IPlatform {
   TGLibTimers FTimers;
   std::vector<TGtkFormWindow*> FWindows;
   std::vector<int> FKeysDown;
-  int FPainting = 0;
-  std::vector<std::pair<std::string, std::string>> FPendingErrors;
   unsigned FErrorIdle = 0;
+  tk::TWindowPainter FPainter;
 };
 
 }  // namespace gtkui

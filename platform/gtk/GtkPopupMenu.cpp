@@ -2,9 +2,11 @@
 
 #include <gtk/gtk.h>
 
+#include <functional>
+#include <memory>
+
 #include "platform/gtk/Mnemonics.h"
 #include "toolkit/controls/Application.h"
-#include "toolkit/controls/Menus.h"
 
 namespace gtkui {
 
@@ -13,18 +15,24 @@ namespace {
 constexpr char kItemKey[] = "poterinko-menu-item";
 constexpr char kDestroyKey[] = "poterinko-menu-closing";
 
-gboolean ClickLater(gpointer item) {
-  tk::GuardCallback([&] { static_cast<tk::TMenuItem*>(item)->Click(); });
+using TClick = std::function<void()>;
+
+gboolean ClickLater(gpointer click) {
+  const std::unique_ptr<TClick> owned(static_cast<TClick*>(click));
+  tk::GuardCallback([&] { (*owned)(); });
   return G_SOURCE_REMOVE;
 }
+
+void DeleteClick(gpointer click) { delete static_cast<TClick*>(click); }
 
 void OnActivate(GtkMenuItem* widget, gpointer) {
   tk::GuardCallback([&] {
     // Submenu headers are activated too when they open; only leaves run commands.
     if (gtk_menu_item_get_submenu(widget)) return;
-    auto* item = static_cast<tk::TMenuItem*>(g_object_get_data(G_OBJECT(widget), kItemKey));
-    // GTK hides the menu before it activates the item; the idle runs after it is gone.
-    if (item) g_idle_add(ClickLater, item);
+    const auto* click = static_cast<TClick*>(g_object_get_data(G_OBJECT(widget), kItemKey));
+    // GTK hides the menu before it activates the item; the idle runs after it is gone (and
+    // after the menu's widgets are destroyed: it owns a copy of the command).
+    if (click && *click) g_idle_add(ClickLater, new TClick(*click));
   });
 }
 
@@ -48,49 +56,48 @@ void OnDeactivate(GtkMenuShell* menu, gpointer) {
   tk::GuardCallback([&] { DestroyLater(GTK_WIDGET(menu)); });
 }
 
-GtkWidget* MenuItemWidget(const tk::TMenuItem& item) {
-  if (item.IsLine()) return gtk_separator_menu_item_new();
-  GtkWidget* widget = item.Checked() ? gtk_check_menu_item_new() : gtk_menu_item_new();
-  if (item.Checked()) gtk_check_menu_item_set_active(GTK_CHECK_MENU_ITEM(widget), TRUE);
+GtkWidget* MenuItemWidget(const tk::TMenuEntry& item) {
+  if (item.Line) return gtk_separator_menu_item_new();
+  GtkWidget* widget = item.Checked ? gtk_check_menu_item_new() : gtk_menu_item_new();
+  if (item.Checked) gtk_check_menu_item_set_active(GTK_CHECK_MENU_ITEM(widget), TRUE);
 
   GtkWidget* box = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 12);
-  GtkWidget* caption = gtk_label_new_with_mnemonic(MnemonicFromCaption(item.Caption()).c_str());
+  GtkWidget* caption = gtk_label_new_with_mnemonic(MnemonicFromCaption(item.Caption).c_str());
   gtk_label_set_mnemonic_widget(GTK_LABEL(caption), widget);
   gtk_label_set_xalign(GTK_LABEL(caption), 0.0f);
   gtk_box_pack_start(GTK_BOX(box), caption, TRUE, TRUE, 0);
   // The shortcut exactly as the toolkit spells it ("Ctrl+S", "Del"), styled as GTK's own
   // accelerator text.
-  const std::string shortcut = tk::ShortCutToText(item.ShortCut());
-  if (!shortcut.empty()) {
-    GtkWidget* label = gtk_label_new(shortcut.c_str());
+  if (!item.ShortCut.empty()) {
+    GtkWidget* label = gtk_label_new(item.ShortCut.c_str());
     gtk_style_context_add_class(gtk_widget_get_style_context(label), "accelerator");
     gtk_label_set_xalign(GTK_LABEL(label), 1.0f);
     gtk_box_pack_end(GTK_BOX(box), label, FALSE, FALSE, 0);
   }
   gtk_container_add(GTK_CONTAINER(widget), box);
 
-  gtk_widget_set_sensitive(widget, item.Enabled());
-  g_object_set_data(G_OBJECT(widget), kItemKey, const_cast<tk::TMenuItem*>(&item));
-  if (item.Count() > 0) gtk_menu_item_set_submenu(GTK_MENU_ITEM(widget), BuildGtkMenu(item));
+  gtk_widget_set_sensitive(widget, item.Enabled);
+  g_object_set_data_full(G_OBJECT(widget), kItemKey, new TClick(item.Click), DeleteClick);
+  if (!item.Items.empty())
+    gtk_menu_item_set_submenu(GTK_MENU_ITEM(widget), BuildGtkMenu(item.Items));
   else g_signal_connect(widget, "activate", G_CALLBACK(OnActivate), nullptr);
   return widget;
 }
 
 }  // namespace
 
-GtkWidget* BuildGtkMenu(const tk::TMenuItem& items) {
+GtkWidget* BuildGtkMenu(const std::vector<tk::TMenuEntry>& items) {
   GtkWidget* menu = gtk_menu_new();
-  for (int i = 0; i < items.Count(); ++i) {
-    const tk::TMenuItem& item = *items.Items(i);
-    if (!item.Visible()) continue;
+  for (const tk::TMenuEntry& item : items) {
+    if (!item.Visible) continue;
     gtk_menu_shell_append(GTK_MENU_SHELL(menu), MenuItemWidget(item));
   }
   gtk_widget_show_all(menu);
   return menu;
 }
 
-void ShowPopupMenu(tk::TPopupMenu& popup, GdkWindow* relativeTo, tk::TPoint point) {
-  GtkWidget* menu = BuildGtkMenu(popup.Items());
+void ShowPopupMenu(const tk::TMenuModel& popup, GdkWindow* relativeTo, tk::TPoint point) {
+  GtkWidget* menu = BuildGtkMenu(popup.Items);
   g_object_ref_sink(menu);
   g_signal_connect(menu, "deactivate", G_CALLBACK(OnDeactivate), nullptr);
   const GdkRectangle at{point.X, point.Y, 1, 1};

@@ -6,7 +6,7 @@
 namespace gtkui {
 
 std::vector<std::string> MailCommandLine(const tk::TMailRequest& request) {
-  return {"xdg-email", "--utf8", "--subject", request.Subject, "--attach", request.AttachmentFile};
+  return {"xdg-email", "--utf8", "--subject", request.Subject, "--attach", request.AttachmentPath};
 }
 
 unsigned HandMailToDesktop(const tk::TMailRequest& request) {

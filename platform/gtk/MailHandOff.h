@@ -8,7 +8,7 @@
 
 namespace gtkui {
 
-// The command line, without a shell: the subject and the attachment as the program wrote it.
+// The command line, without a shell: the subject and the attachment.
 // "--utf8" first, because our texts are UTF-8 whatever the user's locale says.
 std::vector<std::string> MailCommandLine(const tk::TMailRequest& request);
 

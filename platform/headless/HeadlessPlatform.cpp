@@ -39,12 +39,15 @@ void THeadlessWindow::SetTopmost(bool topmost) {
   FPlatform.Emit(topmost ? "topmost on" : "topmost off");
 }
 
-THeadlessPlatform::THeadlessPlatform() : FStartTime(std::time(nullptr)) {}
+THeadlessPlatform::THeadlessPlatform()
+    : FStartTime(std::time(nullptr)), FOuterFileObserver(FileObserver()) {
+  SetFileObserver(this);
+}
 
 std::time_t THeadlessPlatform::CurrentTime() const {
   return FStartTime + static_cast<std::time_t>(FNow / 1000);
 }
-THeadlessPlatform::~THeadlessPlatform() = default;
+THeadlessPlatform::~THeadlessPlatform() { SetFileObserver(FOuterFileObserver); }
 
 void THeadlessPlatform::Emit(const std::string& line) {
   if (OnLine) OnLine(line);
@@ -145,23 +148,19 @@ std::optional<std::string> THeadlessPlatform::SaveDialog(const TSaveDialogParams
   return answer;
 }
 
-void THeadlessPlatform::PopupMenu(TPopupMenu& menu, TPoint screen) {
+void THeadlessPlatform::PopupMenu(const TMenuModel& menu, TPoint screen) {
   TPoint client = screen;
   if (TForm* form = ActiveForm()) client = form->ScreenToClient(screen);
   Emit("menu-open " + std::to_string(client.X) + " " + std::to_string(client.Y));
-  const TMenuItem& items = menu.Items();
-  for (int i = 0; i < items.Count(); ++i) {
-    const TMenuItem* item = items.Items(i);
-    const std::string shortcut = ShortCutToText(item->ShortCut());
-    Emit("menu-item " + item->Name() + " " + Quote(item->Caption()) + " " +
-         (shortcut.empty() ? "-" : shortcut) + " " + (item->Checked() ? "checked" : "-"));
-  }
+  for (const TMenuEntry& item : menu.Items)
+    Emit("menu-item " + item.Name + " " + Quote(item.Caption) + " " +
+         (item.ShortCut.empty() ? "-" : item.ShortCut) + " " + (item.Checked ? "checked" : "-"));
   if (FMenuChoices.empty()) return;  // dismissed
   const std::string choice = FMenuChoices.front();
   FMenuChoices.pop_front();
-  for (int i = 0; i < items.Count(); ++i) {
-    if (items.Items(i)->Name() == choice) {
-      items.Items(i)->Click();
+  for (const TMenuEntry& item : menu.Items) {
+    if (item.Name == choice) {
+      item.Click();
       return;
     }
   }
@@ -178,7 +177,7 @@ unsigned THeadlessPlatform::SendMail(const TMailRequest& r) {
   // The attachment as the mail program would find it at this moment.
   std::string jpeg = "missing";
   try {
-    const std::vector<std::uint8_t> data = ReadFileBytes(r.AttachmentFile);
+    const std::vector<std::uint8_t> data = ReadFileBytes(r.AttachmentPath);
     const TJpegDecoded decoded = DecodeJpeg(data, 1, 1);
     jpeg = std::to_string(decoded.imageWidth) + "x" + std::to_string(decoded.imageHeight);
   } catch (const std::exception&) {
@@ -280,27 +279,9 @@ void THeadlessPlatform::PressKey(int virtualKey, TShiftState shift, unsigned cha
   for (int m : modifiers) FKeysDown.erase(m);
 }
 
-namespace {
-class THeadlessDrop : public TDropFiles {
- public:
-  explicit THeadlessDrop(std::vector<std::string> files) : FFiles(std::move(files)) {}
-  unsigned Count() const override { return static_cast<unsigned>(FFiles.size()); }
-  std::string File(unsigned index) const override {
-    return index < FFiles.size() ? FFiles[index] : std::string();
-  }
-  void Finish() override { FFinished = true; }
-  bool Finished() const { return FFinished; }
-
- private:
-  std::vector<std::string> FFiles;
-  bool FFinished = false;
-};
-}  // namespace
-
 void THeadlessPlatform::DropFiles(TPoint client, const std::vector<std::string>& paths) {
   SetCursor(client);
-  THeadlessDrop drop(paths);
-  Deliver([&](TForm& f) { f.HandleDropFiles(drop); });
+  Deliver([&](TForm& f) { f.HandleDropFiles(TDroppedFiles{paths}); });
 }
 
 void THeadlessPlatform::CloseWindow() {

@@ -1,8 +1,10 @@
 #pragma once
 // The backend without a display. Time, the cursor, the keyboard, dialog answers and the mail
 // program's results are scripted; every outward effect is written to the event log, one line
-// each, in the format the scenario driver prints. Unit tests and the scenario driver inject
-// input through the methods below, which deliver it the way a window system would.
+// each, in the format the scenario driver prints. While it lives it is the toolkit's file
+// observer, so the files the program writes and deletes are logged too. Unit tests and the
+// scenario driver inject input through the methods below, which deliver it the way a window
+// system would.
 
 #include <deque>
 #include <functional>
@@ -13,6 +15,7 @@
 #include <vector>
 
 #include "toolkit/controls/Messages.h"
+#include "toolkit/core/FileIO.h"
 #include "toolkit/platform/Platform.h"
 
 namespace tk {
@@ -27,7 +30,7 @@ class THeadlessWindow;
 using TSaveAnswer = std::optional<std::string>;
 enum class TConfirmAnswer { yes, no, esc };
 
-class THeadlessPlatform : public tk::IPlatform {
+class THeadlessPlatform : public tk::IPlatform, private tk::IFileObserver {
  public:
   THeadlessPlatform();
   ~THeadlessPlatform() override;
@@ -44,15 +47,13 @@ class THeadlessPlatform : public tk::IPlatform {
   void ShowErrorBox(const std::string& caption, const std::string& text) override;
   tk::TModalResult MessageDialog(const tk::TMessageDialogParams& params) override;
   std::optional<std::string> SaveDialog(const tk::TSaveDialogParams& params) override;
-  void PopupMenu(tk::TPopupMenu& menu, tk::TPoint screen) override;
+  void PopupMenu(const tk::TMenuModel& menu, tk::TPoint screen) override;
   void Beep() override { Emit("beep"); }
   std::string ProgramPath() const override { return FProgramPath; }
   // The wall-clock time at start plus the scripted time that has passed since.
   std::time_t CurrentTime() const override;
   void OpenUrl(const std::string& address) override;
   unsigned SendMail(const tk::TMailRequest& request) override;
-  void FileWritten(const std::string& path, std::uint64_t bytes) override;
-  void FileRemoved(const std::string& path) override;
 
   // --- the script's side ---
   // The loop body: called by RunMessageLoop; it injects input until it returns.
@@ -102,6 +103,8 @@ class THeadlessPlatform : public tk::IPlatform {
 
  private:
   friend class THeadlessWindow;
+  void FileWritten(const std::string& path, std::uint64_t bytes) override;
+  void FileRemoved(const std::string& path) override;
   void WindowDestroyed(THeadlessWindow* window);
   unsigned MouseKeys() const;
 
@@ -125,6 +128,7 @@ class THeadlessPlatform : public tk::IPlatform {
   TimerId FNextTimer = 1;
   std::uint64_t FNow = 0;
   std::time_t FStartTime;
+  tk::IFileObserver* FOuterFileObserver;
 };
 
 // Quotes a text for the log: in double quotes, with \", \\ and \n escaped.

@@ -22,6 +22,10 @@ class THeadlessWindow : public tk::INativeWindow {
   void SetCaption(const std::string& caption) override { FParams.Caption = caption; }
   void SetTopmost(bool topmost) override;
   void SetAcceptFiles(bool accept) override { FParams.AcceptFiles = accept; }
+  void SetClientSize(int width, int height) override {
+    FParams.ClientWidth = width;
+    FParams.ClientHeight = height;
+  }
   void Show() override { FShown = true; }
   void Hide() override { FShown = false; }
   void InvalidateRect(const tk::TRect&) override {}

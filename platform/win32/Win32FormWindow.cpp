@@ -1,6 +1,6 @@
 #include "platform/win32/Win32FormWindow.h"
 
-#include "platform/win32/DropHandle.h"
+#include "platform/win32/DroppedFiles.h"
 #include "platform/win32/Win32Platform.h"
 #include "platform/win32/WinText.h"
 #include "toolkit/controls/Application.h"
@@ -172,15 +172,11 @@ void TWin32FormWindow::Hide() {
 }
 
 void TWin32FormWindow::InvalidateRect(const tk::TRect& r) {
-  UpdateClientSize();
   const RECT area{r.Left, r.Top, r.Right, r.Bottom};
   ::InvalidateRect(FWindow, &area, FALSE);
 }
 
-void TWin32FormWindow::UpdateClientSize() {
-  const int width = FForm.BackBuffer().Width();
-  const int height = FForm.BackBuffer().Height();
-  if (width == FParams.ClientWidth && height == FParams.ClientHeight) return;
+void TWin32FormWindow::SetClientSize(int width, int height) {
   FParams.ClientWidth = width;
   FParams.ClientHeight = height;
   const SIZE outer =
@@ -262,17 +258,13 @@ bool TWin32FormWindow::HandleMessage(unsigned message, std::uintptr_t wParam, st
 void TWin32FormWindow::Paint() {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(FWindow, &paint);
-  FPlatform.BeginPaint();
-  tk::GuardCallback([&] { FForm.UpdateWindow(); });
-  FPlatform.EndPaint();
-  tk::TBitmap& buffer = FForm.BackBuffer();
-  const int width = buffer.Width();
-  const int height = buffer.Height();
-  if (width > 0 && height > 0) {
+  if (tk::TBitmap* buffer = FPlatform.Painter().Paint(FForm)) {
     // The whole buffer, as it lies in memory; the update region clips.
+    const int width = buffer->Width();
+    const int height = buffer->Height();
     const BITMAPINFO info = TopDownDibInfo(width, height);
     SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(width), static_cast<DWORD>(height), 0, 0, 0,
-                      static_cast<UINT>(height), buffer.ScanLine(0), &info, DIB_RGB_COLORS);
+                      static_cast<UINT>(height), buffer->ScanLine(0), &info, DIB_RGB_COLORS);
   }
   ::EndPaint(FWindow, &paint);
 }
@@ -324,11 +316,7 @@ void TWin32FormWindow::Character(unsigned unit) {
 }
 
 void TWin32FormWindow::FilesDropped(HDROP handle) {
-  // The form's drop handler releases the drop; whatever path it takes (a refused file, an
-  // error, drops not accepted at all), it is released here too, once.
-  TDropHandle drop(handle);
-  tk::GuardCallback([&] { FForm.HandleDropFiles(drop); });
-  drop.Finish();
+  tk::GuardCallback([&] { FForm.HandleDropFiles(TakeDroppedFiles(handle)); });
 }
 
 }  // namespace win32ui

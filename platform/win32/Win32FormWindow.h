@@ -27,6 +27,7 @@ class TWin32FormWindow : public tk::INativeWindow {
   void SetCaption(const std::string& caption) override;
   void SetTopmost(bool topmost) override;
   void SetAcceptFiles(bool accept) override;
+  void SetClientSize(int width, int height) override;
   void Show() override;
   void Hide() override;
   void InvalidateRect(const tk::TRect& clientRect) override;
@@ -55,7 +56,6 @@ class TWin32FormWindow : public tk::INativeWindow {
   bool KeyDown(int virtualKey);
   void Character(unsigned unit);
   void FilesDropped(HDROP drop);
-  void UpdateClientSize();
 
   TWin32Platform& FPlatform;
   tk::TForm& FForm;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/win32/SimpleMapiSystem.h"
 #include "platform/win32/Win32Dialogs.h"
 #include "platform/win32/Win32FormWindow.h"
 #include "platform/win32/Win32PopupMenu.h"
@@ -21,7 +22,7 @@ namespace {
 
 constexpr wchar_t kApplicationClass[] = L"PoterinkoApplication";
 // Error reports that arrived while a window painted are shown from the loop afterwards.
-constexpr UINT WM_SHOW_PENDING_ERRORS = WM_APP + 1;
+constexpr UINT WM_SHOW_HELD_ERRORS = WM_APP + 1;
 
 TWin32Platform* PlatformOf(HWND window) {
   return reinterpret_cast<TWin32Platform*>(GetWindowLongPtrW(window, GWLP_USERDATA));
@@ -36,9 +37,7 @@ LRESULT CALLBACK ApplicationWindowProc(HWND window, UINT message, WPARAM wParam,
   if (!platform) return DefWindowProcW(window, message, wParam, lParam);
   switch (message) {
     case WM_TIMER: platform->TimerFired(wParam); return 0;
-    case WM_SHOW_PENDING_ERRORS:
-      tk::GuardCallback([&] { platform->ShowPendingErrors(); });
-      return 0;
+    case WM_SHOW_HELD_ERRORS: tk::GuardCallback([&] { platform->ShowHeldErrors(); }); return 0;
     case WM_SETFOCUS: {
       // The taskbar entry activated the program: the keyboard belongs to the window the user
       // worked in last (a form, or the dialog in front of it).
@@ -64,6 +63,9 @@ HICON MainIcon(int size) {
 }
 
 }  // namespace
+
+TWin32Platform::TWin32Platform()
+    : FPainter([this] { PostMessageW(FApplicationWindow, WM_SHOW_HELD_ERRORS, 0, 0); }) {}
 
 std::unique_ptr<TWin32Platform> TWin32Platform::Create() {
   std::unique_ptr<TWin32Platform> platform(new TWin32Platform());
@@ -93,6 +95,8 @@ bool TWin32Platform::Init() {
                       WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPSIBLINGS, x, y, 0, 0, nullptr,
                       nullptr, GetModuleHandleW(nullptr), this);
   if (!FApplicationWindow) return false;
+  FMapiSystem = CreateWin32SimpleMapiSystem(reinterpret_cast<std::uintptr_t>(FApplicationWindow));
+  FSimpleMapi = std::make_unique<TSimpleMapi>(*FMapiSystem);
   FShownTitle = Utf8ToWide(tk::Application().Title());
   tk::SetSysColorSource([](int index) { return static_cast<std::uint32_t>(::GetSysColor(index)); });
   return true;
@@ -204,28 +208,14 @@ bool TWin32Platform::HasNativeCapture() const {
 }
 
 void TWin32Platform::ShowErrorBox(const std::string& caption, const std::string& text) {
-  if (FPainting > 0) {
-    // A message box's loop inside WM_PAINT would paint (and fail) again and again.
-    FPendingErrors.emplace_back(caption, text);
-    return;
-  }
+  if (FPainter.Hold(caption, text)) return;
   SyncTitle();
   RunErrorBox(FApplicationWindow, caption, text);
 }
 
-void TWin32Platform::EndPaint() {
-  if (--FPainting == 0 && !FPendingErrors.empty() && !FErrorsPosted) {
-    FErrorsPosted = true;
-    PostMessageW(FApplicationWindow, WM_SHOW_PENDING_ERRORS, 0, 0);
-  }
-}
-
-void TWin32Platform::ShowPendingErrors() {
-  FErrorsPosted = false;
-  std::vector<std::pair<std::string, std::string>> errors;
-  errors.swap(FPendingErrors);
-  for (const auto& [caption, text] : errors)
-    tk::GuardCallback([&] { ShowErrorBox(caption, text); });
+void TWin32Platform::ShowHeldErrors() {
+  FPainter.ShowHeldReports(
+      [this](const std::string& caption, const std::string& text) { ShowErrorBox(caption, text); });
 }
 
 tk::TModalResult TWin32Platform::MessageDialog(const tk::TMessageDialogParams& params) {
@@ -239,7 +229,7 @@ std::optional<std::string> TWin32Platform::SaveDialog(const tk::TSaveDialogParam
   return RunSaveDialog(window ? window->Handle() : FApplicationWindow, params);
 }
 
-void TWin32Platform::PopupMenu(tk::TPopupMenu& menu, tk::TPoint screen) {
+void TWin32Platform::PopupMenu(const tk::TMenuModel& menu, tk::TPoint screen) {
   TWin32FormWindow* window = ActiveWindow();
   TrackPopupMenuAt(menu, window ? window->Handle() : FApplicationWindow, screen);
 }
@@ -266,6 +256,8 @@ void TWin32Platform::OpenUrl(const std::string& address) {
   ShellExecuteA(window ? window->Handle() : nullptr, "OPEN", ansi.c_str(), "", "", SW_SHOW);
 }
 
-unsigned TWin32Platform::SendMail(const tk::TMailRequest&) { return 1; }
+unsigned TWin32Platform::SendMail(const tk::TMailRequest& request) {
+  return FSimpleMapi->Send(request);
+}
 
 }  // namespace win32ui

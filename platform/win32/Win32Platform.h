@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "platform/win32/Handles.h"
+#include "platform/win32/mapi/SimpleMapi.h"
+#include "toolkit/controls/WindowPainter.h"
 #include "toolkit/platform/Platform.h"
 
 namespace win32ui {
@@ -36,11 +38,11 @@ class TWin32Platform : public tk::IPlatform {
   void ShowErrorBox(const std::string& caption, const std::string& text) override;
   tk::TModalResult MessageDialog(const tk::TMessageDialogParams& params) override;
   std::optional<std::string> SaveDialog(const tk::TSaveDialogParams& params) override;
-  void PopupMenu(tk::TPopupMenu& menu, tk::TPoint screen) override;
+  void PopupMenu(const tk::TMenuModel& menu, tk::TPoint screen) override;
   void Beep() override;
   std::string ProgramPath() const override;
   void OpenUrl(const std::string& address) override;
-  // The program hands mail to Simple MAPI itself; the platform has no other way.
+  // Through Simple MAPI, the mail program's windows parented to the application window.
   unsigned SendMail(const tk::TMailRequest& request) override;
 
   // The hidden top-level window: taskbar entry, owner of the forms' windows and of every
@@ -58,17 +60,19 @@ class TWin32Platform : public tk::IPlatform {
   // The window dialogs and menus belong to: the active form's, else the last one shown.
   TWin32FormWindow* ActiveWindow() const;
   bool IsFormWindow(HWND window) const;
-  // While a window paints, a dialog's nested loop must not run: error reports wait until then.
-  void BeginPaint() { ++FPainting; }
-  void EndPaint();
-  void ShowPendingErrors();
+  // Paints the windows; error reports raised meanwhile are shown from the loop afterwards.
+  tk::TWindowPainter& Painter() { return FPainter; }
+  void ShowHeldErrors();
   void TimerFired(unsigned long long nativeId);
 
  private:
-  TWin32Platform() = default;
+  TWin32Platform();
   bool Init();
 
   HWND FApplicationWindow = nullptr;
+  // Made once the application window exists; a library Simple MAPI loaded is released with it.
+  std::unique_ptr<ISimpleMapiSystem> FMapiSystem;
+  std::unique_ptr<TSimpleMapi> FSimpleMapi;
   std::wstring FShownTitle;
   bool FApplicationWindowShown = false;
   int FLoopDepth = 0;
@@ -76,9 +80,7 @@ class TWin32Platform : public tk::IPlatform {
   std::vector<TWin32FormWindow*> FWindows;
   std::map<unsigned long long, std::function<void()>> FTimers;
   unsigned long long FNextTimer = 1;
-  int FPainting = 0;
-  std::vector<std::pair<std::string, std::string>> FPendingErrors;
-  bool FErrorsPosted = false;
+  tk::TWindowPainter FPainter;
 };
 
 }  // namespace win32ui

@@ -1,44 +1,39 @@
 #pragma once
-// The toolkit's popup menu as a native popup menu: the captions' own access keys, the shortcut
+// A popup menu's model as a native popup menu: the captions' own access keys, the shortcut
 // text at the right ("保存(&S)...\tCtrl+S"), check marks, separators, greyed disabled items,
 // submenus. The chosen item is clicked after the menu has closed.
 
 #include <vector>
 
 #include "platform/win32/Handles.h"
+#include "toolkit/platform/Platform.h"
 
 struct HMENU__;
 typedef HMENU__* HMENU;
 
-namespace tk {
-class TMenuItem;
-class TPopupMenu;
-struct TPoint;
-}  // namespace tk
-
 namespace win32ui {
 
-// A native menu built from a menu's items; destroyed with the object.
+// A native menu built from a menu's entries; destroyed with the object.
 class TNativeMenu {
  public:
-  explicit TNativeMenu(const tk::TMenuItem& items);
+  explicit TNativeMenu(const std::vector<tk::TMenuEntry>& items);
   ~TNativeMenu();
   TNativeMenu(const TNativeMenu&) = delete;
   TNativeMenu& operator=(const TNativeMenu&) = delete;
 
   HMENU Handle() const { return FMenu; }
-  // The item of a command identifier, or null (0 is "nothing chosen").
-  tk::TMenuItem* ItemOf(unsigned commandId) const;
+  // The entry of a command identifier, or null (0 is "nothing chosen").
+  const tk::TMenuEntry* EntryOf(unsigned commandId) const;
 
  private:
-  HMENU Build(const tk::TMenuItem& items);
+  HMENU Build(const std::vector<tk::TMenuEntry>& items);
 
   HMENU FMenu = nullptr;
-  std::vector<tk::TMenuItem*> FCommands;  // identifier i + 1
+  std::vector<const tk::TMenuEntry*> FCommands;  // identifier i + 1
 };
 
 // Shows the menu with its top-left corner at a screen point, owned by `owner`; runs the chosen
-// item's click, guarded, once the menu is gone.
-void TrackPopupMenuAt(tk::TPopupMenu& menu, HWND owner, tk::TPoint screen);
+// entry's command, guarded, once the menu is gone.
+void TrackPopupMenuAt(const tk::TMenuModel& menu, HWND owner, tk::TPoint screen);
 
 }  // namespace win32ui

@@ -33,6 +33,7 @@ void TForm::SetBounds(int left, int top, int width, int height) {
   if (FBackBuffer.Width() != width || FBackBuffer.Height() != height) {
     FBackBuffer.SetSize(width, height);
     FBufferCanvas.SetTarget(&FBackBuffer);
+    if (FHandle) FHandle->SetClientSize(width, height);
     InvalidateRect(ClientRect());
   }
 }
@@ -198,9 +199,8 @@ void TForm::HandleChar(unsigned charCode) {
   Broadcast(m);
 }
 
-void TForm::HandleDropFiles(TDropFiles& files) {
-  if (!FAcceptFiles) return;
-  Perform(WM_DROPFILES, reinterpret_cast<std::uintptr_t>(&files));
+void TForm::HandleDropFiles(const TDroppedFiles& drop) {
+  if (FAcceptFiles) FilesDropped(drop);
 }
 
 void TForm::HandleCloseRequest() { Close(); }

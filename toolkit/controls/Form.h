@@ -53,7 +53,7 @@ class TForm : public TWinControl {
   bool HandleAllocated() const { return FHandle != nullptr; }
   void Show();
   void Close();
-  // Files dropped from the file manager arrive as WM_DROPFILES while this is on.
+  // Files dropped from the file manager reach FilesDropped while this is on.
   void DragAcceptFiles(bool accept);
 
   TBitmap& BackBuffer() { return FBackBuffer; }
@@ -76,7 +76,7 @@ class TForm : public TWinControl {
   // True when the key was used (a menu shortcut or the context-menu key).
   bool HandleKeyDown(int virtualKey, TShiftState shift);
   void HandleChar(unsigned charCode);
-  void HandleDropFiles(TDropFiles& files);
+  void HandleDropFiles(const TDroppedFiles& drop);
   void HandleCloseRequest();
   // Opens the popup menu the way the context-menu key does: at the client area's top-left.
   void PopupFromKeyboard();
@@ -89,6 +89,8 @@ class TForm : public TWinControl {
 
  protected:
   void Dispatch(TMessage& message) override;
+  // A drop on a form that accepts files; a plain form does nothing with it.
+  virtual void FilesDropped(const TDroppedFiles& drop) {}
   // Handlers that form text may bind to.
   TMethodTable FMethods;
 

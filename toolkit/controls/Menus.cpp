@@ -78,8 +78,31 @@ TPopupMenu::~TPopupMenu() = default;
 void TPopupMenu::Popup(TPoint screen) {
   FPopupPoint = screen;
   OnPopup(this);
-  Platform().PopupMenu(*this, screen);
+  Platform().PopupMenu(Model(), screen);
 }
+
+namespace {
+std::vector<TMenuEntry> EntriesOf(const TMenuItem& parent) {
+  std::vector<TMenuEntry> entries;
+  for (int i = 0; i < parent.Count(); ++i) {
+    TMenuItem* item = parent.Items(i);
+    TMenuEntry entry;
+    entry.Name = item->Name();
+    entry.Caption = item->Caption();
+    entry.ShortCut = ShortCutToText(item->ShortCut());
+    entry.Line = item->IsLine();
+    entry.Visible = item->Visible();
+    entry.Enabled = item->Enabled();
+    entry.Checked = item->Checked();
+    entry.Items = EntriesOf(*item);
+    entry.Click = [item] { item->Click(); };
+    entries.push_back(std::move(entry));
+  }
+  return entries;
+}
+}  // namespace
+
+TMenuModel TPopupMenu::Model() const { return {EntriesOf(*FItems)}; }
 
 namespace {
 TMenuItem* FindIn(const TMenuItem& parent, TShortCut shortCut) {

@@ -8,6 +8,7 @@
 
 #include "toolkit/core/Component.h"
 #include "toolkit/graphics/Geometry.h"
+#include "toolkit/platform/Platform.h"
 
 namespace tk {
 
@@ -82,6 +83,8 @@ class TPopupMenu : public TComponent {
 
   // Shows the menu with its top-left corner at a screen point.
   void Popup(TPoint screen);
+  // The items as the platform shows them; each entry's Click clicks its item.
+  TMenuModel Model() const;
   TPoint PopupPoint() const { return FPopupPoint; }
 
   // The enabled item, at any depth, whose shortcut is `shortCut`.

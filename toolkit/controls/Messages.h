@@ -29,7 +29,6 @@ inline constexpr unsigned WM_RBUTTONDBLCLK = 0x0206;
 inline constexpr unsigned WM_MBUTTONDOWN = 0x0207;
 inline constexpr unsigned WM_MBUTTONUP = 0x0208;
 inline constexpr unsigned WM_MBUTTONDBLCLK = 0x0209;
-inline constexpr unsigned WM_DROPFILES = 0x0233;
 
 // Control notifications.
 inline constexpr unsigned CM_BASE = 0xB000;

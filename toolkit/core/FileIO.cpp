@@ -145,6 +145,8 @@ bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
   return true;
 }
 
+IFileObserver* gFileObserver = nullptr;
+
 // A name beside `path` that no other writer of this process or another one picks. It must fit
 // wherever the final name fits, so a long name gives up as many of its last characters as the
 // suffix adds: the temporary name then has no more characters, bytes or UTF-16 units than the
@@ -259,8 +261,9 @@ void WriteFileBytes(const std::string& path, std::span<const std::uint8_t> bytes
   if (!CloseFile(fd) || !written) ThrowCreateError(path);
 }
 
-void WriteFileBytesAtomic(const std::string& path, std::span<const std::uint8_t> bytes,
-                          TFilePrivacy privacy) {
+namespace {
+void WriteReplacingOrInPlace(const std::string& path, std::span<const std::uint8_t> bytes,
+                             TFilePrivacy privacy) {
   const std::optional<std::string> followed = FollowLinks(path);
   if (!followed) ThrowCreateError(path);
   const std::string& target = *followed;
@@ -292,5 +295,22 @@ void WriteFileBytesAtomic(const std::string& path, std::span<const std::uint8_t>
     ThrowCreateError(path);
   }
 }
+}  // namespace
+
+void WriteFileBytesAtomic(const std::string& path, std::span<const std::uint8_t> bytes,
+                          TFilePrivacy privacy) {
+  WriteReplacingOrInPlace(path, bytes, privacy);
+  if (gFileObserver) gFileObserver->FileWritten(path, bytes.size());
+}
+
+bool EraseFile(const std::string& path) {
+  if (!RemoveFile(path)) return false;
+  if (gFileObserver) gFileObserver->FileRemoved(path);
+  return true;
+}
+
+void SetFileObserver(IFileObserver* observer) { gFileObserver = observer; }
+
+IFileObserver* FileObserver() { return gFileObserver; }
 
 }  // namespace tk

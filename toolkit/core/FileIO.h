@@ -64,8 +64,25 @@ enum class TFilePrivacy { Shared, Private };
 // the link stays. The replaced file keeps its permission bits (and owner and group, where the
 // system lets us). Where the folder refuses a new file but the existing file may be written,
 // the file is written in place, as WriteFileBytes would. Raises EFCreateError, with `path`
-// in the text, when the file cannot be written.
+// in the text, when the file cannot be written. This is how the program writes the files it
+// makes for the user: the file observer hears of each completed one.
 void WriteFileBytesAtomic(const std::string& path, std::span<const std::uint8_t> bytes,
                           TFilePrivacy privacy = TFilePrivacy::Shared);
+
+// Deletes the file at `path`; true when it was there and is gone now (the file observer hears
+// of it then), false otherwise.
+bool EraseFile(const std::string& path);
+
+// Hears of the files the program completed (WriteFileBytesAtomic) or deleted (EraseFile), so
+// that a backend which records outward effects sees them without the program telling it.
+class IFileObserver {
+ public:
+  virtual ~IFileObserver() = default;
+  virtual void FileWritten(const std::string& path, std::uint64_t bytes) = 0;
+  virtual void FileRemoved(const std::string& path) = 0;
+};
+// Installs the observer (not owned); nullptr: nobody listens.
+void SetFileObserver(IFileObserver* observer);
+IFileObserver* FileObserver();
 
 }  // namespace tk

@@ -16,8 +16,6 @@
 namespace tk {
 
 class TForm;
-class TPopupMenu;
-class TMenuItem;
 
 enum class TBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 
@@ -39,6 +37,8 @@ class INativeWindow {
   virtual void SetCaption(const std::string& caption) = 0;
   virtual void SetTopmost(bool topmost) = 0;
   virtual void SetAcceptFiles(bool accept) = 0;
+  // The form's size changed: the client area follows, the frame around it.
+  virtual void SetClientSize(int width, int height) = 0;
   virtual void Show() = 0;
   virtual void Hide() = 0;
   // Part of the back buffer changed; show it (now or at the next frame).
@@ -74,17 +74,31 @@ struct TMailRequest {
   std::string RecipientName;
   std::string RecipientAddress;
   unsigned RecipientClass = 1;
-  std::string AttachmentPath;  // as the mail program is given it
-  std::string AttachmentFile;  // the same file as this program wrote it
+  // The file as this program wrote it; a backend hands it over in its system's own form.
+  std::string AttachmentPath;
 };
 
-// A list of dropped files, as the window system delivers it with the drop message.
-class TDropFiles {
- public:
-  virtual ~TDropFiles() = default;
-  virtual unsigned Count() const = 0;
-  virtual std::string File(unsigned index) const = 0;  // UTF-8, whole length
-  virtual void Finish() = 0;                           // releases the drop
+// Files dropped on a window: each whole path, UTF-8, in the order the window system listed
+// them. The backend that received the native drop has released it before anyone sees this.
+struct TDroppedFiles {
+  std::vector<std::string> Paths;
+};
+
+// One entry of a popup menu as a backend shows it.
+struct TMenuEntry {
+  std::string Name;      // the item's component name
+  std::string Caption;   // '&' marks the access key
+  std::string ShortCut;  // as shown at the right ("Ctrl+S"); empty when there is none
+  bool Line = false;     // a separator
+  bool Visible = true;
+  bool Enabled = true;
+  bool Checked = false;
+  std::vector<TMenuEntry> Items;  // a submenu's entries
+  std::function<void()> Click;    // the entry's command; the backend runs it once the menu is gone
+};
+
+struct TMenuModel {
+  std::vector<TMenuEntry> Items;
 };
 
 class IPlatform {
@@ -109,7 +123,7 @@ class IPlatform {
   virtual TModalResult MessageDialog(const TMessageDialogParams& params) = 0;
   virtual std::optional<std::string> SaveDialog(const TSaveDialogParams& params) = 0;
   // Shows the menu at a screen point; a chosen item is clicked (maybe later, from the loop).
-  virtual void PopupMenu(TPopupMenu& menu, TPoint screen) = 0;
+  virtual void PopupMenu(const TMenuModel& menu, TPoint screen) = 0;
   virtual void Beep() = 0;
 
   virtual std::string ProgramPath() const = 0;
@@ -118,10 +132,6 @@ class IPlatform {
   virtual void OpenUrl(const std::string& address) = 0;
   // Hands a mail with one attachment to the user's mail program; 0 means success.
   virtual unsigned SendMail(const TMailRequest& request) = 0;
-
-  // Outward effects on files that the program made, for backends that record them.
-  virtual void FileWritten(const std::string& path, std::uint64_t bytes) {}
-  virtual void FileRemoved(const std::string& path) {}
 };
 
 IPlatform& Platform();

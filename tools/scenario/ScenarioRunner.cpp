@@ -1,11 +1,11 @@
 #include "tools/scenario/ScenarioRunner.h"
 
-#include "toolkit/codecs/PngCodec.h"
 #include "toolkit/controls/Form.h"
 #include "toolkit/controls/Menus.h"
 #include "toolkit/core/FileIO.h"
 #include "toolkit/streaming/FormReader.h"
 #include "tools/scenario/Keys.h"
+#include "tools/scenario/PngCodec.h"
 
 namespace scenario {
 

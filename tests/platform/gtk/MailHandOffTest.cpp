@@ -15,12 +15,11 @@ namespace {
 tk::TMailRequest BoardMail() {
   tk::TMailRequest request;
   request.Subject = "(添付画像あり)";
-  request.AttachmentPath = "/prog\\202401021304.jpg";
-  request.AttachmentFile = "/home/u/.cache/poterinko/202401021304.jpg";
+  request.AttachmentPath = "/home/u/.cache/poterinko/202401021304.jpg";
   return request;
 }
 
-TEST(MailCommandLineTest, PassesSubjectAndTheFileAsWritten) {
+TEST(MailCommandLineTest, PassesSubjectAndTheAttachment) {
   EXPECT_EQ(MailCommandLine(BoardMail()),
             (std::vector<std::string>{"xdg-email", "--utf8", "--subject", "(添付画像あり)",
                                       "--attach", "/home/u/.cache/poterinko/202401021304.jpg"}));

@@ -80,7 +80,7 @@ ItemView Describe(GtkWidget* item) {
 }
 
 TEST_F(PopupMenuTest, ListsTheItemsAsTheBoardShowsThem) {
-  GtkWidget* gtkMenu = g_object_ref_sink(BuildGtkMenu(menu->Items()));
+  GtkWidget* gtkMenu = g_object_ref_sink(BuildGtkMenu(menu->Model().Items));
   std::vector<ItemView> seen;
   for (GtkWidget* item : Children(gtkMenu)) seen.push_back(Describe(item));
   const std::vector<ItemView> expected{
@@ -98,7 +98,7 @@ TEST_F(PopupMenuTest, ListsTheItemsAsTheBoardShowsThem) {
 }
 
 TEST_F(PopupMenuTest, AChosenItemRunsAfterTheMenuHasClosedAndTheMenuIsDestroyed) {
-  ShowPopupMenu(*menu, gdk_get_default_root_window(), {100, 100});
+  ShowPopupMenu(menu->Model(), gdk_get_default_root_window(), {100, 100});
   ASSERT_TRUE(RunUntil([] { return ShownMenu() != nullptr; }));
   GtkWidget* shown = ShownMenu();
   GObject* weak = G_OBJECT(shown);
@@ -121,7 +121,7 @@ TEST_F(PopupMenuTest, AChosenItemRunsAfterTheMenuHasClosedAndTheMenuIsDestroyed)
 TEST_F(PopupMenuTest, ManyOpeningsLeaveNoMenusBehind) {
   std::vector<GObject*> menus;
   for (int i = 0; i < 5; ++i) {
-    ShowPopupMenu(*menu, gdk_get_default_root_window(), {50 + i, 50});
+    ShowPopupMenu(menu->Model(), gdk_get_default_root_window(), {50 + i, 50});
     ASSERT_TRUE(RunUntil([] { return ShownMenu() != nullptr; }));
     GtkWidget* shown = ShownMenu();
     menus.push_back(G_OBJECT(shown));

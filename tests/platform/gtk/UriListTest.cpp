@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/gtk/DroppedFiles.h"
 #include "platform/gtk/UriList.h"
 
 namespace gtkui {
@@ -56,19 +55,6 @@ TEST(UriListTest, ThisMachinesOwnNameIsLocal) {
 }
 
 TEST(UriListTest, NoListNoPaths) { EXPECT_TRUE(LocalPathsFromUriList(nullptr).empty()); }
-
-TEST(DroppedFilesTest, ListsThePathsUntilFinishedAndFinishesTwiceSafely) {
-  TDroppedFiles drop({"/a.jpg", "/b.bmp"});
-  EXPECT_EQ(drop.Count(), 2u);
-  EXPECT_EQ(drop.File(0), "/a.jpg");
-  EXPECT_EQ(drop.File(1), "/b.bmp");
-  EXPECT_EQ(drop.File(2), "");
-  drop.Finish();
-  EXPECT_EQ(drop.Count(), 0u);
-  EXPECT_EQ(drop.File(0), "");
-  drop.Finish();
-  EXPECT_EQ(drop.Count(), 0u);
-}
 
 }  // namespace
 }  // namespace gtkui

@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/mail/Win32SimpleMapiSystem.h"
+#include "platform/win32/SimpleMapiSystem.h"
 
-namespace app {
+namespace win32ui {
 namespace {
 
 struct TReceived {
@@ -108,4 +108,4 @@ TEST_F(Win32SimpleMapiSystem, TextsGoOutInTheAnsiCodePage) {
 }
 
 }  // namespace
-}  // namespace app
+}  // namespace win32ui

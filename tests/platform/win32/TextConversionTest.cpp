@@ -77,6 +77,8 @@ INSTANTIATE_TEST_SUITE_P(
                     TFilterCase{"TwoPairs", "JPEG|*.jpg|All|*.*", L"JPEG\0*.jpg\0All\0*.*\0\0"s},
                     TFilterCase{"DescriptionWithoutPatternsIsLeftOut", "JPEG|*.jpg|All",
                                 L"JPEG\0*.jpg\0\0"s},
+                    // An empty name would end the list where it stands.
+                    TFilterCase{"EmptyName", "|*.jpg", L"*.jpg\0*.jpg\0\0"s},
                     TFilterCase{"OnlyADescription", "JPEG", L""s}, TFilterCase{"Empty", "", L""s}),
     [](const auto& info) { return std::string(info.param.Name); });
 

@@ -1,16 +1,17 @@
 #pragma once
-// Handing the board to the mail program through Simple MAPI, and the rule for loading it:
-// once per run, on the first send, after a test of the system version and of the registry (or,
-// on old systems, of the profile); the entry point is looked up again on every send while it
-// has not been found. The system calls are behind an interface so the rule can be tested.
+// Handing a mail to the mail program through Simple MAPI, and the rule for loading it: once per
+// run, on the first send, after a test of the system version and of the registry (or, on old
+// systems, of the profile); the entry point is looked up again on every send while it has not
+// been found. The system calls are behind an interface, and nothing here includes a system
+// header, so the rule is built and tested on every platform.
 
 #include <cstdint>
 #include <memory>
 #include <string>
 
-#include "app/mail/MailSender.h"
+#include "toolkit/platform/Platform.h"
 
-namespace app {
+namespace win32ui {
 
 // Records as Simple MAPI lays them out (32-bit fields where the system has ULONG).
 struct TMapiRecipDesc {
@@ -76,14 +77,17 @@ class ISimpleMapiSystem {
   virtual std::uintptr_t UiParent() = 0;
 };
 
-class TSimpleMapi : public IMailSender {
+class TSimpleMapi {
  public:
   explicit TSimpleMapi(ISimpleMapiSystem& system) : FSystem(system) {}
-  // A loaded library is released when the program ends.
-  ~TSimpleMapi() override;
+  // A loaded library is released with this object, when the program ends.
+  ~TSimpleMapi();
+  TSimpleMapi(const TSimpleMapi&) = delete;
+  TSimpleMapi& operator=(const TSimpleMapi&) = delete;
 
-  // Fills the three records and sends; 1 when Simple MAPI or its entry point is missing.
-  unsigned Send(const tk::TMailRequest& request) override;
+  // Fills the three records and sends; 1 when Simple MAPI or its entry point is missing. The
+  // attachment's path goes out with the system's own separator, '\'.
+  unsigned Send(const tk::TMailRequest& request);
 
   bool Tried() const { return FTried; }
   ISimpleMapiSystem::Handle Module() const { return FModule; }
@@ -98,4 +102,4 @@ class TSimpleMapi : public IMailSender {
   void* FSendMail = nullptr;
 };
 
-}  // namespace app
+}  // namespace win32ui

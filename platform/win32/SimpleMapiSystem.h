@@ -4,11 +4,11 @@
 #include <cstdint>
 #include <memory>
 
-#include "app/mail/SimpleMapi.h"
+#include "platform/win32/mapi/SimpleMapi.h"
 
-namespace app {
+namespace win32ui {
 
 // `uiParent` is the application window: the mail program's windows belong to it.
 std::unique_ptr<ISimpleMapiSystem> CreateWin32SimpleMapiSystem(std::uintptr_t uiParent);
 
-}  // namespace app
+}  // namespace win32ui

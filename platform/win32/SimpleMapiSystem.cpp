@@ -1,4 +1,4 @@
-#include "app/mail/Win32SimpleMapiSystem.h"
+#include "platform/win32/SimpleMapiSystem.h"
 
 #include <cstddef>
 
@@ -16,7 +16,7 @@
 #undef GetProfileInt
 #undef LoadLibrary
 
-namespace app {
+namespace win32ui {
 
 // Our records must be the system's, field for field, on the 32-bit system the program is for.
 static_assert(sizeof(TMapiRecipDesc) == sizeof(MapiRecipDesc));
@@ -114,7 +114,7 @@ class TWin32SimpleMapiSystem : public ISimpleMapiSystem {
     return sendMail(session, uiParam, &message, flags, reserved);
   }
 
-  std::string ToAnsi(const std::string& utf8) override { return win32ui::Utf8ToAnsi(utf8); }
+  std::string ToAnsi(const std::string& utf8) override { return Utf8ToAnsi(utf8); }
 
   std::uintptr_t UiParent() override { return FUiParent; }
 
@@ -128,4 +128,4 @@ std::unique_ptr<ISimpleMapiSystem> CreateWin32SimpleMapiSystem(std::uintptr_t ui
   return std::make_unique<TWin32SimpleMapiSystem>(uiParent);
 }
 
-}  // namespace app
+}  // namespace win32ui

@@ -1,13 +1,16 @@
 // Uses libpng's simplified API, which catches libpng's errors itself and reports them as a
 // failed call, so no longjmp reaches this code.
 
-#include "toolkit/codecs/PngCodec.h"
+#include "tools/scenario/PngCodec.h"
 
 #include <png.h>
 
 #include "toolkit/codecs/PictureLimits.h"
 
-namespace tk {
+namespace scenario {
+
+using tk::TBitmap;
+
 namespace {
 
 struct ImageControl {
@@ -50,7 +53,7 @@ std::unique_ptr<TBitmap> DecodePng(std::span<const std::uint8_t> data) {
   ImageControl control;
   if (!png_image_begin_read_from_memory(&control.image, data.data(), data.size())) control.Fail();
   const std::uint64_t pixels = std::uint64_t{control.image.width} * control.image.height;
-  if (pixels > kMaxPicturePixels) throw EPNG("PNG: image too large");
+  if (pixels > tk::kMaxPicturePixels) throw EPNG("PNG: image too large");
   control.image.format = PNG_FORMAT_RGB;
   std::vector<std::uint8_t> rgb(static_cast<std::size_t>(pixels) * 3);
   png_color white{255, 255, 255};
@@ -67,4 +70,4 @@ std::unique_ptr<TBitmap> DecodePng(std::span<const std::uint8_t> data) {
   return bitmap;
 }
 
-}  // namespace tk
+}  // namespace scenario

@@ -1,6 +1,6 @@
-#include "platform/gtk/FileFilter.h"
+#include "toolkit/controls/FileFilter.h"
 
-namespace gtkui {
+namespace tk {
 
 namespace {
 
@@ -19,8 +19,6 @@ std::string_view Trim(std::string_view text) {
   if (first == std::string_view::npos) return {};
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
-
-bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
 }  // namespace
 
@@ -42,29 +40,4 @@ std::vector<TFileFilterEntry> ParseFileFilter(std::string_view filter) {
   return entries;
 }
 
-std::string CaseInsensitiveGlob(std::string_view pattern) {
-  // The filter text's way of saying "every file", names without a dot included.
-  if (pattern == "*.*") return "*";
-  std::string out;
-  bool inBrackets = false;
-  for (const char c : pattern) {
-    if (inBrackets) {
-      out += c;
-      if (c == ']') inBrackets = false;
-    } else if (c == '[') {
-      out += c;
-      inBrackets = true;
-    } else if (IsAsciiLetter(c)) {
-      const char lower = static_cast<char>(c | 0x20);
-      out += '[';
-      out += lower;
-      out += static_cast<char>(lower - 0x20);
-      out += ']';
-    } else {
-      out += c;
-    }
-  }
-  return out;
-}
-
-}  // namespace gtkui
+}  // namespace tk

@@ -1,8 +1,9 @@
-#include "app/mail/SimpleMapi.h"
+#include "platform/win32/mapi/SimpleMapi.h"
 
+#include <algorithm>
 #include <vector>
 
-namespace app {
+namespace win32ui {
 
 namespace {
 // A text the records point to: zero-terminated, owned for the duration of the send.
@@ -48,7 +49,9 @@ unsigned TSimpleMapi::Send(const tk::TMailRequest& request) {
   TRecordText note(FSystem.ToAnsi(request.Note));
   TRecordText name(FSystem.ToAnsi(request.RecipientName));
   TRecordText address(FSystem.ToAnsi(request.RecipientAddress));
-  TRecordText path(FSystem.ToAnsi(request.AttachmentPath));
+  std::string nativePath = request.AttachmentPath;
+  std::replace(nativePath.begin(), nativePath.end(), '/', '\\');
+  TRecordText path(FSystem.ToAnsi(nativePath));
 
   TMapiRecipDesc recipient{0, request.RecipientClass, name.get(), address.get(), 0, nullptr};
   TMapiFileDesc file{0, 0, 0xFFFFFFFFu, path.get(), nullptr, nullptr};
@@ -62,4 +65,4 @@ unsigned TSimpleMapi::Send(const tk::TMailRequest& request) {
                               MAPI_LOGON_UI | MAPI_NEW_SESSION | MAPI_DIALOG, 0);
 }
 
-}  // namespace app
+}  // namespace win32ui

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/mail/SimpleMapi.h"
+#include "platform/win32/mapi/SimpleMapi.h"
 
-namespace app {
+namespace win32ui {
 namespace {
 
 class FakeSystem : public ISimpleMapiSystem {
@@ -94,7 +94,8 @@ tk::TMailRequest Request() {
   tk::TMailRequest r;
   r.Subject = "(添付画像あり)";
   r.RecipientClass = 1;
-  r.AttachmentPath = "C:\\apps\\202612081530.jpg";
+  // As the program writes it: the folder from the system, the name joined with '/'.
+  r.AttachmentPath = "C:\\apps/202612081530.jpg";
   return r;
 }
 
@@ -220,4 +221,4 @@ TEST(SimpleMapiTest, TheTestRunsOncePerRunWhateverItFound) {
 }
 
 }  // namespace
-}  // namespace app
+}  // namespace win32ui
