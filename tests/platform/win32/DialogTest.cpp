@@ -12,7 +12,6 @@
 
 #include "platform/win32/OwnMessageDialog.h"
 #include "platform/win32/SavePreviewPane.h"
-#include "platform/win32/TopDownDib.h"
 #include "platform/win32/Win32Dialogs.h"
 #include "platform/win32/WinText.h"
 #include "tests/platform/win32/WindowFixture.h"
@@ -258,27 +257,6 @@ HWND FindDescendant(HWND parent, const std::function<bool(HWND)>& wanted) {
   return search.Found;
 }
 
-// The control's client area as it paints it, through its own WM_PRINTCLIENT into a bitmap of
-// ours: independent of when the screen catches up with a dialog that has just appeared.
-std::vector<std::uint32_t> PrintClient(HWND control, int width, int height) {
-  const BITMAPINFO info = TopDownDibInfo(width, height);
-  void* bits = nullptr;
-  HDC screen = GetDC(control);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP section = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, section);
-  SendMessageW(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
-  GdiFlush();
-  const auto* words = static_cast<const std::uint32_t*>(bits);
-  std::vector<std::uint32_t> pixels(words, words + width * height);
-  for (auto& p : pixels) p &= 0xFFFFFF;
-  SelectObject(memory, old);
-  DeleteObject(section);
-  DeleteDC(memory);
-  ReleaseDC(control, screen);
-  return pixels;
-}
-
 // What the preview pane shows after the user selects a file in the dialog's own file list.
 struct TPreviewSeen {
   std::wstring Caption;
@@ -312,7 +290,7 @@ TPreviewSeen SelectAndLook(HWND dialog, const wchar_t* name) {
   GetClientRect(picture, &box);
   seen.Width = box.right;
   seen.Height = box.bottom;
-  seen.Pixels = PrintClient(picture, seen.Width, seen.Height);
+  seen.Pixels = PrintClient(picture);
   return seen;
 }
 

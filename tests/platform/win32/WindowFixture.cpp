@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstring>
+#include <functional>
 #include <memory>
 
 #include "toolkit/platform/Platform.h"
@@ -112,12 +113,11 @@ std::wstring ClassNameOf(HWND window) {
   return name;
 }
 
-std::vector<std::uint32_t> CaptureClient(HWND window) {
-  ::UpdateWindow(window);
-  RECT client{};
-  GetClientRect(window, &client);
-  const int width = client.right;
-  const int height = client.bottom;
+namespace {
+
+// What `draw` puts into a width x height bitmap of ours, as 0x00RRGGBB words, row 0 first.
+std::vector<std::uint32_t> DrawnPixels(HWND window, int width, int height,
+                                       const std::function<void(HDC memory, HDC screen)>& draw) {
   std::vector<std::uint32_t> pixels;
   if (width <= 0 || height <= 0) return pixels;
   const BITMAPINFO info = TopDownDibInfo(width, height);
@@ -126,7 +126,7 @@ std::vector<std::uint32_t> CaptureClient(HWND window) {
   HDC memory = CreateCompatibleDC(screen);
   HBITMAP section = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   HGDIOBJ old = SelectObject(memory, section);
-  BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+  draw(memory, screen);
   GdiFlush();
   const auto* words = static_cast<const std::uint32_t*>(bits);
   for (int i = 0; i < width * height; ++i) pixels.push_back(words[i] & 0xFFFFFF);
@@ -135,6 +135,25 @@ std::vector<std::uint32_t> CaptureClient(HWND window) {
   DeleteDC(memory);
   ReleaseDC(window, screen);
   return pixels;
+}
+
+}  // namespace
+
+std::vector<std::uint32_t> CaptureClient(HWND window) {
+  ::UpdateWindow(window);
+  RECT client{};
+  GetClientRect(window, &client);
+  return DrawnPixels(window, client.right, client.bottom, [&](HDC memory, HDC screen) {
+    BitBlt(memory, 0, 0, client.right, client.bottom, screen, 0, 0, SRCCOPY);
+  });
+}
+
+std::vector<std::uint32_t> PrintClient(HWND control) {
+  RECT client{};
+  GetClientRect(control, &client);
+  return DrawnPixels(control, client.right, client.bottom, [&](HDC memory, HDC) {
+    SendMessageW(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
+  });
 }
 
 HDROP MakeDropHandle(const std::vector<std::wstring>& files) {

@@ -35,6 +35,9 @@ std::wstring ClassNameOf(HWND window);
 // The client area of `window` as the window shows it, read back through its device context,
 // as 0x00RRGGBB words, row 0 first.
 std::vector<std::uint32_t> CaptureClient(HWND window);
+// A control's client area as the control paints it, through its own WM_PRINTCLIENT into a
+// bitmap of ours: independent of when the screen catches up with a window just shown.
+std::vector<std::uint32_t> PrintClient(HWND control);
 
 // A drop handle as the shell makes one: DROPFILES with the wide file names after it.
 HDROP MakeDropHandle(const std::vector<std::wstring>& files);
