@@ -14,7 +14,7 @@ inline constexpr int kBoardJpegQuality = 80;
 // the new one is complete. Raises "ファイル %s を作成できません" when the file cannot be
 // created or written.
 void WriteBoardJpeg(const std::string& path, const tk::TBitmap& bitmap, int quality,
-                    tk::TFilePrivacy privacy = tk::TFilePrivacy::Shared);
+                    tk::TFilePrivacy privacy = tk::TFilePrivacy::kShared);
 
 // A regular file (not a folder) exists at `path`.
 bool FileExists(const std::string& path);

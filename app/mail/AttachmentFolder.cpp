@@ -8,13 +8,8 @@
 #include "app/BoardJpeg.h"
 #include "app/ProgramFile.h"
 #include "toolkit/core/Exceptions.h"
+#include "toolkit/core/PrivateFolder.h"
 #include "toolkit/platform/Platform.h"
-
-#ifndef _WIN32
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 namespace app {
 
@@ -32,36 +27,11 @@ std::string Utf8(const fs::path& p) {
   const std::u8string s = p.u8string();
   return std::string(s.begin(), s.end());
 }
-
-#ifndef _WIN32
-// Creates every missing folder of `path` for the user alone, as the cache folders of the
-// desktop conventions are made.
-void CreateFoldersPrivately(const std::string& path) {
-  for (std::size_t end = path.find('/', 1);; end = path.find('/', end + 1)) {
-    mkdir(path.substr(0, end).c_str(), 0700);
-    if (end == std::string::npos) return;
-  }
-}
-
-// The folder is ours and no one else's when the call returns true. Checked on the open folder
-// itself, so that it cannot be swapped for a link between the check and the tightening.
-bool MakeFolderPrivate(const std::string& folder) {
-  const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-  if (fd < 0) return false;
-  struct stat st {};
-  const bool ours = fstat(fd, &st) == 0 && st.st_uid == geteuid() &&
-                    ((st.st_mode & 077) == 0 || fchmod(fd, 0700) == 0);
-  close(fd);
-  return ours;
-}
-#endif
 }  // namespace
 
 TAttachmentPlace AttachmentPlace(const std::string& fileName) {
-#ifdef _WIN32
-  (void)fileName;
-  return {ProgramFolder(tk::Platform().ProgramPath()), true, tk::TFilePrivacy::Shared};
-#else
+  if (tk::Platform().AttachmentReading() == tk::TAttachmentReading::kBeforeSendReturns)
+    return {ProgramFolder(tk::Platform().ProgramPath()), true, tk::TFilePrivacy::kShared};
   std::string base;
   if (const char* cache = std::getenv("XDG_CACHE_HOME"); cache && *cache == '/') {
     base = cache;
@@ -72,11 +42,9 @@ TAttachmentPlace AttachmentPlace(const std::string& fileName) {
     throw tk::EFCreateError(tk::Format(tk::SFCreateError, "~/.cache/poterinko/" + fileName));
   }
   const std::string folder = base + "/poterinko";
-  CreateFoldersPrivately(folder);
-  if (!MakeFolderPrivate(folder))
+  if (!tk::MakePrivateFolder(folder))
     throw tk::EFCreateError(tk::Format(tk::SFCreateError, folder + "/" + fileName));
-  return {folder, false, tk::TFilePrivacy::Private};
-#endif
+  return {folder, false, tk::TFilePrivacy::kPrivate};
 }
 
 void RemoveStaleAttachments(const std::string& folder, std::time_t now) {

@@ -1,13 +1,14 @@
 #pragma once
 // Where the mail command writes its attachment.
 //
-// On Windows it is the program folder, and the file is deleted as soon as the mail program
-// returns. Elsewhere the program folder is usually not writable and the mail program's
-// command returns before the attachment has been read, so the file goes to a per-user cache
-// folder ($XDG_CACHE_HOME/poterinko, else ~/.cache/poterinko), stays after the hand-off, and is
-// removed by a later mail command once it is a day old. The board shows children's photos, so
-// that folder is for its owner alone: made 0700 (tightened when it is ours and looser), with
-// attachments 0600, and refused when it is a symbolic link or another user's.
+// Where the mail program has read the attachment before the hand-off returns (Simple MAPI on
+// Windows) it is the program folder, and the file is deleted as soon as the hand-off returns.
+// Otherwise the mail program reads it at some later moment, and the program folder is usually
+// not writable there: the file goes to a per-user cache folder ($XDG_CACHE_HOME/poterinko, else
+// ~/.cache/poterinko), stays after the hand-off, and is removed by a later mail command once it
+// is a day old. The board shows children's photos, so that folder is for its owner alone: made
+// 0700 (tightened when it is ours and looser), with attachments 0600, and refused when it is a
+// symbolic link or another user's.
 
 #include <ctime>
 #include <string>
@@ -19,7 +20,7 @@ namespace app {
 struct TAttachmentPlace {
   std::string Folder;
   bool DeleteAfterSend = true;
-  tk::TFilePrivacy Privacy = tk::TFilePrivacy::Shared;
+  tk::TFilePrivacy Privacy = tk::TFilePrivacy::kShared;
 };
 
 // The folder for an attachment named `fileName`, made ready to write in. Raises

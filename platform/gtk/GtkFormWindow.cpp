@@ -10,7 +10,7 @@
 #include "platform/gtk/MainIconPixbuf.h"
 #include "platform/gtk/UriList.h"
 #include "toolkit/controls/Application.h"
-#include "toolkit/controls/Form.h"
+#include "toolkit/graphics/Bitmap.h"
 
 namespace gtkui {
 
@@ -131,9 +131,9 @@ gboolean OnDropIdle(gpointer self) {
 
 }  // namespace
 
-TGtkFormWindow::TGtkFormWindow(TGtkPlatform& platform, tk::TForm& form,
+TGtkFormWindow::TGtkFormWindow(TGtkPlatform& platform, tk::IWindowEvents& events,
                                const tk::TWindowParams& params)
-    : FPlatform(platform), FForm(form), FParams(params) {
+    : FPlatform(platform), FEvents(events), FParams(params) {
   FWindow = gtk_window_new(GTK_WINDOW_TOPLEVEL);
   FArea = gtk_drawing_area_new();
   gtk_container_add(GTK_CONTAINER(FWindow), FArea);
@@ -256,7 +256,7 @@ void TGtkFormWindow::Realized() {
 }
 
 void TGtkFormWindow::Paint(cairo_t* cr) {
-  tk::TBitmap* buffer = FPlatform.Painter().Paint(FForm);
+  tk::TBitmap* buffer = FPlatform.Painter().Paint(FEvents);
   if (!buffer) return;
   const int width = buffer->Width();
   const int height = buffer->Height();
@@ -278,7 +278,7 @@ void TGtkFormWindow::Paint(cairo_t* cr) {
 }
 
 void TGtkFormWindow::MouseMoved(double x, double y, unsigned modifiers) {
-  FForm.HandleMouseMove(ClientPoint(x, y), MouseKeysFromModifiers(modifiers));
+  FEvents.HandleMouseMove(ClientPoint(x, y), MouseKeysFromModifiers(modifiers));
 }
 
 void TGtkFormWindow::RefreshDoubleClickLimits() {
@@ -296,20 +296,20 @@ bool TGtkFormWindow::ButtonPressed(unsigned button, unsigned time, double x, dou
   const tk::TPoint p = ClientPoint(x, y);
   RefreshDoubleClickLimits();
   const bool doubleClick = FClicks.Press(button, time, p.X, p.Y);
-  FForm.HandleMouseButton(*which, true, doubleClick, p,
-                          MouseKeysAfterButton(modifiers, button, true));
+  FEvents.HandleMouseButton(*which, true, doubleClick, p,
+                            MouseKeysAfterButton(modifiers, button, true));
   return true;
 }
 
 bool TGtkFormWindow::ButtonReleased(unsigned button, double x, double y, unsigned modifiers) {
   const auto which = MouseButtonFromGdk(button);
   if (!which) return false;
-  FForm.HandleMouseButton(*which, false, false, ClientPoint(x, y),
-                          MouseKeysAfterButton(modifiers, button, false));
+  FEvents.HandleMouseButton(*which, false, false, ClientPoint(x, y),
+                            MouseKeysAfterButton(modifiers, button, false));
   return true;
 }
 
-void TGtkFormWindow::MouseLeft() { FForm.HandleMouseLeaveWindow(); }
+void TGtkFormWindow::MouseLeft() { FEvents.HandleMouseLeaveWindow(); }
 
 int TGtkFormWindow::VirtualKeyOf(unsigned keyval, unsigned hardwareKeycode,
                                  unsigned modifiers) const {
@@ -328,12 +328,12 @@ int TGtkFormWindow::VirtualKeyOf(unsigned keyval, unsigned hardwareKeycode,
 bool TGtkFormWindow::KeyPressed(unsigned keyval, unsigned hardwareKeycode, unsigned modifiers) {
   const int vk = VirtualKeyOf(keyval, hardwareKeycode, modifiers);
   if (vk) FPlatform.KeyDown(vk);
-  if (vk && FForm.HandleKeyDown(vk, ShiftStateFromModifiers(modifiers))) return true;
+  if (vk && FEvents.HandleKeyDown(vk, ShiftStateFromModifiers(modifiers))) return true;
   // A key that types a character goes on as one (Alt held included: access keys); with Ctrl it
   // is a command that nothing took.
   const gunichar character = gdk_keyval_to_unicode(keyval);
   const bool ctrlOnly = (modifiers & GDK_CONTROL_MASK) && !(modifiers & GDK_MOD1_MASK);
-  if (character != 0 && !ctrlOnly) FForm.HandleChar(character);
+  if (character != 0 && !ctrlOnly) FEvents.HandleChar(character);
   return false;
 }
 
@@ -346,7 +346,7 @@ void TGtkFormWindow::FocusLost() {
   FPlatform.ForgetKeys();
 }
 
-void TGtkFormWindow::CloseRequested() { FForm.HandleCloseRequest(); }
+void TGtkFormWindow::CloseRequested() { FEvents.HandleCloseRequest(); }
 
 void TGtkFormWindow::FilesArrived(std::vector<std::string> paths) {
   FPendingDrop = std::move(paths);
@@ -357,7 +357,7 @@ void TGtkFormWindow::DeliverDrop() {
   FDropIdle = 0;
   const tk::TDroppedFiles drop{std::move(FPendingDrop)};
   FPendingDrop.clear();
-  FForm.HandleDropFiles(drop);
+  FEvents.HandleDropFiles(drop);
 }
 
 }  // namespace gtkui

@@ -13,17 +13,14 @@ typedef struct _GtkWindow GtkWindow;
 typedef struct _GdkWindow GdkWindow;
 typedef struct _cairo cairo_t;
 
-namespace tk {
-class TForm;
-}
-
 namespace gtkui {
 
 class TGtkPlatform;
 
 class TGtkFormWindow : public tk::INativeWindow {
  public:
-  TGtkFormWindow(TGtkPlatform& platform, tk::TForm& form, const tk::TWindowParams& params);
+  TGtkFormWindow(TGtkPlatform& platform, tk::IWindowEvents& events,
+                 const tk::TWindowParams& params);
   ~TGtkFormWindow() override;
   TGtkFormWindow(const TGtkFormWindow&) = delete;
   TGtkFormWindow& operator=(const TGtkFormWindow&) = delete;
@@ -37,7 +34,7 @@ class TGtkFormWindow : public tk::INativeWindow {
   void InvalidateRect(const tk::TRect& clientRect) override;
   tk::TPoint ClientOrigin() const override;
 
-  tk::TForm& Form() const { return FForm; }
+  tk::IWindowEvents& Events() const { return FEvents; }
   GtkWindow* Window() const;
   GtkWidget* ClientArea() const { return FArea; }
   // The drawing area's own GDK window (client coordinates), once realised.
@@ -64,7 +61,7 @@ class TGtkFormWindow : public tk::INativeWindow {
   void RefreshDoubleClickLimits();
 
   TGtkPlatform& FPlatform;
-  tk::TForm& FForm;
+  tk::IWindowEvents& FEvents;
   tk::TWindowParams FParams;
   GtkWidget* FWindow = nullptr;
   GtkWidget* FArea = nullptr;

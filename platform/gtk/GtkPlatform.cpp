@@ -14,7 +14,6 @@
 #include "platform/gtk/MailHandOff.h"
 #include "platform/gtk/MainIconPixbuf.h"
 #include "toolkit/controls/Application.h"
-#include "toolkit/controls/Form.h"
 
 namespace gtkui {
 
@@ -71,8 +70,8 @@ TGtkPlatform::~TGtkPlatform() {
 }
 
 std::unique_ptr<tk::INativeWindow> TGtkPlatform::CreateNativeWindow(
-    tk::TForm& form, const tk::TWindowParams& params) {
-  return std::make_unique<TGtkFormWindow>(*this, form, params);
+    tk::IWindowEvents& events, const tk::TWindowParams& params) {
+  return std::make_unique<TGtkFormWindow>(*this, events, params);
 }
 
 void TGtkPlatform::WindowCreated(TGtkFormWindow* window) { FWindows.push_back(window); }

@@ -22,7 +22,7 @@ class TGtkPlatform : public tk::IPlatform {
   static std::unique_ptr<TGtkPlatform> Create(int& argc, char**& argv);
   ~TGtkPlatform() override;
 
-  std::unique_ptr<tk::INativeWindow> CreateNativeWindow(tk::TForm& form,
+  std::unique_ptr<tk::INativeWindow> CreateNativeWindow(tk::IWindowEvents& events,
                                                         const tk::TWindowParams& params) override;
   void RunMessageLoop() override;
   void Terminate() override;
@@ -38,6 +38,10 @@ class TGtkPlatform : public tk::IPlatform {
   std::string ProgramPath() const override;
   void OpenUrl(const std::string& address) override;
   unsigned SendMail(const tk::TMailRequest& request) override;
+  // The mail program is started and left to itself.
+  tk::TAttachmentReading AttachmentReading() const override {
+    return tk::TAttachmentReading::kLater;
+  }
 
   // --- for the windows ---
   void WindowCreated(TGtkFormWindow* window);

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "toolkit/controls/Messages.h"
+#include "toolkit/platform/InputCodes.h"
 
 namespace gtkui {
 

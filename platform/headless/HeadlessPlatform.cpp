@@ -27,9 +27,9 @@ std::string Quote(const std::string& text) {
   return out + "\"";
 }
 
-THeadlessWindow::THeadlessWindow(THeadlessPlatform& platform, TForm& form,
+THeadlessWindow::THeadlessWindow(THeadlessPlatform& platform, IWindowEvents& events,
                                  const TWindowParams& params)
-    : FPlatform(platform), FForm(form), FParams(params) {}
+    : FPlatform(platform), FEvents(events), FParams(params) {}
 
 THeadlessWindow::~THeadlessWindow() { FPlatform.WindowDestroyed(this); }
 
@@ -54,9 +54,9 @@ void THeadlessPlatform::Emit(const std::string& line) {
   else FLines.push_back(line);
 }
 
-std::unique_ptr<INativeWindow> THeadlessPlatform::CreateNativeWindow(TForm& form,
+std::unique_ptr<INativeWindow> THeadlessPlatform::CreateNativeWindow(IWindowEvents& events,
                                                                      const TWindowParams& p) {
-  auto window = std::make_unique<THeadlessWindow>(*this, form, p);
+  auto window = std::make_unique<THeadlessWindow>(*this, events, p);
   FWindows.push_back(window.get());
   return window;
 }
@@ -73,7 +73,7 @@ THeadlessWindow* THeadlessPlatform::ActiveWindow() const {
 
 TForm* THeadlessPlatform::ActiveForm() const {
   THeadlessWindow* w = ActiveWindow();
-  return w ? &w->Form() : nullptr;
+  return w ? dynamic_cast<TForm*>(&w->Events()) : nullptr;
 }
 
 void THeadlessPlatform::RunMessageLoop() {
@@ -83,7 +83,7 @@ void THeadlessPlatform::RunMessageLoop() {
 
 IPlatform::TimerId THeadlessPlatform::StartTimer(unsigned intervalMs, std::function<void()> tick) {
   const TimerId id = FNextTimer++;
-  FTimers[id] = Timer{intervalMs, FNow + intervalMs, std::move(tick)};
+  FTimers[id] = TScheduledTimer{intervalMs, FNow + intervalMs, std::move(tick)};
   return id;
 }
 
@@ -93,13 +93,13 @@ void THeadlessPlatform::AdvanceTime(unsigned ms) {
   const std::uint64_t end = FNow + ms;
   for (;;) {
     auto next = std::min_element(FTimers.begin(), FTimers.end(), [](const auto& a, const auto& b) {
-      return a.second.due < b.second.due;
+      return a.second.Due < b.second.Due;
     });
-    if (next == FTimers.end() || next->second.due > end) break;
-    FNow = next->second.due;
-    next->second.due += std::max(next->second.interval, 1u);
+    if (next == FTimers.end() || next->second.Due > end) break;
+    FNow = next->second.Due;
+    next->second.Due += std::max(next->second.Interval, 1u);
     // The tick may stop or start timers, this one included: call a copy.
-    std::function<void()> tick = next->second.tick;
+    std::function<void()> tick = next->second.Tick;
     tick();
     Idle();
   }
@@ -120,7 +120,7 @@ TModalResult THeadlessPlatform::MessageDialog(const TMessageDialogParams& p) {
     Emit("notice caption=" + Quote(p.Caption) + " text=" + Quote(p.Text));
     return p.Buttons.empty() ? TModalResult::mrOk : p.Buttons.front().second;
   }
-  TConfirmAnswer answer = TConfirmAnswer::no;
+  TConfirmAnswer answer = TConfirmAnswer::kNo;
   if (!FConfirmAnswers.empty()) {
     answer = FConfirmAnswers.front();
     FConfirmAnswers.pop_front();
@@ -129,9 +129,9 @@ TModalResult THeadlessPlatform::MessageDialog(const TMessageDialogParams& p) {
   Emit("confirm caption=" + Quote(p.Caption) + " text=" + Quote(p.Text) + " -> " +
        kNames[static_cast<int>(answer)]);
   switch (answer) {
-    case TConfirmAnswer::yes: return TModalResult::mrYes;
-    case TConfirmAnswer::no: return TModalResult::mrNo;
-    case TConfirmAnswer::esc: break;
+    case TConfirmAnswer::kYes: return TModalResult::mrYes;
+    case TConfirmAnswer::kNo: return TModalResult::mrNo;
+    case TConfirmAnswer::kEscape: break;
   }
   return p.CancelResult;
 }
@@ -150,7 +150,8 @@ std::optional<std::string> THeadlessPlatform::SaveDialog(const TSaveDialogParams
 
 void THeadlessPlatform::PopupMenu(const TMenuModel& menu, TPoint screen) {
   TPoint client = screen;
-  if (TForm* form = ActiveForm()) client = form->ScreenToClient(screen);
+  if (THeadlessWindow* w = ActiveWindow())
+    client = {screen.X - w->ClientOrigin().X, screen.Y - w->ClientOrigin().Y};
   Emit("menu-open " + std::to_string(client.X) + " " + std::to_string(client.Y));
   for (const TMenuEntry& item : menu.Items)
     Emit("menu-item " + item.Name + " " + Quote(item.Caption) + " " +
@@ -164,6 +165,14 @@ void THeadlessPlatform::PopupMenu(const TMenuModel& menu, TPoint screen) {
       return;
     }
   }
+}
+
+TAttachmentReading THeadlessPlatform::AttachmentReading() const {
+#ifdef _WIN32
+  return TAttachmentReading::kBeforeSendReturns;
+#else
+  return TAttachmentReading::kLater;
+#endif
 }
 
 void THeadlessPlatform::OpenUrl(const std::string& address) { Emit("open-url " + Quote(address)); }
@@ -207,6 +216,13 @@ unsigned THeadlessPlatform::MouseKeys() const {
   return keys;
 }
 
+void THeadlessPlatform::Report(const std::function<void(IWindowEvents&)>& event) {
+  THeadlessWindow* w = ActiveWindow();
+  if (!w) return;
+  Application().Guard([&] { event(w->Events()); });
+  Idle();
+}
+
 void THeadlessPlatform::Deliver(const std::function<void(TForm&)>& event) {
   TForm* form = ActiveForm();
   if (!form) return;
@@ -215,10 +231,7 @@ void THeadlessPlatform::Deliver(const std::function<void(TForm&)>& event) {
 }
 
 void THeadlessPlatform::Idle() {
-  for (THeadlessWindow* w : FWindows) {
-    TForm& form = w->Form();
-    Application().Guard([&] { form.UpdateWindow(); });
-  }
+  for (THeadlessWindow* w : FWindows) Application().Guard([&] { w->Events().HandlePaint(); });
 }
 
 namespace {
@@ -233,25 +246,25 @@ int ButtonKey(TMouseButton b) {
 }  // namespace
 
 void THeadlessPlatform::SetCursor(TPoint client) {
-  TForm* form = ActiveForm();
-  FCursor = form ? form->ClientToScreen(client) : client;
+  const THeadlessWindow* w = ActiveWindow();
+  FCursor = w ? TPoint{client.X + w->ClientOrigin().X, client.Y + w->ClientOrigin().Y} : client;
 }
 
 void THeadlessPlatform::MoveMouse(TPoint client) {
   SetCursor(client);
-  Deliver([&](TForm& f) { f.HandleMouseMove(client, MouseKeys()); });
+  Report([&](IWindowEvents& f) { f.HandleMouseMove(client, MouseKeys()); });
 }
 
 void THeadlessPlatform::PressButton(TMouseButton button, TPoint client) {
   SetCursor(client);
   FKeysDown.insert(ButtonKey(button));
-  Deliver([&](TForm& f) { f.HandleMouseButton(button, true, false, client, MouseKeys()); });
+  Report([&](IWindowEvents& f) { f.HandleMouseButton(button, true, false, client, MouseKeys()); });
 }
 
 void THeadlessPlatform::ReleaseButton(TMouseButton button, TPoint client) {
   SetCursor(client);
   FKeysDown.erase(ButtonKey(button));
-  Deliver([&](TForm& f) { f.HandleMouseButton(button, false, false, client, MouseKeys()); });
+  Report([&](IWindowEvents& f) { f.HandleMouseButton(button, false, false, client, MouseKeys()); });
 }
 
 void THeadlessPlatform::DoubleClick(TPoint client) {
@@ -259,7 +272,7 @@ void THeadlessPlatform::DoubleClick(TPoint client) {
   ReleaseButton(TMouseButton::mbLeft, client);
   SetCursor(client);
   FKeysDown.insert(VK_LBUTTON);
-  Deliver([&](TForm& f) {
+  Report([&](IWindowEvents& f) {
     f.HandleMouseButton(TMouseButton::mbLeft, true, true, client, MouseKeys());
   });
   ReleaseButton(TMouseButton::mbLeft, client);
@@ -272,7 +285,7 @@ void THeadlessPlatform::PressKey(int virtualKey, TShiftState shift, unsigned cha
   if (shift & ssAlt) modifiers.push_back(VK_MENU);
   for (int m : modifiers) FKeysDown.insert(m);
   FKeysDown.insert(virtualKey);
-  Deliver([&](TForm& f) {
+  Report([&](IWindowEvents& f) {
     if (!f.HandleKeyDown(virtualKey, shift) && charCode != 0) f.HandleChar(charCode);
   });
   FKeysDown.erase(virtualKey);
@@ -281,11 +294,11 @@ void THeadlessPlatform::PressKey(int virtualKey, TShiftState shift, unsigned cha
 
 void THeadlessPlatform::DropFiles(TPoint client, const std::vector<std::string>& paths) {
   SetCursor(client);
-  Deliver([&](TForm& f) { f.HandleDropFiles(TDroppedFiles{paths}); });
+  Report([&](IWindowEvents& f) { f.HandleDropFiles(TDroppedFiles{paths}); });
 }
 
 void THeadlessPlatform::CloseWindow() {
-  Deliver([](TForm& f) { f.HandleCloseRequest(); });
+  Report([](IWindowEvents& f) { f.HandleCloseRequest(); });
 }
 
 }  // namespace headless

@@ -14,7 +14,6 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/controls/Messages.h"
 #include "toolkit/core/FileIO.h"
 #include "toolkit/platform/Platform.h"
 
@@ -28,7 +27,7 @@ class THeadlessWindow;
 
 // A queued answer for the next save dialog: a path as typed, or nothing for cancel.
 using TSaveAnswer = std::optional<std::string>;
-enum class TConfirmAnswer { yes, no, esc };
+enum class TConfirmAnswer { kYes, kNo, kEscape };
 
 class THeadlessPlatform : public tk::IPlatform, private tk::IFileObserver {
  public:
@@ -36,7 +35,7 @@ class THeadlessPlatform : public tk::IPlatform, private tk::IFileObserver {
   ~THeadlessPlatform() override;
 
   // --- the interface ---
-  std::unique_ptr<tk::INativeWindow> CreateNativeWindow(tk::TForm& form,
+  std::unique_ptr<tk::INativeWindow> CreateNativeWindow(tk::IWindowEvents& events,
                                                         const tk::TWindowParams& params) override;
   void RunMessageLoop() override;
   void Terminate() override { FTerminated = true; }
@@ -54,6 +53,8 @@ class THeadlessPlatform : public tk::IPlatform, private tk::IFileObserver {
   std::time_t CurrentTime() const override;
   void OpenUrl(const std::string& address) override;
   unsigned SendMail(const tk::TMailRequest& request) override;
+  // As the host system's own backend hands mail over.
+  tk::TAttachmentReading AttachmentReading() const override;
 
   // --- the script's side ---
   // The loop body: called by RunMessageLoop; it injects input until it returns.
@@ -76,6 +77,7 @@ class THeadlessPlatform : public tk::IPlatform, private tk::IFileObserver {
 
   // The window that input goes to: the last one shown.
   THeadlessWindow* ActiveWindow() const;
+  // The form behind the active window, for scripts that address its components.
   tk::TForm* ActiveForm() const;
 
   // Input in client coordinates of the active window. Each runs as one event under the
@@ -97,12 +99,14 @@ class THeadlessPlatform : public tk::IPlatform, private tk::IFileObserver {
 
   std::uint64_t Now() const { return FNow; }
 
-  // Runs one event on the active window under the application's error report, then lets
-  // pending paints happen.
+  // Runs one scripted event on the active form under the application's error report, then
+  // lets pending paints happen.
   void Deliver(const std::function<void(tk::TForm&)>& event);
 
  private:
   friend class THeadlessWindow;
+  // The same for what the window system itself would report.
+  void Report(const std::function<void(tk::IWindowEvents&)>& event);
   void FileWritten(const std::string& path, std::uint64_t bytes) override;
   void FileRemoved(const std::string& path) override;
   void WindowDestroyed(THeadlessWindow* window);
@@ -119,12 +123,12 @@ class THeadlessPlatform : public tk::IPlatform, private tk::IFileObserver {
   std::deque<unsigned> FMailResults;
   std::deque<std::string> FMenuChoices;
 
-  struct Timer {
-    unsigned interval;
-    std::uint64_t due;
-    std::function<void()> tick;
+  struct TScheduledTimer {
+    unsigned Interval;
+    std::uint64_t Due;  // on the scripted clock
+    std::function<void()> Tick;
   };
-  std::map<TimerId, Timer> FTimers;
+  std::map<TimerId, TScheduledTimer> FTimers;
   TimerId FNextTimer = 1;
   std::uint64_t FNow = 0;
   std::time_t FStartTime;

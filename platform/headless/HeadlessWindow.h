@@ -6,17 +6,14 @@
 
 #include "toolkit/platform/Platform.h"
 
-namespace tk {
-class TForm;
-}
-
 namespace headless {
 
 class THeadlessPlatform;
 
 class THeadlessWindow : public tk::INativeWindow {
  public:
-  THeadlessWindow(THeadlessPlatform& platform, tk::TForm& form, const tk::TWindowParams& params);
+  THeadlessWindow(THeadlessPlatform& platform, tk::IWindowEvents& events,
+                  const tk::TWindowParams& params);
   ~THeadlessWindow() override;
 
   void SetCaption(const std::string& caption) override { FParams.Caption = caption; }
@@ -31,13 +28,13 @@ class THeadlessWindow : public tk::INativeWindow {
   void InvalidateRect(const tk::TRect&) override {}
   tk::TPoint ClientOrigin() const override { return FParams.Position; }
 
-  tk::TForm& Form() const { return FForm; }
+  tk::IWindowEvents& Events() const { return FEvents; }
   bool Shown() const { return FShown; }
   const tk::TWindowParams& Params() const { return FParams; }
 
  private:
   THeadlessPlatform& FPlatform;
-  tk::TForm& FForm;
+  tk::IWindowEvents& FEvents;
   tk::TWindowParams FParams;
   bool FShown = false;
 };

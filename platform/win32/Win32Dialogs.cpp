@@ -103,7 +103,7 @@ tk::TModalResult RunMessageDialog(HWND owner, const tk::TMessageDialogParams& pa
                                   TDialogKind kind) {
   TTaskModal modal;
   HICON icon = IconOf(params.Type);
-  if (kind == TDialogKind::TaskDialog) {
+  if (kind == TDialogKind::kTaskDialog) {
     if (const auto result = RunTaskDialog(owner, params, icon)) return *result;
   }
   return RunOwnMessageDialog(owner, params, icon);

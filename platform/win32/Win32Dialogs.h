@@ -13,7 +13,7 @@ namespace win32ui {
 
 // A message box cannot relabel its buttons. The task dialog (common controls 6) can; where it
 // is missing, a dialog of our own built from an in-memory template does the same.
-enum class TDialogKind { TaskDialog, OwnDialog };
+enum class TDialogKind { kTaskDialog, kOwnDialog };
 
 bool TaskDialogAvailable();
 

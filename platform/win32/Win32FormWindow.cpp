@@ -4,8 +4,8 @@
 #include "platform/win32/Win32Platform.h"
 #include "platform/win32/WinText.h"
 #include "toolkit/controls/Application.h"
-#include "toolkit/controls/Form.h"
 #include "toolkit/core/Exceptions.h"
+#include "toolkit/graphics/Bitmap.h"
 
 #include "platform/win32/TopDownDib.h"
 
@@ -95,9 +95,9 @@ bool TWin32FormWindow::RegisterWindowClass() {
   return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
-TWin32FormWindow::TWin32FormWindow(TWin32Platform& platform, tk::TForm& form,
+TWin32FormWindow::TWin32FormWindow(TWin32Platform& platform, tk::IWindowEvents& events,
                                    const tk::TWindowParams& params)
-    : FPlatform(platform), FForm(form), FParams(params) {
+    : FPlatform(platform), FEvents(events), FParams(params) {
   FWindow = CreateHandle();
   if (!FWindow) throw tk::Exception("ウィンドウを作成できません");
   SetAcceptFiles(params.AcceptFiles);
@@ -228,7 +228,7 @@ bool TWin32FormWindow::HandleMessage(unsigned message, std::uintptr_t wParam, st
     case WM_MBUTTONUP: MouseButton(2, false, false, lParam, wParam); return true;
     case WM_MOUSELEAVE:
       FTrackingLeave = false;
-      tk::GuardCallback([&] { FForm.HandleMouseLeaveWindow(); });
+      tk::GuardCallback([&] { FEvents.HandleMouseLeaveWindow(); });
       return true;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: return KeyDown(static_cast<int>(wParam));
@@ -244,12 +244,12 @@ bool TWin32FormWindow::HandleMessage(unsigned message, std::uintptr_t wParam, st
     case WM_CONTEXTMENU:
       // From the mouse the form has opened the menu at the release already; a request from
       // the keyboard (or from elsewhere) has no point: the client area's corner.
-      if (lParam == -1) tk::GuardCallback([&] { FForm.PopupFromKeyboard(); });
+      if (lParam == -1) tk::GuardCallback([&] { FEvents.PopupFromKeyboard(); });
       return true;
     case WM_DROPFILES: FilesDropped(reinterpret_cast<HDROP>(wParam)); return true;
     case WM_CLOSE:
       // The form decides; it hides the window itself when it closes.
-      tk::GuardCallback([&] { FForm.HandleCloseRequest(); });
+      tk::GuardCallback([&] { FEvents.HandleCloseRequest(); });
       return true;
     default: return false;
   }
@@ -258,7 +258,7 @@ bool TWin32FormWindow::HandleMessage(unsigned message, std::uintptr_t wParam, st
 void TWin32FormWindow::Paint() {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(FWindow, &paint);
-  if (tk::TBitmap* buffer = FPlatform.Painter().Paint(FForm)) {
+  if (tk::TBitmap* buffer = FPlatform.Painter().Paint(FEvents)) {
     // The whole buffer, as it lies in memory; the update region clips.
     const int width = buffer->Width();
     const int height = buffer->Height();
@@ -274,7 +274,7 @@ void TWin32FormWindow::MouseMoved(std::intptr_t lParam, std::uintptr_t wParam) {
     TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, FWindow, 0};
     FTrackingLeave = TrackMouseEvent(&track) != FALSE;
   }
-  tk::GuardCallback([&] { FForm.HandleMouseMove(ClientPoint(lParam), MouseKeys(wParam)); });
+  tk::GuardCallback([&] { FEvents.HandleMouseMove(ClientPoint(lParam), MouseKeys(wParam)); });
 }
 
 void TWin32FormWindow::MouseButton(int button, bool down, bool doubleClick, std::intptr_t lParam,
@@ -282,15 +282,15 @@ void TWin32FormWindow::MouseButton(int button, bool down, bool doubleClick, std:
   static constexpr tk::TMouseButton kButtons[] = {
       tk::TMouseButton::mbLeft, tk::TMouseButton::mbRight, tk::TMouseButton::mbMiddle};
   tk::GuardCallback([&] {
-    FForm.HandleMouseButton(kButtons[button], down, doubleClick, ClientPoint(lParam),
-                            MouseKeys(wParam));
+    FEvents.HandleMouseButton(kButtons[button], down, doubleClick, ClientPoint(lParam),
+                              MouseKeys(wParam));
   });
 }
 
 bool TWin32FormWindow::KeyDown(int virtualKey) {
   const tk::TShiftState shift = ShiftNow();
   bool used = false;
-  tk::GuardCallback([&] { used = FForm.HandleKeyDown(virtualKey, shift); });
+  tk::GuardCallback([&] { used = FEvents.HandleKeyDown(virtualKey, shift); });
   if (!used) return false;
   // A used key types nothing: drop the character its translation has queued already.
   MSG pending;
@@ -312,11 +312,11 @@ void TWin32FormWindow::Character(unsigned unit) {
     code = 0x10000 + ((FHighSurrogate - 0xD800) << 10) + (unit - 0xDC00);
   }
   FHighSurrogate = 0;
-  tk::GuardCallback([&] { FForm.HandleChar(code); });
+  tk::GuardCallback([&] { FEvents.HandleChar(code); });
 }
 
 void TWin32FormWindow::FilesDropped(HDROP handle) {
-  tk::GuardCallback([&] { FForm.HandleDropFiles(TakeDroppedFiles(handle)); });
+  tk::GuardCallback([&] { FEvents.HandleDropFiles(TakeDroppedFiles(handle)); });
 }
 
 }  // namespace win32ui

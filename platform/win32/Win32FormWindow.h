@@ -9,17 +9,14 @@
 #include "platform/win32/Handles.h"
 #include "toolkit/platform/Platform.h"
 
-namespace tk {
-class TForm;
-}
-
 namespace win32ui {
 
 class TWin32Platform;
 
 class TWin32FormWindow : public tk::INativeWindow {
  public:
-  TWin32FormWindow(TWin32Platform& platform, tk::TForm& form, const tk::TWindowParams& params);
+  TWin32FormWindow(TWin32Platform& platform, tk::IWindowEvents& events,
+                   const tk::TWindowParams& params);
   ~TWin32FormWindow() override;
   TWin32FormWindow(const TWin32FormWindow&) = delete;
   TWin32FormWindow& operator=(const TWin32FormWindow&) = delete;
@@ -33,7 +30,7 @@ class TWin32FormWindow : public tk::INativeWindow {
   void InvalidateRect(const tk::TRect& clientRect) override;
   tk::TPoint ClientOrigin() const override;
 
-  tk::TForm& Form() const { return FForm; }
+  tk::IWindowEvents& Events() const { return FEvents; }
   HWND Handle() const { return FWindow; }
   bool Shown() const { return FShown; }
 
@@ -58,7 +55,7 @@ class TWin32FormWindow : public tk::INativeWindow {
   void FilesDropped(HDROP drop);
 
   TWin32Platform& FPlatform;
-  tk::TForm& FForm;
+  tk::IWindowEvents& FEvents;
   tk::TWindowParams FParams;
   HWND FWindow = nullptr;
   bool FShown = false;

@@ -125,9 +125,9 @@ void TWin32Platform::ShowApplicationWindow() {
 }
 
 std::unique_ptr<tk::INativeWindow> TWin32Platform::CreateNativeWindow(
-    tk::TForm& form, const tk::TWindowParams& params) {
+    tk::IWindowEvents& events, const tk::TWindowParams& params) {
   SyncTitle();
-  return std::make_unique<TWin32FormWindow>(*this, form, params);
+  return std::make_unique<TWin32FormWindow>(*this, events, params);
 }
 
 void TWin32Platform::WindowCreated(TWin32FormWindow* window) { FWindows.push_back(window); }
@@ -220,8 +220,9 @@ void TWin32Platform::ShowHeldErrors() {
 
 tk::TModalResult TWin32Platform::MessageDialog(const tk::TMessageDialogParams& params) {
   SyncTitle();
-  return RunMessageDialog(FApplicationWindow, params,
-                          TaskDialogAvailable() ? TDialogKind::TaskDialog : TDialogKind::OwnDialog);
+  return RunMessageDialog(
+      FApplicationWindow, params,
+      TaskDialogAvailable() ? TDialogKind::kTaskDialog : TDialogKind::kOwnDialog);
 }
 
 std::optional<std::string> TWin32Platform::SaveDialog(const tk::TSaveDialogParams& params) {

@@ -26,7 +26,7 @@ class TWin32Platform : public tk::IPlatform {
   TWin32Platform(const TWin32Platform&) = delete;
   TWin32Platform& operator=(const TWin32Platform&) = delete;
 
-  std::unique_ptr<tk::INativeWindow> CreateNativeWindow(tk::TForm& form,
+  std::unique_ptr<tk::INativeWindow> CreateNativeWindow(tk::IWindowEvents& events,
                                                         const tk::TWindowParams& params) override;
   void RunMessageLoop() override;
   void Terminate() override;
@@ -44,6 +44,10 @@ class TWin32Platform : public tk::IPlatform {
   void OpenUrl(const std::string& address) override;
   // Through Simple MAPI, the mail program's windows parented to the application window.
   unsigned SendMail(const tk::TMailRequest& request) override;
+  // Simple MAPI returns once the mail program has taken the message and its attachment.
+  tk::TAttachmentReading AttachmentReading() const override {
+    return tk::TAttachmentReading::kBeforeSendReturns;
+  }
 
   // The hidden top-level window: taskbar entry, owner of the forms' windows and of every
   // message box, the mail program's parent.

@@ -99,15 +99,15 @@ TEST_P(OverwriteTest, AsksFirstAndOnlyYesReplaces) {
   EXPECT_EQ(
       confirms[0].substr(0, confirms[0].find(" -> ")),
       "confirm caption=\"確認\" text=" + Quoted(path + " は既に存在します。\n上書きしますか？"));
-  const bool replaced = GetParam() == headless::TConfirmAnswer::yes;
+  const bool replaced = GetParam() == headless::TConfirmAnswer::kYes;
   EXPECT_EQ(fs::file_size(path) > 3, replaced);
   EXPECT_EQ(LinesStartingWith("file-written").size(), replaced ? 1u : 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, OverwriteTest,
-                         ::testing::Values(headless::TConfirmAnswer::yes,
-                                           headless::TConfirmAnswer::no,
-                                           headless::TConfirmAnswer::esc));
+                         ::testing::Values(headless::TConfirmAnswer::kYes,
+                                           headless::TConfirmAnswer::kNo,
+                                           headless::TConfirmAnswer::kEscape));
 
 TEST_F(CommandTest, CancelWritesNothingButRefreshesTheSnapshot) {
   Choose("Save1");  // no answer queued: cancelled

@@ -17,7 +17,7 @@ namespace tk {
 enum class TFormStyle { fsNormal, fsStayOnTop };
 enum class TPosition { poDesigned, poScreenCenter };
 
-class TForm : public TWinControl {
+class TForm : public TWinControl, public IWindowEvents {
  public:
   explicit TForm(TComponent* owner);
   ~TForm() override;
@@ -56,8 +56,6 @@ class TForm : public TWinControl {
   // Files dropped from the file manager reach FilesDropped while this is on.
   void DragAcceptFiles(bool accept);
 
-  TBitmap& BackBuffer() { return FBackBuffer; }
-
   void InvalidateRect(const TRect& clientRect) override;
   void UpdateWindow() override;
   TControl* CaptureControl() const override { return FCaptureControl; }
@@ -67,19 +65,19 @@ class TForm : public TWinControl {
   // A control leaves the form: drop any reference the input routing keeps to it.
   void ForgetControl(TControl* control);
 
-  // Input from the backend, in client coordinates. Callers guard them with the application's
-  // error report.
-  void HandleMouseMove(TPoint client, unsigned keys);
+  // What the native window reports (see IWindowEvents).
+  void HandlePaint() override { UpdateWindow(); }
+  TBitmap& BackBuffer() override { return FBackBuffer; }
+  void HandleMouseMove(TPoint client, unsigned keys) override;
   void HandleMouseButton(TMouseButton button, bool down, bool doubleClick, TPoint client,
-                         unsigned keys);
-  void HandleMouseLeaveWindow();
-  // True when the key was used (a menu shortcut or the context-menu key).
-  bool HandleKeyDown(int virtualKey, TShiftState shift);
-  void HandleChar(unsigned charCode);
-  void HandleDropFiles(const TDroppedFiles& drop);
-  void HandleCloseRequest();
+                         unsigned keys) override;
+  void HandleMouseLeaveWindow() override;
+  bool HandleKeyDown(int virtualKey, TShiftState shift) override;
+  void HandleChar(unsigned charCode) override;
+  void HandleDropFiles(const TDroppedFiles& drop) override;
+  void HandleCloseRequest() override;
   // Opens the popup menu the way the context-menu key does: at the client area's top-left.
-  void PopupFromKeyboard();
+  void PopupFromKeyboard() override;
   // Opens the popup menu at a client point, as a right click does there.
   void PopupAt(TPoint client);
 

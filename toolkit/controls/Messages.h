@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "toolkit/platform/InputCodes.h"
+
 namespace tk {
 
 struct TMessage {
@@ -44,13 +46,6 @@ inline constexpr unsigned CM_BUTTONPRESSED = CM_BASE + 0x18;
 inline constexpr unsigned CM_SYSCOLORCHANGE = CM_BASE + 0x24;
 inline constexpr unsigned CM_PARENTFONTCHANGED = CM_BASE + 0x08;
 
-// Key state bits of mouse messages (WParam).
-inline constexpr unsigned MK_LBUTTON = 0x01;
-inline constexpr unsigned MK_RBUTTON = 0x02;
-inline constexpr unsigned MK_SHIFT = 0x04;
-inline constexpr unsigned MK_CONTROL = 0x08;
-inline constexpr unsigned MK_MBUTTON = 0x10;
-
 // Mouse positions travel in LParam as two signed 16-bit halves.
 inline constexpr std::intptr_t MakeLParam(int x, int y) {
   return static_cast<std::intptr_t>((static_cast<std::uint32_t>(y & 0xFFFF) << 16) |
@@ -60,33 +55,5 @@ inline constexpr int LParamX(std::intptr_t lp) { return static_cast<std::int16_t
 inline constexpr int LParamY(std::intptr_t lp) {
   return static_cast<std::int16_t>((lp >> 16) & 0xFFFF);
 }
-
-// Virtual keys.
-inline constexpr int VK_LBUTTON = 0x01;
-inline constexpr int VK_RBUTTON = 0x02;
-inline constexpr int VK_MBUTTON = 0x04;
-inline constexpr int VK_TAB = 0x09;
-inline constexpr int VK_RETURN = 0x0D;
-inline constexpr int VK_SHIFT = 0x10;
-inline constexpr int VK_CONTROL = 0x11;
-inline constexpr int VK_MENU = 0x12;  // Alt
-inline constexpr int VK_ESCAPE = 0x1B;
-inline constexpr int VK_SPACE = 0x20;
-inline constexpr int VK_DELETE = 0x2E;
-inline constexpr int VK_APPS = 0x5D;  // the context-menu key
-inline constexpr int VK_F1 = 0x70;
-inline constexpr int VK_F10 = 0x79;
-
-// Shift state of mouse and key events.
-using TShiftState = unsigned;
-inline constexpr TShiftState ssShift = 0x01;
-inline constexpr TShiftState ssAlt = 0x02;
-inline constexpr TShiftState ssCtrl = 0x04;
-inline constexpr TShiftState ssLeft = 0x08;
-inline constexpr TShiftState ssRight = 0x10;
-inline constexpr TShiftState ssMiddle = 0x20;
-inline constexpr TShiftState ssDouble = 0x40;
-
-enum class TMouseButton { mbLeft, mbRight, mbMiddle };
 
 }  // namespace tk

@@ -1,18 +1,19 @@
 #include "toolkit/controls/WindowPainter.h"
 
 #include "toolkit/controls/Application.h"
-#include "toolkit/controls/Form.h"
+#include "toolkit/graphics/Bitmap.h"
+#include "toolkit/platform/NativeWindow.h"
 
 namespace tk {
 
-TBitmap* TWindowPainter::Paint(TForm& form) {
+TBitmap* TWindowPainter::Paint(IWindowEvents& window) {
   ++FPainting;
-  GuardCallback([&] { form.UpdateWindow(); });
+  GuardCallback([&] { window.HandlePaint(); });
   if (--FPainting == 0 && !FHeld.empty() && !FShowRequested) {
     FShowRequested = true;
     FShowLater();
   }
-  TBitmap& buffer = form.BackBuffer();
+  TBitmap& buffer = window.BackBuffer();
   return buffer.Width() > 0 && buffer.Height() > 0 ? &buffer : nullptr;
 }
 

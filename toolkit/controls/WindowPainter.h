@@ -12,7 +12,7 @@
 namespace tk {
 
 class TBitmap;
-class TForm;
+class IWindowEvents;
 
 class TWindowPainter {
  public:
@@ -20,9 +20,9 @@ class TWindowPainter {
   // each batch of held reports.
   explicit TWindowPainter(std::function<void()> showLater) : FShowLater(std::move(showLater)) {}
 
-  // Brings the form's back buffer up to date, under the error report; the buffer to show, or
+  // Brings the window's back buffer up to date, under the error report; the buffer to show, or
   // nullptr when it has no pixels.
-  TBitmap* Paint(TForm& form);
+  TBitmap* Paint(IWindowEvents& window);
   // True when the report is held for later because a window is painting.
   bool Hold(const std::string& caption, const std::string& text);
   // Shows the held reports in order through `show`, each under the error report.

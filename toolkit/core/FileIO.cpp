@@ -80,7 +80,7 @@ int OpenForReading(const std::string& path) {
 }
 int CreateNew(const std::string& path, TFilePrivacy privacy) {
   return open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
-              privacy == TFilePrivacy::Private ? 0600 : 0666);
+              privacy == TFilePrivacy::kPrivate ? 0600 : 0666);
 }
 int OpenForWriting(const std::string& path, bool create) {
   return open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | (create ? O_CREAT | O_TRUNC : 0),
@@ -98,7 +98,7 @@ bool CloseFile(int fd) { return close(fd) == 0; }
 // far as we may give them away (only the group of our own, unless we are the superuser). The
 // mode comes last: a change of owner clears the set-id bits.
 void KeepAccess(int fd, const Stat& old, TFilePrivacy privacy) {
-  if (privacy == TFilePrivacy::Private) {
+  if (privacy == TFilePrivacy::kPrivate) {
     fchmod(fd, 0600);
     return;
   }
@@ -181,7 +181,7 @@ void WriteInPlace(const std::string& target, std::span<const std::uint8_t> bytes
   const int fd = OpenForWriting(target, false);
   if (fd < 0) ThrowCreateError(path);
   Stat st{};
-  if (privacy == TFilePrivacy::Private && StatDescriptor(fd, st)) KeepAccess(fd, st, privacy);
+  if (privacy == TFilePrivacy::kPrivate && StatDescriptor(fd, st)) KeepAccess(fd, st, privacy);
   const bool written = WriteAll(fd, bytes) && Truncate(fd, bytes.size());
   if (!CloseFile(fd) || !written) ThrowCreateError(path);
 }

@@ -56,7 +56,7 @@ void WriteFileBytes(const std::string& path, std::span<const std::uint8_t> bytes
 // default permissions and a replaced file keeps its own. Private: only the owner may read or
 // write it, whatever the replaced file allowed (POSIX systems only; Windows files inherit the
 // folder's access list).
-enum class TFilePrivacy { Shared, Private };
+enum class TFilePrivacy { kShared, kPrivate };
 
 // Writes `bytes` to a new file beside `path` and renames it over `path` only once everything
 // was written, so a failed write (a full disk) leaves an existing file as it was and leaves no
@@ -67,7 +67,7 @@ enum class TFilePrivacy { Shared, Private };
 // in the text, when the file cannot be written. This is how the program writes the files it
 // makes for the user: the file observer hears of each completed one.
 void WriteFileBytesAtomic(const std::string& path, std::span<const std::uint8_t> bytes,
-                          TFilePrivacy privacy = TFilePrivacy::Shared);
+                          TFilePrivacy privacy = TFilePrivacy::kShared);
 
 // Deletes the file at `path`; true when it was there and is gone now (the file observer hears
 // of it then), false otherwise.

@@ -12,40 +12,9 @@
 #include <vector>
 
 #include "toolkit/graphics/Geometry.h"
+#include "toolkit/platform/NativeWindow.h"
 
 namespace tk {
-
-class TForm;
-
-enum class TBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
-
-// How the backend should make a form's window.
-struct TWindowParams {
-  std::string Caption;
-  TPoint Position;  // outer top-left corner on the screen
-  int ClientWidth = 0;
-  int ClientHeight = 0;
-  TBorderStyle BorderStyle = TBorderStyle::bsSizeable;
-  bool Topmost = false;
-  bool AcceptFiles = false;
-};
-
-// The native side of one form. The form paints into its back buffer; the window only shows it.
-class INativeWindow {
- public:
-  virtual ~INativeWindow() = default;
-  virtual void SetCaption(const std::string& caption) = 0;
-  virtual void SetTopmost(bool topmost) = 0;
-  virtual void SetAcceptFiles(bool accept) = 0;
-  // The form's size changed: the client area follows, the frame around it.
-  virtual void SetClientSize(int width, int height) = 0;
-  virtual void Show() = 0;
-  virtual void Hide() = 0;
-  // Part of the back buffer changed; show it (now or at the next frame).
-  virtual void InvalidateRect(const TRect& clientRect) = 0;
-  // The screen position of client pixel (0, 0).
-  virtual TPoint ClientOrigin() const = 0;
-};
 
 enum class TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };
 enum class TModalResult { mrNone, mrOk, mrCancel, mrYes, mrNo };
@@ -68,6 +37,10 @@ struct TSaveDialogParams {
   std::string Title;
 };
 
+// When the user's mail program has read a mail's attachment: before SendMail returns (the file
+// may go at once), or at some later moment of its own (the file must stay for it).
+enum class TAttachmentReading { kBeforeSendReturns, kLater };
+
 struct TMailRequest {
   std::string Subject;
   std::string Note;
@@ -76,12 +49,6 @@ struct TMailRequest {
   unsigned RecipientClass = 1;
   // The file as this program wrote it; a backend hands it over in its system's own form.
   std::string AttachmentPath;
-};
-
-// Files dropped on a window: each whole path, UTF-8, in the order the window system listed
-// them. The backend that received the native drop has released it before anyone sees this.
-struct TDroppedFiles {
-  std::vector<std::string> Paths;
 };
 
 // One entry of a popup menu as a backend shows it.
@@ -105,7 +72,8 @@ class IPlatform {
  public:
   virtual ~IPlatform() = default;
 
-  virtual std::unique_ptr<INativeWindow> CreateNativeWindow(TForm& form,
+  // A window that reports to `events` until it is destroyed.
+  virtual std::unique_ptr<INativeWindow> CreateNativeWindow(IWindowEvents& events,
                                                             const TWindowParams& params) = 0;
   // Runs until Terminate; events reach the forms through TApplication.
   virtual void RunMessageLoop() = 0;
@@ -132,6 +100,7 @@ class IPlatform {
   virtual void OpenUrl(const std::string& address) = 0;
   // Hands a mail with one attachment to the user's mail program; 0 means success.
   virtual unsigned SendMail(const TMailRequest& request) = 0;
+  virtual TAttachmentReading AttachmentReading() const = 0;
 };
 
 IPlatform& Platform();

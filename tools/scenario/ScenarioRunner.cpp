@@ -65,9 +65,9 @@ void TScenarioRunner::Execute(const TCommand& c) {
     if (c.Args[0] == "save") {
       FPlatform.QueueSaveAnswer(value == "cancel" ? headless::TSaveAnswer() : value);
     } else if (c.Args[0] == "confirm") {
-      FPlatform.QueueConfirmAnswer(value == "yes"  ? headless::TConfirmAnswer::yes
-                                   : value == "no" ? headless::TConfirmAnswer::no
-                                                   : headless::TConfirmAnswer::esc);
+      FPlatform.QueueConfirmAnswer(value == "yes"  ? headless::TConfirmAnswer::kYes
+                                   : value == "no" ? headless::TConfirmAnswer::kNo
+                                                   : headless::TConfirmAnswer::kEscape);
     } else {
       FPlatform.QueueMailResult(static_cast<unsigned>(IntegerArg(c, 1)));
     }

@@ -58,14 +58,14 @@ struct TDialogCase {
 
 void PrintTo(const TDialogCase& c, std::ostream* os) {
   static const char* const kAnswers[] = {"Yes", "No", "Escape", "Enter", "CloseButton"};
-  *os << (c.Kind == TDialogKind::TaskDialog ? "TaskDialog" : "OwnDialog") << "_"
+  *os << (c.Kind == TDialogKind::kTaskDialog ? "TaskDialog" : "OwnDialog") << "_"
       << kAnswers[static_cast<int>(c.Answer)];
 }
 
 class ConfirmationDialog : public testing::TestWithParam<TDialogCase> {
  protected:
   void SetUp() override {
-    if (GetParam().Kind == TDialogKind::TaskDialog && !TaskDialogAvailable())
+    if (GetParam().Kind == TDialogKind::kTaskDialog && !TaskDialogAvailable())
       GTEST_SKIP() << "no task dialog in this system's common controls";
   }
 };
@@ -108,8 +108,8 @@ TEST_P(ConfirmationDialog, ShowsOurLabelsAndAnswersAsTheUserChose) {
 
 using enum TAnswer;
 using tk::TModalResult;
-constexpr TDialogKind kTask = TDialogKind::TaskDialog;
-constexpr TDialogKind kOwn = TDialogKind::OwnDialog;
+constexpr TDialogKind kTask = TDialogKind::kTaskDialog;
+constexpr TDialogKind kOwn = TDialogKind::kOwnDialog;
 
 INSTANTIATE_TEST_SUITE_P(Answers, ConfirmationDialog,
                          testing::Values(TDialogCase{kTask, Yes, TModalResult::mrYes},
@@ -155,7 +155,7 @@ TEST(OwnMessageDialog, HasTheIconTheTextAndTheDefaultButtonCentredOnTheScreen) {
                     EXPECT_LE(no.right, r.right);
                     PostMessageW(dialog, WM_COMMAND, kFirstButtonId, 0);
                   });
-  EXPECT_EQ(RunMessageDialog(platform.ApplicationWindow(), Confirmation(), TDialogKind::OwnDialog),
+  EXPECT_EQ(RunMessageDialog(platform.ApplicationWindow(), Confirmation(), TDialogKind::kOwnDialog),
             tk::TModalResult::mrYes);
   EXPECT_TRUE(checked);
 }

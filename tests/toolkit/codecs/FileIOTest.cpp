@@ -143,8 +143,8 @@ TEST(FileIOTest, PrivateFilesAreForTheOwnerOnlyWhateverTheyReplace) {
   const std::string fresh = folder.Path("new.jpg"), replaced = folder.Path("old.jpg");
   WriteFileBytes(replaced, Bytes{1});
   fs::permissions(replaced, fs::perms::owner_all | fs::perms::group_read | fs::perms::others_read);
-  WriteFileBytesAtomic(fresh, Bytes{2}, TFilePrivacy::Private);
-  WriteFileBytesAtomic(replaced, Bytes{3}, TFilePrivacy::Private);
+  WriteFileBytesAtomic(fresh, Bytes{2}, TFilePrivacy::kPrivate);
+  WriteFileBytesAtomic(replaced, Bytes{3}, TFilePrivacy::kPrivate);
   for (const std::string& path : {fresh, replaced})
     EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write)
