@@ -101,9 +101,9 @@ struct JpegOptions {
 // libjpeg driven directly, for the colour spaces and modes our writer never produces.
 std::vector<std::uint8_t> EncodeJpeg(int width, int height, const JpegOptions& o) {
   jpeg_compress_struct cinfo{};
-  tk::JpegErrorManager error;
+  tk::TJpegErrorManager error;
   cinfo.err = tk::UseJpegErrorManager(error);
-  if (setjmp(error.jump)) std::abort();
+  if (setjmp(error.Jump)) std::abort();
   unsigned char* out = nullptr;
   unsigned long size = 0;
   jpeg_create_compress(&cinfo);

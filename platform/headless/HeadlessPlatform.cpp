@@ -188,7 +188,7 @@ unsigned THeadlessPlatform::SendMail(const TMailRequest& r) {
   try {
     const std::vector<std::uint8_t> data = ReadFileBytes(r.AttachmentPath);
     const TJpegDecoded decoded = DecodeJpeg(data, 1, 1);
-    jpeg = std::to_string(decoded.imageWidth) + "x" + std::to_string(decoded.imageHeight);
+    jpeg = std::to_string(decoded.ImageWidth) + "x" + std::to_string(decoded.ImageHeight);
   } catch (const std::exception&) {
   }
   Emit("mail subject=" + Quote(r.Subject) + " note=" + Quote(r.Note) +

@@ -56,14 +56,14 @@ TEST_F(CommandTest, SaveWritesTheBoardAsShownWithoutAnyDialog) {
   Choose("Save1");
   ASSERT_TRUE(fs::exists(path));
   const tk::TJpegDecoded jpeg = Decode(path);
-  EXPECT_EQ(jpeg.imageWidth, 652);
-  EXPECT_EQ(jpeg.imageHeight, 593);
+  EXPECT_EQ(jpeg.ImageWidth, 652);
+  EXPECT_EQ(jpeg.ImageHeight, 593);
   // Within JPEG tolerance of the window's own pixels, everywhere.
   long long totalError = 0;
   int worst = 0;
   for (int y = 0; y < 593; ++y)
     for (int x = 0; x < 652; ++x) {
-      const std::uint32_t a = jpeg.bitmap->PixelWord(x, y), b = Pixel(x, y);
+      const std::uint32_t a = jpeg.Bitmap->PixelWord(x, y), b = Pixel(x, y);
       for (int s = 0; s <= 16; s += 8) {
         const int d =
             std::abs(static_cast<int>((a >> s) & 0xFF) - static_cast<int>((b >> s) & 0xFF));

@@ -82,9 +82,9 @@ bool ValidDepthAndCompression(int bits, std::uint32_t compression, bool topDown)
   }
 }
 
-std::variant<Header, BmpError> ParseHeader(const Bytes& file) {
-  if (!file.Has(0, kFileHeaderSize + 4)) return BmpError::kTruncated;
-  if (file.U8(0) != 'B' || file.U8(1) != 'M') return BmpError::kNotABitmap;
+std::variant<Header, TBmpError> ParseHeader(const Bytes& file) {
+  if (!file.Has(0, kFileHeaderSize + 4)) return TBmpError::kTruncated;
+  if (file.U8(0) != 'B' || file.U8(1) != 'M') return TBmpError::kNotABitmap;
   Header h;
   const std::uint32_t pixelOffset = file.U32(10);
   const std::uint32_t headerSize = file.U32(kFileHeaderSize);
@@ -95,9 +95,9 @@ std::variant<Header, BmpError> ParseHeader(const Bytes& file) {
     case 56:
     case 108:
     case 124: break;
-    default: return BmpError::kUnsupportedHeader;
+    default: return TBmpError::kUnsupportedHeader;
   }
-  if (!file.Has(kFileHeaderSize, headerSize)) return BmpError::kTruncated;
+  if (!file.Has(kFileHeaderSize, headerSize)) return TBmpError::kTruncated;
   const std::size_t dib = kFileHeaderSize;
   std::int64_t width, height;
   std::uint32_t colorsUsed = 0;
@@ -118,13 +118,13 @@ std::variant<Header, BmpError> ParseHeader(const Bytes& file) {
   }
   h.topDown = height < 0;
   if (h.topDown) height = -height;  // 64-bit: the most negative 32-bit value cannot overflow
-  if (width <= 0 || height <= 0 || planes != 1) return BmpError::kBadDimensions;
+  if (width <= 0 || height <= 0 || planes != 1) return TBmpError::kBadDimensions;
   if (static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) > kMaxPicturePixels)
-    return BmpError::kTooManyPixels;
+    return TBmpError::kTooManyPixels;
   h.width = static_cast<int>(width);
   h.height = static_cast<int>(height);
   if (!ValidDepthAndCompression(h.bitCount, h.compression, h.topDown))
-    return BmpError::kUnsupportedFormat;
+    return TBmpError::kUnsupportedFormat;
 
   std::size_t afterHeaders = dib + headerSize;
   h.masks = h.bitCount == 16 ? std::array<std::uint32_t, 3>{0x7C00, 0x03E0, 0x001F}
@@ -132,11 +132,11 @@ std::variant<Header, BmpError> ParseHeader(const Bytes& file) {
   if (h.compression == kBitFields) {
     // A plain info header is followed by the three masks; later headers hold them.
     const std::size_t at = headerSize == kInfoHeaderSize ? afterHeaders : dib + kInfoHeaderSize;
-    if (!file.Has(at, 12)) return BmpError::kTruncated;
+    if (!file.Has(at, 12)) return TBmpError::kTruncated;
     h.masks = {file.U32(at), file.U32(at + 4), file.U32(at + 8)};
     if (headerSize == kInfoHeaderSize) afterHeaders += 12;
   }
-  if (pixelOffset < afterHeaders) return BmpError::kBadPixelOffset;
+  if (pixelOffset < afterHeaders) return TBmpError::kBadPixelOffset;
   h.pixelOffset = pixelOffset;
 
   if (h.bitCount <= 8) {
@@ -144,7 +144,7 @@ std::variant<Header, BmpError> ParseHeader(const Bytes& file) {
     h.paletteOffset = afterHeaders;
     h.paletteCount = colorsUsed == 0 || colorsUsed > full ? full : colorsUsed;
     if (!file.Has(h.paletteOffset, h.paletteCount * h.paletteEntrySize))
-      return BmpError::kTruncated;
+      return TBmpError::kTruncated;
   }
   return h;
 }
@@ -274,28 +274,28 @@ bool DecodeRle(const Bytes& file, const Header& h, const Palette& palette, TBitm
 
 }  // namespace
 
-BmpDecodeResult DecodeBmp(std::span<const std::uint8_t> data) {
+TBmpDecodeResult DecodeBmp(std::span<const std::uint8_t> data) {
   const Bytes file(data);
   auto parsed = ParseHeader(file);
-  if (auto* error = std::get_if<BmpError>(&parsed)) return *error;
+  if (auto* error = std::get_if<TBmpError>(&parsed)) return *error;
   const Header& h = std::get<Header>(parsed);
 
   const bool rle = h.compression == kRle8 || h.compression == kRle4;
   const std::uint64_t pixels = static_cast<std::uint64_t>(h.width) * h.height;
   if (rle) {
-    if (!file.Has(h.pixelOffset, 2)) return BmpError::kCorruptRle;
+    if (!file.Has(h.pixelOffset, 2)) return TBmpError::kCorruptRle;
     const std::uint64_t stream = file.Size() - h.pixelOffset;
     if (pixels > kRleSparseAreaLimit && stream * kRleMaxPixelsPerByte < pixels)
-      return BmpError::kRleTooShort;
+      return TBmpError::kRleTooShort;
   } else {
     const std::uint64_t stride = (static_cast<std::uint64_t>(h.width) * h.bitCount + 31) / 32 * 4;
     if (!file.Has(h.pixelOffset, stride * static_cast<std::uint64_t>(h.height)))
-      return BmpError::kTruncated;
+      return TBmpError::kTruncated;
   }
   auto bitmap = std::make_unique<TBitmap>(h.width, h.height);
   const Palette palette = ReadPalette(file, h);
   if (rle) {
-    if (!DecodeRle(file, h, palette, *bitmap)) return BmpError::kCorruptRle;
+    if (!DecodeRle(file, h, palette, *bitmap)) return TBmpError::kCorruptRle;
   } else {
     DecodeUncompressed(file, h, palette, *bitmap);
   }

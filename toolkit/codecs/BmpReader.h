@@ -27,7 +27,7 @@ namespace tk {
 inline constexpr const char* SInvalidBitmap = "ビットマップイメージが不正です";
 
 // Why a file was refused; the user sees SInvalidBitmap whatever the reason.
-enum class BmpError {
+enum class TBmpError {
   kTruncated,          // a header, palette or the pixels reach past the end of the file
   kNotABitmap,         // no "BM" signature
   kUnsupportedHeader,  // a header size other than 12, 40, 52, 56, 108 or 124
@@ -39,11 +39,11 @@ enum class BmpError {
   kRleTooShort,        // an RLE stream far too short for the area it claims
 };
 
-using BmpDecodeResult = std::variant<std::unique_ptr<TBitmap>, BmpError>;
+using TBmpDecodeResult = std::variant<std::unique_ptr<TBitmap>, TBmpError>;
 
 // Decodes a whole bitmap file. Every size is checked against `file` before pixels are
 // allocated.
-BmpDecodeResult DecodeBmp(std::span<const std::uint8_t> file);
+TBmpDecodeResult DecodeBmp(std::span<const std::uint8_t> file);
 
 // DecodeBmp at the toolkit boundary: raises EInvalidGraphic with SInvalidBitmap on failure.
 std::unique_ptr<TBitmap> ReadBmp(std::span<const std::uint8_t> file);

@@ -25,9 +25,9 @@ class EJPEG : public Exception {
 };
 
 struct TJpegDecoded {
-  std::unique_ptr<TBitmap> bitmap;  // the decoded pixels, possibly scaled down
-  int imageWidth = 0;               // the image's own size, as its header gives it
-  int imageHeight = 0;
+  std::unique_ptr<TBitmap> Bitmap;  // the decoded pixels, possibly scaled down
+  int ImageWidth = 0;               // the image's own size, as its header gives it
+  int ImageHeight = 0;
 };
 
 // The error of an image too big to decode (libjpeg's JERR_IMAGE_TOO_BIG).

@@ -8,9 +8,9 @@ namespace tk {
 namespace {
 
 void ErrorExit(j_common_ptr cinfo) {
-  auto* manager = reinterpret_cast<JpegErrorManager*>(cinfo->err);
-  manager->messageCode = cinfo->err->msg_code;
-  std::longjmp(manager->jump, 1);
+  auto* manager = reinterpret_cast<TJpegErrorManager*>(cinfo->err);
+  manager->MessageCode = cinfo->err->msg_code;
+  std::longjmp(manager->Jump, 1);
 }
 
 // The default prints to stderr; a damaged photo is reported by its error, not by noise.
@@ -20,17 +20,17 @@ void EmitMessage(j_common_ptr cinfo, int level) {
   if (level >= 0) return;  // trace messages
   ++cinfo->err->num_warnings;
   if (cinfo->err->msg_code == JWRN_JPEG_EOF)
-    reinterpret_cast<JpegErrorManager*>(cinfo->err)->dataEnded = true;
+    reinterpret_cast<TJpegErrorManager*>(cinfo->err)->DataEnded = true;
 }
 
 }  // namespace
 
-jpeg_error_mgr* UseJpegErrorManager(JpegErrorManager& manager) {
-  jpeg_std_error(&manager.pub);
-  manager.pub.error_exit = ErrorExit;
-  manager.pub.output_message = OutputMessage;
-  manager.pub.emit_message = EmitMessage;
-  return &manager.pub;
+jpeg_error_mgr* UseJpegErrorManager(TJpegErrorManager& manager) {
+  jpeg_std_error(&manager.Pub);
+  manager.Pub.error_exit = ErrorExit;
+  manager.Pub.output_message = OutputMessage;
+  manager.Pub.emit_message = EmitMessage;
+  return &manager.Pub;
 }
 
 namespace {
@@ -41,7 +41,7 @@ EJPEG JpegError(int messageCode) {
 }
 }  // namespace
 
-void ThrowJpegError(const JpegErrorManager& manager) { throw JpegError(manager.messageCode); }
+void ThrowJpegError(const TJpegErrorManager& manager) { throw JpegError(manager.MessageCode); }
 
 EJPEG JpegTooBigError() { return JpegError(JERR_IMAGE_TOO_BIG); }
 

@@ -15,23 +15,23 @@
 
 namespace tk {
 
-struct JpegErrorManager {
-  jpeg_error_mgr pub;  // first, so libjpeg's pointer to it is a pointer to the whole
-  std::jmp_buf jump;
-  int messageCode = 0;
-  bool dataEnded = false;  // the stream ended before its end marker (libjpeg goes on with zeros)
+struct TJpegErrorManager {
+  jpeg_error_mgr Pub;  // first, so libjpeg's pointer to it is a pointer to the whole
+  std::jmp_buf Jump;
+  int MessageCode = 0;
+  bool DataEnded = false;  // the stream ended before its end marker (libjpeg goes on with zeros)
 };
 
 // Makes `cinfo` report through `manager`: fatal errors jump, warnings are kept quiet and
 // only the end of the data is remembered.
-jpeg_error_mgr* UseJpegErrorManager(JpegErrorManager& manager);
+jpeg_error_mgr* UseJpegErrorManager(TJpegErrorManager& manager);
 
 // Records a fatal error of our own (a limit) the way libjpeg records its own.
-inline void FailJpeg(JpegErrorManager& manager, int messageCode) {
-  manager.messageCode = messageCode;
+inline void FailJpeg(TJpegErrorManager& manager, int messageCode) {
+  manager.MessageCode = messageCode;
 }
 
 // Raises EJPEG "JPEG エラー #<messageCode>".
-[[noreturn]] void ThrowJpegError(const JpegErrorManager& manager);
+[[noreturn]] void ThrowJpegError(const TJpegErrorManager& manager);
 
 }  // namespace tk

@@ -22,9 +22,9 @@ void TJPEGImage::LoadFromStream(const TJpegStream& stream, int coverWidth, int c
 }
 
 void TJPEGImage::TakeDecoded(TJpegDecoded decoded) {
-  FPixels = std::move(decoded.bitmap);
-  FWidth = decoded.imageWidth;
-  FHeight = decoded.imageHeight;
+  FPixels = std::move(decoded.Bitmap);
+  FWidth = decoded.ImageWidth;
+  FHeight = decoded.ImageHeight;
   Changed();
 }
 

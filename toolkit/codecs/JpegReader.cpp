@@ -28,7 +28,7 @@ constexpr std::uint64_t kCoefficientBytesPerFileByte = 8 * sizeof(JBLOCK);
 // What is decoded: bytes in memory, or a stream when there is one.
 struct DecodeSession {
   jpeg_decompress_struct cinfo{};
-  JpegErrorManager error;
+  TJpegErrorManager error;
   TJpegDecoded result;
   std::span<const std::uint8_t> data;
   const TJpegStream* stream = nullptr;
@@ -169,7 +169,7 @@ bool CoefficientsFitTheFile(const jpeg_decompress_struct& cinfo, std::size_t fil
 }
 
 bool RunDecode(DecodeSession& s, int coverWidth, int coverHeight) {
-  if (setjmp(s.error.jump)) return false;
+  if (setjmp(s.error.Jump)) return false;
   jpeg_decompress_struct& cinfo = s.cinfo;
   jpeg_create_decompress(&cinfo);
   cinfo.mem->max_memory_to_use = kMaxLibjpegMemory;
@@ -201,15 +201,15 @@ bool RunDecode(DecodeSession& s, int coverWidth, int coverHeight) {
 
   const int width = static_cast<int>(cinfo.output_width);
   const int height = static_cast<int>(cinfo.output_height);
-  s.result.imageWidth = static_cast<int>(cinfo.image_width);
-  s.result.imageHeight = static_cast<int>(cinfo.image_height);
+  s.result.ImageWidth = static_cast<int>(cinfo.image_width);
+  s.result.ImageHeight = static_cast<int>(cinfo.image_height);
   // A turned or mirrored photo is sampled after it is turned (see Decode).
   const bool sampling = s.keepStretchSamples && s.orientation == 1 && coverWidth > 0 &&
                         coverHeight > 0 && (coverWidth < width || coverHeight < height);
   const int keptWidth = sampling ? std::min(width, coverWidth) : width;
   const int keptHeight = sampling ? std::min(height, coverHeight) : height;
-  s.result.bitmap = std::make_unique<TBitmap>(keptWidth, keptHeight);
-  TBitmap& bitmap = *s.result.bitmap;
+  s.result.Bitmap = std::make_unique<TBitmap>(keptWidth, keptHeight);
+  TBitmap& bitmap = *s.result.Bitmap;
   // Sampling, every row is decoded into one row of scratch and only its samples are kept.
   const auto allocate = [&cinfo](std::size_t bytes) {
     return (*cinfo.mem->alloc_large)(reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE, bytes);
@@ -226,7 +226,7 @@ bool RunDecode(DecodeSession& s, int coverWidth, int coverHeight) {
   // A sequential stream cut short would go on decoding nothing but zeros, for as many rows as
   // its header claims; rows past the end stay white instead. (A progressive stream has been
   // read whole by now, and what it held is shown.)
-  const bool endedBeforeOutput = s.error.dataEnded;
+  const bool endedBeforeOutput = s.error.DataEnded;
   JSAMPARRAY buffer = nullptr;
   if (!straight)
     buffer = (*cinfo.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE,
@@ -243,7 +243,7 @@ bool RunDecode(DecodeSession& s, int coverWidth, int coverHeight) {
       ConvertRow(buffer[0], cinfo.out_color_space, cinfo.saw_Adobe_marker, width, row);
     }
     if (sampling) nextKept = KeepSampledRow(bitmap, row, columns, y, height, nextKept);
-    if (s.error.dataEnded && !endedBeforeOutput) break;
+    if (s.error.DataEnded && !endedBeforeOutput) break;
   }
   // The picture is complete; what may follow the last scan is not read.
   return true;
@@ -281,10 +281,10 @@ TJpegDecoded Decode(DecodeSession& session, int coverWidth, int coverHeight) {
   TJpegDecoded& result = session.result;
   if (session.orientation != 1) {
     // Phone cameras store a portrait photo sideways and say so; it is shown upright.
-    result.bitmap = Oriented(*result.bitmap, session.orientation);
-    if (OrientationTurns(session.orientation)) std::swap(result.imageWidth, result.imageHeight);
+    result.Bitmap = Oriented(*result.Bitmap, session.orientation);
+    if (OrientationTurns(session.orientation)) std::swap(result.ImageWidth, result.ImageHeight);
     if (session.keepStretchSamples && coverWidth > 0 && coverHeight > 0)
-      result.bitmap = SampledForCover(*result.bitmap, coverWidth, coverHeight);
+      result.Bitmap = SampledForCover(*result.Bitmap, coverWidth, coverHeight);
   }
   return std::move(result);
 }

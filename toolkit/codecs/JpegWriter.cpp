@@ -10,7 +10,7 @@ namespace {
 
 struct EncodeSession {
   jpeg_compress_struct cinfo{};
-  JpegErrorManager error;
+  TJpegErrorManager error;
   // jpeg_mem_dest grows this buffer with malloc; it is ours to free.
   unsigned char* output = nullptr;
   unsigned long outputSize = 0;
@@ -22,7 +22,7 @@ struct EncodeSession {
 };
 
 bool RunEncode(EncodeSession& s, const TBitmap& bitmap, int quality) {
-  if (setjmp(s.error.jump)) return false;
+  if (setjmp(s.error.Jump)) return false;
   jpeg_compress_struct& cinfo = s.cinfo;
   jpeg_create_compress(&cinfo);
   jpeg_mem_dest(&cinfo, &s.output, &s.outputSize);

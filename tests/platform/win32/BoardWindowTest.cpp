@@ -251,8 +251,8 @@ TEST_F(BoardWindow, CtrlSSavesThroughTheSaveDialog) {
     ASSERT_TRUE(PumpUntil([&] { return std::filesystem::exists(folder.Path("board.jpg")); }));
   }
   const tk::TJpegDecoded jpeg = tk::DecodeJpeg(tk::ReadFileBytes(folder.Path("board.jpg")));
-  EXPECT_EQ(jpeg.imageWidth, 652);
-  EXPECT_EQ(jpeg.imageHeight, 593);
+  EXPECT_EQ(jpeg.ImageWidth, 652);
+  EXPECT_EQ(jpeg.ImageHeight, 593);
 }
 
 // The menu of the right button: our captions and shortcuts, S1's check mark; its access key T

@@ -18,16 +18,16 @@ constexpr std::uint32_t kBlack = 0x000000, kWhite = 0xFFFFFF;
 
 std::unique_ptr<TBitmap> Decoded(const std::vector<std::uint8_t>& file) {
   auto result = DecodeBmp(file);
-  if (auto* error = std::get_if<BmpError>(&result)) {
+  if (auto* error = std::get_if<TBmpError>(&result)) {
     ADD_FAILURE() << "refused with reason " << static_cast<int>(*error);
     return nullptr;
   }
   return std::move(std::get<std::unique_ptr<TBitmap>>(result));
 }
 
-std::optional<BmpError> ErrorOf(const std::vector<std::uint8_t>& file) {
+std::optional<TBmpError> ErrorOf(const std::vector<std::uint8_t>& file) {
   auto result = DecodeBmp(file);
-  if (auto* error = std::get_if<BmpError>(&result)) return *error;
+  if (auto* error = std::get_if<TBmpError>(&result)) return *error;
   return std::nullopt;
 }
 
@@ -319,81 +319,81 @@ BmpFields SmallGood() {
 struct RefusalCase {
   const char* name;
   std::vector<std::uint8_t> file;
-  BmpError reason;
+  TBmpError reason;
 };
 
 void PrintTo(const RefusalCase& c, std::ostream* os) { *os << c.name; }
 
 std::vector<RefusalCase> Refusals() {
   std::vector<RefusalCase> cases;
-  auto with = [&](const char* name, auto change, BmpError reason) {
+  auto with = [&](const char* name, auto change, TBmpError reason) {
     BmpFields f = SmallGood();
     change(f);
     cases.push_back({name, BuildBmp(f), reason});
   };
   with(
-      "HeaderSize20", [](BmpFields& f) { f.headerSize = 20; }, BmpError::kUnsupportedHeader);
+      "HeaderSize20", [](BmpFields& f) { f.headerSize = 20; }, TBmpError::kUnsupportedHeader);
   with(
-      "ZeroWidth", [](BmpFields& f) { f.width = 0; }, BmpError::kBadDimensions);
+      "ZeroWidth", [](BmpFields& f) { f.width = 0; }, TBmpError::kBadDimensions);
   with(
-      "NegativeWidth", [](BmpFields& f) { f.width = -3; }, BmpError::kBadDimensions);
+      "NegativeWidth", [](BmpFields& f) { f.width = -3; }, TBmpError::kBadDimensions);
   with(
-      "ZeroHeight", [](BmpFields& f) { f.height = 0; }, BmpError::kBadDimensions);
+      "ZeroHeight", [](BmpFields& f) { f.height = 0; }, TBmpError::kBadDimensions);
   with(
-      "MostNegativeHeight", [](BmpFields& f) { f.height = INT32_MIN; }, BmpError::kTooManyPixels);
+      "MostNegativeHeight", [](BmpFields& f) { f.height = INT32_MIN; }, TBmpError::kTooManyPixels);
   with(
-      "TwoPlanes", [](BmpFields& f) { f.planes = 2; }, BmpError::kBadDimensions);
+      "TwoPlanes", [](BmpFields& f) { f.planes = 2; }, TBmpError::kBadDimensions);
   with(
-      "SevenBits", [](BmpFields& f) { f.bitCount = 7; }, BmpError::kUnsupportedFormat);
+      "SevenBits", [](BmpFields& f) { f.bitCount = 7; }, TBmpError::kUnsupportedFormat);
   with(
       "Rle8OnFourBits", [](BmpFields& f) { f.bitCount = 4, f.compression = 1; },
-      BmpError::kUnsupportedFormat);
+      TBmpError::kUnsupportedFormat);
   with(
       "TopDownRle", [](BmpFields& f) { f.compression = 1, f.height = -2; },
-      BmpError::kUnsupportedFormat);
+      TBmpError::kUnsupportedFormat);
   with(
       "BitFieldsOn24Bits", [](BmpFields& f) { f.bitCount = 24, f.compression = 3; },
-      BmpError::kUnsupportedFormat);
+      TBmpError::kUnsupportedFormat);
   with(
-      "EmbeddedJpeg", [](BmpFields& f) { f.compression = 4; }, BmpError::kUnsupportedFormat);
+      "EmbeddedJpeg", [](BmpFields& f) { f.compression = 4; }, TBmpError::kUnsupportedFormat);
   with(
-      "PixelsInsideHeader", [](BmpFields& f) { f.pixelOffset = 20; }, BmpError::kBadPixelOffset);
+      "PixelsInsideHeader", [](BmpFields& f) { f.pixelOffset = 20; }, TBmpError::kBadPixelOffset);
   with(
-      "PixelsPastTheEnd", [](BmpFields& f) { f.pixelOffset = 100000; }, BmpError::kTruncated);
+      "PixelsPastTheEnd", [](BmpFields& f) { f.pixelOffset = 100000; }, TBmpError::kTruncated);
   with(
       "HundredThousandSquared", [](BmpFields& f) { f.width = f.height = 100000; },
-      BmpError::kTooManyPixels);
+      TBmpError::kTooManyPixels);
   // Within the pixel limit, but the 300 MB of rows it claims are not in the file.
   with(
       "TenThousandSquaredInSixBytes", [](BmpFields& f) { f.width = f.height = 10000; },
-      BmpError::kTruncated);
+      TBmpError::kTruncated);
   // 20000 x 1000 (20 megapixels) from a 4-byte stream: end of bitmap after one run.
   with(
       "SparseRleOverSixteenMegapixels",
       [](BmpFields& f) {
         f.compression = 1, f.width = 20000, f.height = 1000, f.pixels = {2, 1, 0, 1};
       },
-      BmpError::kRleTooShort);
+      TBmpError::kRleTooShort);
   with(
       "RleWithoutEndOfBitmap",
       [](BmpFields& f) { f.compression = 1, f.pixels = {2, 1, 0, 0, 2, 0}; },
-      BmpError::kCorruptRle);
+      TBmpError::kCorruptRle);
   with(
       "RleAbsoluteRunPastTheEnd",
       [](BmpFields& f) {
         f.compression = 1, f.pixels = {0, 9, 1, 1, 1};
       },
-      BmpError::kCorruptRle);
+      TBmpError::kCorruptRle);
   with(
       "RleDeltaPastTheEnd",
       [](BmpFields& f) {
         f.compression = 1, f.pixels = {0, 2, 1};
       },
-      BmpError::kCorruptRle);
+      TBmpError::kCorruptRle);
   std::vector<std::uint8_t> jpegBytes = {0xFF, 0xD8, 0xFF, 0xE0, 0, 16, 'J', 'F', 'I', 'F', 0};
   jpegBytes.resize(200, 0);
-  cases.push_back({"JpegData", jpegBytes, BmpError::kNotABitmap});
-  cases.push_back({"Empty", {}, BmpError::kTruncated});
+  cases.push_back({"JpegData", jpegBytes, TBmpError::kNotABitmap});
+  cases.push_back({"Empty", {}, TBmpError::kTruncated});
   return cases;
 }
 

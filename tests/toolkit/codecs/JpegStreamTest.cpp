@@ -63,25 +63,25 @@ TEST_P(JpegStreamTest, DecodesAsTheSameBytesInMemory) {
   Bytes file = Photo(c.comment);
   file.resize(std::min(file.size(), c.keep));
   const TJpegDecoded fromMemory = DecodeJpeg(file, 30, 20);
-  const TBitmap& whole = *fromMemory.bitmap;
+  const TBitmap& whole = *fromMemory.Bitmap;
   const TJpegDecoded fromStream = DecodeJpeg(Pieces(file, c.piece), 30, 20);
-  ASSERT_EQ(fromStream.imageWidth, 200);
-  ASSERT_EQ(fromStream.bitmap->Width(), whole.Width());
-  ASSERT_EQ(fromStream.bitmap->Height(), whole.Height());
+  ASSERT_EQ(fromStream.ImageWidth, 200);
+  ASSERT_EQ(fromStream.Bitmap->Width(), whole.Width());
+  ASSERT_EQ(fromStream.Bitmap->Height(), whole.Height());
   for (int y = 0; y < whole.Height(); ++y)
     for (int x = 0; x < whole.Width(); ++x)
-      ASSERT_EQ(fromStream.bitmap->PixelWord(x, y), whole.PixelWord(x, y)) << x << "," << y;
+      ASSERT_EQ(fromStream.Bitmap->PixelWord(x, y), whole.PixelWord(x, y)) << x << "," << y;
 
   // Keeping only what a 30 x 20 stretch shows: column x of the 50 x 38 decode at 2/8 is
   // x * 50 / 30, row y is y * 38 / 20.
   const TJpegDecoded samples = DecodeJpeg(Pieces(file, c.piece), 30, 20, true);
   ASSERT_EQ(whole.Width(), 50);
-  ASSERT_EQ(samples.imageWidth, 200);
-  ASSERT_EQ(samples.bitmap->Width(), 30);
-  ASSERT_EQ(samples.bitmap->Height(), 20);
+  ASSERT_EQ(samples.ImageWidth, 200);
+  ASSERT_EQ(samples.Bitmap->Width(), 30);
+  ASSERT_EQ(samples.Bitmap->Height(), 20);
   for (int y = 0; y < 20; ++y)
     for (int x = 0; x < 30; ++x)
-      ASSERT_EQ(samples.bitmap->PixelWord(x, y), whole.PixelWord(x * 50 / 30, y * 38 / 20))
+      ASSERT_EQ(samples.Bitmap->PixelWord(x, y), whole.PixelWord(x * 50 / 30, y * 38 / 20))
           << x << "," << y;
 }
 

@@ -16,7 +16,7 @@ namespace {
 
 struct LibjpegEncoder {
   jpeg_compress_struct cinfo{};
-  JpegErrorManager error;
+  TJpegErrorManager error;
   unsigned char* output = nullptr;
   unsigned long size = 0;
   LibjpegEncoder() {
@@ -115,7 +115,7 @@ TEST(JpegWriterTest, LuminanceTableIsTheStandardOneScaledForQuality80) {
   // Quality 80 scales the standard table by 40 %: (entry * 40 + 50) / 100.
   const std::vector<std::uint8_t> file = EncodeJpeg(*Quadrants(16, 16), 80);
   jpeg_decompress_struct d{};
-  JpegErrorManager error;
+  TJpegErrorManager error;
   d.err = UseJpegErrorManager(error);
   jpeg_create_decompress(&d);
   jpeg_mem_src(&d, file.data(), static_cast<unsigned long>(file.size()));
@@ -145,13 +145,13 @@ TEST(JpegWriterTest, EmptyBitmapIsRefusedWithLibjpegsNumber) {
 TEST(JpegReaderTest, RoundTripKeepsSizeAndColours) {
   const auto original = Quadrants(64, 48);
   const TJpegDecoded decoded = DecodeJpeg(EncodeJpeg(*original, 80));
-  ASSERT_EQ(decoded.bitmap->Width(), 64);
-  ASSERT_EQ(decoded.bitmap->Height(), 48);
-  EXPECT_EQ(decoded.imageWidth, 64);
+  ASSERT_EQ(decoded.Bitmap->Width(), 64);
+  ASSERT_EQ(decoded.Bitmap->Height(), 48);
+  EXPECT_EQ(decoded.ImageWidth, 64);
   for (auto [x, y] : {std::pair{12, 10}, {50, 10}, {12, 38}, {50, 38}})
-    EXPECT_LE(ChannelDistance(decoded.bitmap->PixelWord(x, y), original->PixelWord(x, y)), 12)
+    EXPECT_LE(ChannelDistance(decoded.Bitmap->PixelWord(x, y), original->PixelWord(x, y)), 12)
         << "at " << x << "," << y;
-  EXPECT_EQ(decoded.bitmap->PixelWord(12, 10) >> 24, 0u);  // no stray high byte
+  EXPECT_EQ(decoded.Bitmap->PixelWord(12, 10) >> 24, 0u);  // no stray high byte
 }
 
 struct ColourSpaceCase {
@@ -174,8 +174,8 @@ TEST_P(JpegColourSpaceTest, GivesRgb) {
     cinfo.write_Adobe_marker = c.adobeMarker;
   });
   const TJpegDecoded decoded = DecodeJpeg(file);
-  EXPECT_LE(ChannelDistance(decoded.bitmap->PixelWord(8, 8), c.expected), 3)
-      << std::hex << decoded.bitmap->PixelWord(8, 8);
+  EXPECT_LE(ChannelDistance(decoded.Bitmap->PixelWord(8, 8), c.expected), 3)
+      << std::hex << decoded.Bitmap->PixelWord(8, 8);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -248,7 +248,7 @@ TEST(JpegReaderTest, EveryTruncationEndsInAPictureOrAnError) {
     const std::vector<std::uint8_t> prefix(whole.begin(), whole.begin() + n);
     try {
       const TJpegDecoded decoded = DecodeJpeg(prefix, 120, 90);
-      EXPECT_EQ(decoded.bitmap->Width(), 32);  // data cut short decodes as far as it goes
+      EXPECT_EQ(decoded.Bitmap->Width(), 32);  // data cut short decodes as far as it goes
     } catch (const EJPEG&) {
     }
   }
@@ -263,9 +263,9 @@ TEST(JpegReaderTest, RowsPastTheEndOfACutStreamStayWhite) {
   std::vector<std::uint8_t> file = EncodeJpeg(grain, 80);
   file.resize(file.size() * 6 / 10);
   const TJpegDecoded decoded = DecodeJpeg(file);
-  ASSERT_EQ(decoded.bitmap->Height(), 256);
-  EXPECT_LE(ChannelDistance(decoded.bitmap->PixelWord(5, 0), grain.PixelWord(5, 0)), 40);
-  for (int x = 0; x < 64; ++x) EXPECT_EQ(decoded.bitmap->PixelWord(x, 255), 0xFFFFFFu);
+  ASSERT_EQ(decoded.Bitmap->Height(), 256);
+  EXPECT_LE(ChannelDistance(decoded.Bitmap->PixelWord(5, 0), grain.PixelWord(5, 0)), 40);
+  for (int x = 0; x < 64; ++x) EXPECT_EQ(decoded.Bitmap->PixelWord(x, 255), 0xFFFFFFu);
 }
 
 TEST(JpegReaderTest, PlainProgressivePictureOfManyBlocksStillDecodes) {
@@ -273,8 +273,8 @@ TEST(JpegReaderTest, PlainProgressivePictureOfManyBlocksStillDecodes) {
   // 50 kB, which still pays the bit per block that every block of a complete file costs.
   const std::vector<std::uint8_t> file = Progressive(3200, 2400);
   const TJpegDecoded decoded = DecodeJpeg(file, 120, 90);
-  EXPECT_EQ(decoded.imageWidth, 3200);
-  EXPECT_LE(ChannelDistance(decoded.bitmap->PixelWord(100, 100), 0xFFFFFF), 2);
+  EXPECT_EQ(decoded.ImageWidth, 3200);
+  EXPECT_LE(ChannelDistance(decoded.Bitmap->PixelWord(100, 100), 0xFFFFFF), 2);
 }
 
 // ---- decoding scaled down ----
@@ -312,11 +312,11 @@ TEST(JpegReaderTest, TwentyFourMegapixelPhotoDecodesAtOneEighthForACell) {
   const std::vector<std::uint8_t> file = EncodeJpeg(big, 80);
   big.ReleaseImage();
   const TJpegDecoded decoded = DecodeJpeg(file, 120, 90);
-  EXPECT_EQ(decoded.bitmap->Width(), 750);
-  EXPECT_EQ(decoded.bitmap->Height(), 500);
-  EXPECT_EQ(decoded.imageWidth, 6000);
-  EXPECT_EQ(decoded.imageHeight, 4000);
-  EXPECT_LE(ChannelDistance(decoded.bitmap->PixelWord(375, 250), 0xFFFFFF), 2);
+  EXPECT_EQ(decoded.Bitmap->Width(), 750);
+  EXPECT_EQ(decoded.Bitmap->Height(), 500);
+  EXPECT_EQ(decoded.ImageWidth, 6000);
+  EXPECT_EQ(decoded.ImageHeight, 4000);
+  EXPECT_LE(ChannelDistance(decoded.Bitmap->PixelWord(375, 250), 0xFFFFFF), 2);
 }
 
 // ---- Exif orientation ----
@@ -404,9 +404,9 @@ TEST_P(JpegOrientationTest, ShowsThePictureUpright) {
   const OrientationCase& c = GetParam();
   const TJpegDecoded decoded = DecodeJpeg(test::WithApp1Segments(StoredBlocks(), c.segments));
   const std::vector<std::string>& shown = kShown[c.shownAs];
-  EXPECT_EQ(BlockLetters(*decoded.bitmap), shown);
-  EXPECT_EQ(decoded.imageWidth, static_cast<int>(shown[0].size()) * 16);
-  EXPECT_EQ(decoded.imageHeight, static_cast<int>(shown.size()) * 16);
+  EXPECT_EQ(BlockLetters(*decoded.Bitmap), shown);
+  EXPECT_EQ(decoded.ImageWidth, static_cast<int>(shown[0].size()) * 16);
+  EXPECT_EQ(decoded.ImageHeight, static_cast<int>(shown.size()) * 16);
 }
 
 INSTANTIATE_TEST_SUITE_P(Blocks, JpegOrientationTest, testing::ValuesIn(OrientationCases()),
@@ -418,10 +418,10 @@ TEST(JpegOrientationTest, CoverAppliesToThePictureAsShown) {
   const std::vector<std::uint8_t> file = test::WithApp1Segments(
       EncodeJpeg(TBitmap(960, 240), 80), {test::ExifOrientationBlock(6, false)});
   const TJpegDecoded decoded = DecodeJpeg(file, 120, 90);
-  EXPECT_EQ(decoded.bitmap->Width(), 120);
-  EXPECT_EQ(decoded.bitmap->Height(), 480);
-  EXPECT_EQ(decoded.imageWidth, 240);
-  EXPECT_EQ(decoded.imageHeight, 960);
+  EXPECT_EQ(decoded.Bitmap->Width(), 120);
+  EXPECT_EQ(decoded.Bitmap->Height(), 480);
+  EXPECT_EQ(decoded.ImageWidth, 240);
+  EXPECT_EQ(decoded.ImageHeight, 960);
 }
 
 TEST(JpegOrientationTest, ATurnedPhotoSampledForItsCellShowsAsTheWholeDecodeDoes) {
@@ -440,11 +440,11 @@ TEST(JpegOrientationTest, ATurnedPhotoSampledForItsCellShowsAsTheWholeDecodeDoes
   }};
   const TJpegDecoded whole = DecodeJpeg(file, 120, 90);
   const TJpegDecoded sampled = DecodeJpeg(stream, 120, 90, true);
-  ASSERT_EQ(sampled.bitmap->Width(), 120);
-  ASSERT_EQ(sampled.bitmap->Height(), 90);
+  ASSERT_EQ(sampled.Bitmap->Width(), 120);
+  ASSERT_EQ(sampled.Bitmap->Height(), 90);
   TBitmap fromWhole(120, 90), fromSampled(120, 90);
-  fromWhole.Canvas().StretchDraw({0, 0, 120, 90}, *whole.bitmap);
-  fromSampled.Canvas().StretchDraw({0, 0, 120, 90}, *sampled.bitmap);
+  fromWhole.Canvas().StretchDraw({0, 0, 120, 90}, *whole.Bitmap);
+  fromSampled.Canvas().StretchDraw({0, 0, 120, 90}, *sampled.Bitmap);
   for (int y = 0; y < 90; ++y)
     for (int x = 0; x < 120; ++x)
       ASSERT_EQ(fromSampled.PixelWord(x, y), fromWhole.PixelWord(x, y)) << x << "," << y;
