@@ -30,7 +30,7 @@ rm -rf "$deps/build"
 cmake -S "$src" -B "$deps/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_COMPILER=clang -DCMAKE_C_FLAGS="$flags" -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_SIMD=OFF \
   -DWITH_TURBOJPEG=OFF -DWITH_ARITH_DEC=ON -DWITH_ARITH_ENC=ON -DWITH_JPEG8=OFF
-cmake --build "$deps/build" -j2 --target jpeg-static
+cmake --build "$deps/build" -j"${JOBS:-2}" --target jpeg-static
 mkdir -p "$prefix/lib" "$prefix/include"
 cp "$src"/{jpeglib.h,jerror.h,jmorecfg.h} "$deps/build/jconfig.h" "$prefix/include/"
 cp "$deps/build/libjpeg.a" "$prefix/lib/"

@@ -10,7 +10,7 @@ read -r -a targets <<<"${3:-bmp jpeg form}"
 # libjpeg with coverage feedback, found by the preset's JPEG_ROOT; the system's otherwise.
 fuzz/build-libjpeg.sh || echo "run-fuzzers: the JPEG fuzzer runs on the system's libjpeg" >&2
 [ -f "$build/build.ninja" ] || cmake --preset fuzz -B "$build"
-cmake --build "$build" -j2 --target fuzzers
+cmake --build "$build" -j"${JOBS:-2}" --target fuzzers
 
 work="$build/fuzz-work"
 for target in bmp jpeg form; do mkdir -p "$work/$target" "$work/$target-seeds"; done

@@ -28,7 +28,7 @@ void TWindowPainter::ShowHeldReports(
   FShowRequested = false;
   std::vector<std::pair<std::string, std::string>> reports;
   reports.swap(FHeld);
-  for (const auto& [caption, text] : reports) GuardCallback([&] { show(caption, text); });
+  for (const auto& report : reports) GuardCallback([&] { show(report.first, report.second); });
 }
 
 }  // namespace tk

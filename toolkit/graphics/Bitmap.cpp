@@ -28,11 +28,12 @@ void TBitmap::SetSize(int width, int height) {
   height = std::max(height, 0);
   if (width == FWidth && height == FHeight) return;
   std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height, kWhite);
+  // A bitmap without columns has rows but no pixels to keep (nor any to index).
   const int keepW = std::min(width, FWidth);
-  const int keepH = std::min(height, FHeight);
+  const int keepH = keepW > 0 ? std::min(height, FHeight) : 0;
   for (int y = 0; y < keepH; ++y)
-    std::copy_n(&FPixels[static_cast<std::size_t>(y) * FWidth], keepW,
-                &pixels[static_cast<std::size_t>(y) * width]);
+    std::copy_n(FPixels.data() + static_cast<std::size_t>(y) * FWidth, keepW,
+                pixels.data() + static_cast<std::size_t>(y) * width);
   FPixels = std::move(pixels);
   FWidth = width;
   FHeight = height;

@@ -1,13 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <memory>
 
 #include "tests/support/ExifBuilder.h"
 #include "toolkit/codecs/JpegCodec.h"
 #include "toolkit/codecs/JpegErrorManager.h"
 #include "toolkit/codecs/JpegImage.h"
 #include "toolkit/graphics/Canvas.h"
+#include "toolkit/graphics/Stretch.h"
 
 namespace tk {
 namespace {
@@ -80,6 +83,26 @@ std::unique_ptr<TBitmap> Quadrants(int width, int height) {
     for (int x = 0; x < width; ++x)
       b.ScanLine(y)[x] = colours[(y < height / 2 ? 0 : 2) + (x < width / 2 ? 0 : 1)];
   return picture;
+}
+
+// No two neighbours alike, so a wrong sample shows.
+std::unique_ptr<TBitmap> Grain(int width, int height) {
+  auto grain = std::make_unique<TBitmap>(width, height);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x)
+      grain->ScanLine(y)[x] = static_cast<std::uint32_t>(x * 2654435761u ^ y * 40503u) & 0xFFFFFF;
+  return grain;
+}
+
+// A stream over `file`, read as a file is.
+TJpegStream StreamOf(const std::vector<std::uint8_t>& file) {
+  auto at = std::make_shared<std::size_t>(0);
+  return {[&file, at](std::uint8_t* data, std::size_t n) {
+    const std::size_t count = std::min(n, file.size() - *at);
+    std::copy_n(file.begin() + static_cast<std::ptrdiff_t>(*at), count, data);
+    *at += count;
+    return static_cast<long long>(count);
+  }};
 }
 
 // ---- writing ----
@@ -425,21 +448,11 @@ TEST(JpegOrientationTest, CoverAppliesToThePictureAsShown) {
 }
 
 TEST(JpegOrientationTest, ATurnedPhotoSampledForItsCellShowsAsTheWholeDecodeDoes) {
-  TBitmap grain(960, 240);  // no two neighbours alike, so a wrong sample shows
-  for (int y = 0; y < 240; ++y)
-    for (int x = 0; x < 960; ++x)
-      grain.ScanLine(y)[x] = static_cast<std::uint32_t>(x * 2654435761u ^ y * 40503u) & 0xFFFFFF;
+  const auto grain = Grain(960, 240);
   const std::vector<std::uint8_t> file =
-      test::WithApp1Segments(EncodeJpeg(grain, 90), {test::ExifOrientationBlock(6, false)});
-  std::size_t at = 0;
-  const TJpegStream stream{[&](std::uint8_t* data, std::size_t n) {
-    const std::size_t count = std::min(n, file.size() - at);
-    std::copy_n(file.begin() + static_cast<std::ptrdiff_t>(at), count, data);
-    at += count;
-    return static_cast<long long>(count);
-  }};
+      test::WithApp1Segments(EncodeJpeg(*grain, 90), {test::ExifOrientationBlock(6, false)});
   const TJpegDecoded whole = DecodeJpeg(file, 120, 90);
-  const TJpegDecoded sampled = DecodeJpeg(stream, 120, 90, true);
+  const TJpegDecoded sampled = DecodeJpeg(StreamOf(file), 120, 90, true);
   ASSERT_EQ(sampled.Bitmap->Width(), 120);
   ASSERT_EQ(sampled.Bitmap->Height(), 90);
   TBitmap fromWhole(120, 90), fromSampled(120, 90);
@@ -449,6 +462,84 @@ TEST(JpegOrientationTest, ATurnedPhotoSampledForItsCellShowsAsTheWholeDecodeDoes
     for (int x = 0; x < 120; ++x)
       ASSERT_EQ(fromSampled.PixelWord(x, y), fromWhole.PixelWord(x, y)) << x << "," << y;
 }
+
+// ---- keeping only what the cell shows ----
+
+struct SampledCase {
+  const char* name;
+  int width, height;
+  int lumaH, lumaV;  // sampling factors of the luma against the chroma
+  bool progressive, arithmetic;
+  int restartRows;
+  int keptPercent;  // of the file, the rest cut off
+};
+
+void PrintTo(const SampledCase& c, std::ostream* os) { *os << c.name; }
+
+class JpegSampledTest : public testing::TestWithParam<SampledCase> {};
+
+// Rows no kept pixel comes from are never transformed; what is kept must not change for it,
+// whatever sampling needs neighbouring rows, and wherever the data ends.
+TEST_P(JpegSampledTest, KeepsThePixelsOfTheWholeDecode) {
+  const SampledCase& c = GetParam();
+  const auto grain = Grain(c.width, c.height);
+  LibjpegEncoder e;
+  e.cinfo.image_width = static_cast<JDIMENSION>(c.width);
+  e.cinfo.image_height = static_cast<JDIMENSION>(c.height);
+  e.cinfo.input_components = 3;
+  e.cinfo.in_color_space = JCS_RGB;
+  jpeg_set_defaults(&e.cinfo);
+  jpeg_set_quality(&e.cinfo, 90, TRUE);
+  e.cinfo.comp_info[0].h_samp_factor = c.lumaH;
+  e.cinfo.comp_info[0].v_samp_factor = c.lumaV;
+  if (c.progressive) jpeg_simple_progression(&e.cinfo);
+  e.cinfo.arith_code = c.arithmetic;
+  e.cinfo.restart_in_rows = c.restartRows;
+  jpeg_start_compress(&e.cinfo, TRUE);
+  while (e.cinfo.next_scanline < e.cinfo.image_height) {
+    std::vector<JSAMPLE> row = RgbRow(*grain, static_cast<int>(e.cinfo.next_scanline));
+    JSAMPROW rows[1] = {row.data()};
+    jpeg_write_scanlines(&e.cinfo, rows, 1);
+  }
+  jpeg_finish_compress(&e.cinfo);
+  std::vector<std::uint8_t> file(e.output, e.output + e.size);
+  file.resize(file.size() * static_cast<std::size_t>(c.keptPercent) / 100);
+
+  for (const auto& [coverWidth, coverHeight] : {std::pair{120, 90}, std::pair{37, 23}}) {
+    const TJpegDecoded whole = DecodeJpeg(StreamOf(file), coverWidth, coverHeight);
+    const TJpegDecoded kept = DecodeJpeg(StreamOf(file), coverWidth, coverHeight, true);
+    const TBitmap& w = *whole.Bitmap;
+    const TBitmap& k = *kept.Bitmap;
+    ASSERT_EQ(k.Width(), std::min(w.Width(), coverWidth));
+    ASSERT_EQ(k.Height(), std::min(w.Height(), coverHeight));
+    for (int y = 0; y < k.Height(); ++y)
+      for (int x = 0; x < k.Width(); ++x)
+        ASSERT_EQ(k.PixelWord(x, y), w.PixelWord(StretchSourceIndex(x, k.Width(), w.Width()),
+                                                 StretchSourceIndex(y, k.Height(), w.Height())))
+            << coverWidth << "x" << coverHeight << " at " << x << "," << y;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Codings, JpegSampledTest,
+    testing::Values(
+        // Scaled to 3/8 and whole, as cells take them; fancy upsampling in both directions.
+        SampledCase{"Fancy420", 999, 333, 2, 2, false, false, 0, 100},
+        SampledCase{"Fancy422", 999, 333, 2, 1, false, false, 0, 100},
+        SampledCase{"Fancy440", 999, 333, 1, 2, false, false, 0, 100},
+        SampledCase{"Full444", 999, 333, 1, 1, false, false, 0, 100},
+        SampledCase{"NarrowAndTall420", 101, 1001, 2, 2, false, false, 0, 100},
+        SampledCase{"NarrowAndTall422", 101, 1001, 2, 1, false, false, 0, 100},
+        SampledCase{"Progressive420", 999, 333, 2, 2, true, false, 0, 100},
+        SampledCase{"NarrowProgressive420", 101, 1001, 2, 2, true, false, 0, 100},
+        SampledCase{"Arithmetic420", 101, 1001, 2, 2, false, true, 0, 100},
+        SampledCase{"RestartMarkers420", 101, 1001, 2, 2, false, false, 1, 100},
+        // Data cut short: rows past its end stay white in both.
+        SampledCase{"Cut420", 101, 1001, 2, 2, false, false, 0, 47},
+        SampledCase{"Cut422", 999, 333, 2, 1, false, false, 0, 53},
+        SampledCase{"CutArithmetic420", 101, 1001, 2, 2, false, true, 0, 61},
+        SampledCase{"CutProgressive420", 101, 1001, 2, 2, true, false, 0, 70}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // ---- the JPEG picture ----
 

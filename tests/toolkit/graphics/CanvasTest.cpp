@@ -32,6 +32,15 @@ TEST(BitmapTest, NewPixelsAreWhiteAndResizeKeepsContent) {
   EXPECT_EQ(Picture(b, {{'.', W}, {'r', R}}), (std::vector<std::string>{"r..", "...", "..."}));
 }
 
+// A form given a negative client width keeps a back buffer of rows without columns; widening
+// it again once indexed the empty pixel store (found by fuzzing the form reader).
+TEST(BitmapTest, WideningABitmapWithoutColumnsGivesWhiteRows) {
+  TBitmap b(-29, 2);
+  ASSERT_EQ(b.Width(), 0);
+  b.SetSize(3, 2);
+  EXPECT_EQ(Picture(b, {{'.', W}}), (std::vector<std::string>{"...", "..."}));
+}
+
 TEST(BitmapTest, TransparentColourIsBottomLeftOrWhiteWhenMonochrome) {
   TBitmap b(2, 2);
   b.ScanLine(1)[0] = R;  // pixel word 0x00RRGGBB: red
