@@ -210,7 +210,7 @@ bool RunDecode(DecodeSession& s, int coverWidth, int coverHeight) {
   const int keptHeight = sampling ? std::min(height, coverHeight) : height;
   s.result.Bitmap = std::make_unique<TBitmap>(keptWidth, keptHeight);
   TBitmap& bitmap = *s.result.Bitmap;
-  // Sampling, a row is decoded into one row of scratch and only its samples are kept.
+  // Sampling, every row is decoded into one row of scratch and only its samples are kept.
   const auto allocate = [&cinfo](std::size_t bytes) {
     return (*cinfo.mem->alloc_large)(reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE, bytes);
   };
@@ -233,18 +233,6 @@ bool RunDecode(DecodeSession& s, int coverWidth, int coverHeight) {
                                         cinfo.output_width * cinfo.output_components, 1);
   while (cinfo.output_scanline < cinfo.output_height) {
     const int y = static_cast<int>(cinfo.output_scanline);
-    if (sampling) {
-      // Rows no kept pixel comes from are skipped: libjpeg still reads their data (a cut file
-      // ends where it ends) but neither transforms, upsamples nor colours them. Past the last
-      // kept row nothing more is read.
-      const int wanted =
-          nextKept < keptHeight ? StretchSourceIndex(nextKept, keptHeight, height) : height;
-      if (wanted > y) {
-        jpeg_skip_scanlines(&cinfo, static_cast<JDIMENSION>(wanted - y));
-        if (s.error.DataEnded && !endedBeforeOutput) break;
-        continue;
-      }
-    }
     std::uint32_t* row = sampling ? scratch : bitmap.ScanLine(y);
     if (straight) {
       JSAMPROW target = reinterpret_cast<JSAMPROW>(row);
