@@ -87,12 +87,16 @@ void TShineSpeedButton::Paint() {
     FrameDraw(Canvas());
     return;
   }
-  // Composed off-screen and copied in one piece, so the button never flickers.
-  TBitmap buffer(Width(), Height());
+  // Composed off-screen and copied in one piece, so the button never flickers. Only the part
+  // the canvas can show is composed: form text may make a button far larger than any screen.
+  const TRect shown = IntersectRect(ClientRect(), Canvas().ClipRect());
+  if (shown.IsEmpty()) return;
+  TBitmap buffer(shown.Right - shown.Left, shown.Bottom - shown.Top);
+  buffer.Canvas().SetOrigin({-shown.Left, -shown.Top});
   BackDraw(buffer.Canvas());
   ImageDraw(buffer.Canvas());
   FrameDraw(buffer.Canvas());
-  Canvas().Draw(0, 0, buffer);
+  Canvas().Draw(shown.Left, shown.Top, buffer);
 }
 
 void TShineSpeedButton::BackDraw(TCanvas& canvas) {

@@ -179,6 +179,20 @@ TEST_F(FaceTest, RampEntriesCutTowardZero) {
   }
 }
 
+// Form text may make a button of any size; painting composes only what the form shows (a
+// whole face of 256 x 20,000,000 pixels would not fit in memory).
+TEST_F(FaceTest, ButtonFarLargerThanTheFormPaintsWhatTheFormShows) {
+  CountingButton* b = Plain(256, 20'000'000);
+  b->Colors().SetColor(0xFF00C8);
+  b->Colors().SetGradColor(0x00FF0A);
+  b->Colors().SetGradation(true);
+  platform.Idle();
+  for (int i = 0; i < 256; i += 15) {
+    ASSERT_EQ(Pixel(10 + i, 10), Entry(0xC800FF, 0x0AFF00, i)) << i;
+    ASSERT_EQ(Pixel(10 + i, 299), Entry(0xC800FF, 0x0AFF00, i)) << i;
+  }
+}
+
 TEST_F(FaceTest, VerticalRampRunsTopToBottom) {
   CountingButton* b = Plain(7, 256);
   b->Colors().SetColor(0x000000);
