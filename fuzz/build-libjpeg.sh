@@ -10,7 +10,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 deps="$(realpath -m "${1:-build/fuzz-deps}")"
 prefix="$deps/prefix"
-[ -f "$prefix/lib/libjpeg.a" ] && exit 0
+flags="-g -O1 -fno-omit-frame-pointer -fsanitize=fuzzer-no-link,address,undefined"
+# Built again when the flags or the compiler wrapper change.
+recipe="$flags $(sha1sum <fuzz/libjpeg-cc.sh)"
+[ -f "$prefix/lib/libjpeg.a" ] && [ "$(cat "$prefix/recipe" 2>/dev/null)" = "$recipe" ] && exit 0
 
 src="$deps/src/libjpeg-turbo"
 if [ ! -d "$src" ]; then
@@ -25,12 +28,12 @@ if [ ! -d "$src" ]; then
   rm -rf "$fetch"
 fi
 
-flags="-g -O1 -fno-omit-frame-pointer -fsanitize=fuzzer-no-link,address,undefined"
 rm -rf "$deps/build"
 cmake -S "$src" -B "$deps/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_C_COMPILER=clang -DCMAKE_C_FLAGS="$flags" -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_SIMD=OFF \
+  -DCMAKE_C_COMPILER="$PWD/fuzz/libjpeg-cc.sh" -DCMAKE_C_FLAGS="$flags" -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_SIMD=OFF \
   -DWITH_TURBOJPEG=OFF -DWITH_ARITH_DEC=ON -DWITH_ARITH_ENC=ON -DWITH_JPEG8=OFF
 cmake --build "$deps/build" -j"${JOBS:-2}" --target jpeg-static
 mkdir -p "$prefix/lib" "$prefix/include"
 cp "$src"/{jpeglib.h,jerror.h,jmorecfg.h} "$deps/build/jconfig.h" "$prefix/include/"
 cp "$deps/build/libjpeg.a" "$prefix/lib/"
+echo "$recipe" >"$prefix/recipe"
