@@ -1,5 +1,7 @@
 #include "toolkit/controls/Form.h"
 
+#include <algorithm>
+
 #include "toolkit/controls/Application.h"
 #include "toolkit/controls/GraphicControl.h"
 #include "toolkit/controls/Menus.h"
@@ -29,6 +31,8 @@ void TForm::SetFormStyle(TFormStyle style) {
 }
 
 void TForm::SetBounds(int left, int top, int width, int height) {
+  width = std::clamp(width, 0, kMaxClientExtent);
+  height = std::clamp(height, 0, kMaxClientExtent);
   TWinControl::SetBounds(left, top, width, height);
   if (FBackBuffer.Width() != width || FBackBuffer.Height() != height) {
     FBackBuffer.SetSize(width, height);

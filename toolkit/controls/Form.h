@@ -41,7 +41,10 @@ class TForm : public TWinControl, public IWindowEvents {
   void SetOldCreateOrder(bool v) { FOldCreateOrder = v; }
   bool KeyPreview() const { return FKeyPreview; }
   void SetKeyPreview(bool v) { FKeyPreview = v; }
-  // The client area is the form's size: the frame belongs to the window system.
+  // The client area is the form's size: the frame belongs to the window system. No screen
+  // shows more than kMaxClientExtent a side; a larger size (a damaged form file, say) is held
+  // to it, so that the back buffer stays within 256 MB.
+  static constexpr int kMaxClientExtent = 8192;
   void SetClientWidth(int w) { SetWidth(w); }
   void SetClientHeight(int h) { SetHeight(h); }
   void SetBounds(int left, int top, int width, int height) override;

@@ -58,5 +58,22 @@ TEST_F(FormPaintTest, BackgroundIsTheFormColourResolved) {
   EXPECT_EQ(Pixel(0, 0), 0xF0F0F0u);
 }
 
+// A form file may claim any size; no screen shows more than kMaxClientExtent a side, and a
+// larger back buffer once took a gigabyte.
+TEST_F(FormPaintTest, ClientSizeIsHeldToWhatAScreenShows) {
+  constexpr int kMax = TForm::kMaxClientExtent;
+  const struct {
+    int width, height, wantWidth, wantHeight;
+  } cases[] = {{600, 424400, 600, kMax}, {kMax + 1, -29, kMax, 0}, {kMax, kMax, kMax, kMax}};
+  for (const auto& c : cases) {
+    form->SetClientWidth(c.width);
+    form->SetClientHeight(c.height);
+    EXPECT_EQ(form->Width(), c.wantWidth) << c.width;
+    EXPECT_EQ(form->Height(), c.wantHeight) << c.height;
+    EXPECT_EQ(form->BackBuffer().Width(), c.wantWidth);
+    EXPECT_EQ(form->BackBuffer().Height(), c.wantHeight);
+  }
+}
+
 }  // namespace
 }  // namespace tk
