@@ -22,13 +22,15 @@ done
 
 # Memory: a picture file may cost what it could plausibly hold (the JPEG reader refuses
 # multi-scan images whose coefficient buffers its bytes could never fill), so the limits
-# stay well below what a picture of the largest accepted size would need.
+# stay well below what a picture of the largest accepted size would need. A form may hold a
+# back buffer of 8192 x 8192 (256 MB), and the form target is resident with 400-450 MB once
+# its corpus is read (the sanitizer's quarantine among it): it gets room for one such buffer.
 for target in "${targets[@]}"; do
-  max_len=4096
-  [ "$target" = form ] && max_len=32768
+  max_len=4096 rss=512
+  [ "$target" = form ] && max_len=32768 rss=1024
   echo "== $target reader, $seconds s"
   "$build/fuzz/fuzz_${target}_reader" "$work/$target" "$work/$target-seeds" \
-    -max_total_time="$seconds" -max_len="$max_len" -rss_limit_mb=512 \
+    -max_total_time="$seconds" -max_len="$max_len" -rss_limit_mb="$rss" \
     -malloc_limit_mb=512 -timeout=10 -artifact_prefix="$work/$target-" -print_final_stats=1 ||
     status=1
 done
