@@ -8,7 +8,7 @@
 #include <memory>
 #include <optional>
 
-#include "tests/toolkit/text/NamedCases.h"
+#include "tests/toolkit/graphics/text/NamedCases.h"
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/graphics/text/FontCache.h"

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/FakeGlyphSource.h"
-#include "tests/toolkit/text/NamedCases.h"
+#include "tests/toolkit/graphics/text/NamedCases.h"
 #include "toolkit/core/Utf8.h"
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/graphics/text/TextLayout.h"
