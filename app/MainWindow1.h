@@ -70,8 +70,4 @@ class TMainForm1 : public tk::TForm {
 // The one board window of the program, once created.
 extern TMainForm1* MainForm1;
 
-// The extension of a dropped path: from its last '.', when no '\', '/' or ':' comes after it;
-// empty otherwise.
-std::string DroppedFileExtension(const std::string& path);
-
 }  // namespace app

@@ -7,7 +7,6 @@
 #include "platform/gtk/GlobPattern.h"
 #include "platform/gtk/Mnemonics.h"
 #include "toolkit/controls/Application.h"
-#include "toolkit/controls/Dialogs.h"
 #include "toolkit/controls/FileFilter.h"
 
 namespace gtkui {
@@ -186,7 +185,7 @@ std::optional<std::string> RunSaveDialog(GtkWindow* parent, const tk::TSaveDialo
   std::optional<std::string> chosen;
   if (gtk_dialog_run(GTK_DIALOG(dialog)) == GTK_RESPONSE_ACCEPT) {
     if (gchar* path = gtk_file_chooser_get_filename(chooser)) {
-      chosen = tk::ApplyDefaultExtension(path, params.DefaultExt);
+      chosen = path;
       g_free(path);
     }
   }

@@ -142,9 +142,9 @@ std::optional<std::string> THeadlessPlatform::SaveDialog(const TSaveDialogParams
     answer = FSaveAnswers.front();
     FSaveAnswers.pop_front();
   }
-  if (answer) answer = ApplyDefaultExtension(*answer, p.DefaultExt);
+  // The answer is the name as typed; the line shows the path the program goes on with.
   Emit("save-dialog filter=" + Quote(p.Filter) + " defext=" + Quote(p.DefaultExt) + " -> " +
-       (answer ? *answer : std::string("cancel")));
+       (answer ? ApplyDefaultExtension(*answer, p.DefaultExt) : std::string("cancel")));
   return answer;
 }
 

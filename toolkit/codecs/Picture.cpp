@@ -4,17 +4,13 @@
 #include "toolkit/codecs/JpegCodec.h"
 #include "toolkit/codecs/JpegImage.h"
 #include "toolkit/codecs/PictureLimits.h"
+#include "toolkit/core/Ascii.h"
 #include "toolkit/core/Exceptions.h"
 #include "toolkit/core/FileIO.h"
+#include "toolkit/core/FileName.h"
 
 namespace tk {
 namespace {
-
-std::string LowerAscii(std::string text) {
-  for (char& c : text)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return text;
-}
 
 // A new graphic of the same class with the same content.
 std::unique_ptr<TGraphic> CopyOf(const TGraphic& graphic) {
@@ -29,13 +25,10 @@ std::unique_ptr<TGraphic> CopyOf(const TGraphic& graphic) {
 }  // namespace
 
 std::optional<TPictureFileKind> PictureFileKindOf(const std::string& path) {
-  const std::size_t dot = path.find_last_of(".");
-  const std::size_t separator = path.find_last_of("/\\:");
-  if (dot == std::string::npos || (separator != std::string::npos && separator > dot))
-    return std::nullopt;
-  const std::string extension = LowerAscii(path.substr(dot));
-  if (extension == ".bmp") return TPictureFileKind::pkBitmap;
-  if (extension == ".jpg" || extension == ".jpeg") return TPictureFileKind::pkJPEG;
+  const std::string_view extension = ExtensionOf(path);
+  if (EqualsNoCase(extension, ".bmp")) return TPictureFileKind::pkBitmap;
+  if (EqualsNoCase(extension, ".jpg") || EqualsNoCase(extension, ".jpeg"))
+    return TPictureFileKind::pkJPEG;
   return std::nullopt;
 }
 

@@ -1,6 +1,7 @@
 #include "toolkit/controls/Dialogs.h"
 
 #include "toolkit/controls/Application.h"
+#include "toolkit/core/FileName.h"
 
 namespace tk {
 
@@ -15,12 +16,8 @@ bool TSavePictureDialog::Execute() {
 }
 
 std::string ApplyDefaultExtension(const std::string& path, const std::string& ext) {
-  if (ext.empty()) return path;
-  const std::size_t nameStart = path.find_last_of("/\\:");
-  const std::size_t dot = path.find_last_of('.');
-  const bool hasExtension =
-      dot != std::string::npos && (nameStart == std::string::npos || dot > nameStart);
-  return hasExtension ? path : path + "." + ext;
+  if (ext.empty() || !ExtensionOf(path).empty()) return path;
+  return path + "." + ext;
 }
 
 namespace {

@@ -1,20 +1,13 @@
 #include "toolkit/streaming/FormReader.h"
 
 #include <algorithm>
-#include <cctype>
 
+#include "toolkit/core/Ascii.h"
 #include "toolkit/graphics/Color.h"
 #include "toolkit/streaming/ValueNames.h"
 
 namespace tk {
 namespace {
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) ==
-                  std::tolower(static_cast<unsigned char>(y));
-         });
-}
 
 std::string Where(int line, const std::string& path) {
   return (line > 0 ? "line " + std::to_string(line) + ": " : std::string()) + path + ": ";
