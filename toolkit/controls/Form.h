@@ -7,6 +7,7 @@
 #include <string>
 
 #include "toolkit/controls/WinControl.h"
+#include "toolkit/core/EnumNames.h"
 #include "toolkit/core/MethodTable.h"
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/graphics/Canvas.h"
@@ -15,7 +16,11 @@
 namespace tk {
 
 enum class TFormStyle { fsNormal, fsStayOnTop };
+inline constexpr auto kFormStyleNames = EnumNames<TFormStyle>(
+    {{TFormStyle::fsNormal, "fsNormal"}, {TFormStyle::fsStayOnTop, "fsStayOnTop"}});
 enum class TPosition { poDesigned, poScreenCenter };
+inline constexpr auto kPositionNames = EnumNames<TPosition>(
+    {{TPosition::poDesigned, "poDesigned"}, {TPosition::poScreenCenter, "poScreenCenter"}});
 
 class TForm : public TWinControl, public IWindowEvents {
  public:

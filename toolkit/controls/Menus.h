@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "toolkit/core/Component.h"
+#include "toolkit/core/EnumNames.h"
 #include "toolkit/graphics/Geometry.h"
 #include "toolkit/platform/Platform.h"
 
@@ -68,6 +69,10 @@ class TMenuItem : public TComponent {
 };
 
 enum class TMenuAutoFlag { maAutomatic, maManual, maParent };
+inline constexpr auto kMenuAutoFlagNames =
+    EnumNames<TMenuAutoFlag>({{TMenuAutoFlag::maAutomatic, "maAutomatic"},
+                              {TMenuAutoFlag::maManual, "maManual"},
+                              {TMenuAutoFlag::maParent, "maParent"}});
 
 class TPopupMenu : public TComponent {
  public:

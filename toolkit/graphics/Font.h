@@ -3,8 +3,11 @@
 // controls own fonts; assigning one font to another copies every attribute.
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
+#include "toolkit/core/EnumNames.h"
 #include "toolkit/core/Object.h"
 #include "toolkit/graphics/Color.h"
 
@@ -14,11 +17,23 @@ using TFontCharset = std::uint8_t;
 inline constexpr TFontCharset ANSI_CHARSET = 0;
 inline constexpr TFontCharset DEFAULT_CHARSET = 1;
 inline constexpr TFontCharset SHIFTJIS_CHARSET = 128;
+// Character set names as form text writes them ("SHIFTJIS_CHARSET"); a character set without
+// a name is written as its number.
+std::optional<TFontCharset> IdentToCharset(std::string_view ident);
+std::string CharsetToIdent(TFontCharset charset);
 
 enum TFontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 using TFontStyles = unsigned;  // a set of TFontStyle bits
+inline constexpr auto kFontStyleNames = SetMemberNames<TFontStyle>({{fsBold, "fsBold"},
+                                                                    {fsItalic, "fsItalic"},
+                                                                    {fsUnderline, "fsUnderline"},
+                                                                    {fsStrikeOut, "fsStrikeOut"}});
 
 enum class TFontPitch { fpDefault, fpVariable, fpFixed };
+inline constexpr auto kFontPitchNames =
+    EnumNames<TFontPitch>({{TFontPitch::fpDefault, "fpDefault"},
+                           {TFontPitch::fpVariable, "fpVariable"},
+                           {TFontPitch::fpFixed, "fpFixed"}});
 
 class TFont : public TPersistent {
  public:

@@ -4,13 +4,19 @@
 
 #include "toolkit/core/Ascii.h"
 #include "toolkit/graphics/Color.h"
-#include "toolkit/streaming/ValueNames.h"
+#include "toolkit/graphics/Font.h"
 
 namespace tk {
 namespace {
 
 std::string Where(int line, const std::string& path) {
   return (line > 0 ? "line " + std::to_string(line) + ": " : std::string()) + path + ": ";
+}
+
+const TValueName* Named(const TPropInfo& p, std::string_view name) {
+  auto it = std::find_if(p.Names.begin(), p.Names.end(),
+                         [&](const TValueName& n) { return n.Name == name; });
+  return it == p.Names.end() ? nullptr : &*it;
 }
 
 struct Fixup {
@@ -95,18 +101,18 @@ class Reader {
           return;
         case TPropType::kEnum: {
           need(TFormValue::TKind::kIdent, "a name");
-          auto it = std::find(p.Names.begin(), p.Names.end(), v.Text);
-          if (it == p.Names.end()) fail("unknown value " + v.Text);
-          p.WriteOrdinal(object, it - p.Names.begin());
+          const TValueName* named = Named(p, v.Text);
+          if (!named) fail("unknown value " + v.Text);
+          p.WriteOrdinal(object, named->Value);
           return;
         }
         case TPropType::kSet: {
           need(TFormValue::TKind::kSet, "a set [..]");
           std::int64_t bits = 0;
           for (const auto& item : v.Items) {
-            auto it = std::find(p.Names.begin(), p.Names.end(), item);
-            if (it == p.Names.end()) fail("unknown set member " + item);
-            bits |= std::int64_t{1} << (it - p.Names.begin());
+            const TValueName* named = Named(p, item);
+            if (!named) fail("unknown set member " + item);
+            bits |= named->Value;
           }
           p.WriteOrdinal(object, bits);
           return;
