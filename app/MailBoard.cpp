@@ -5,6 +5,9 @@
 #include "app/mail/AttachmentFolder.h"
 #include "app/mail/TimeStamp.h"
 #include "toolkit/controls/Application.h"
+#include "toolkit/platform/Clock.h"
+#include "toolkit/platform/Shell.h"
+#include "toolkit/platform/SystemDialogs.h"
 
 namespace app {
 
@@ -18,7 +21,7 @@ constexpr const char* kNoMailProgram =
 
 void TMainForm1::M1Click(TObject*) {
   // One stamp for every path below.
-  const std::time_t now = Platform().CurrentTime();
+  const std::time_t now = Clock().CurrentTime();
   const std::string stamp = FormatTimeStamp(now);
   const TAttachmentPlace place = AttachmentPlace(stamp + ".jpg");
   if (!place.DeleteAfterSend) RemoveStaleAttachments(place.Folder, now);
@@ -33,10 +36,10 @@ void TMainForm1::M1Click(TObject*) {
 
   TMailRequest request;
   request.Subject = kSubject;
-  request.RecipientClass = 1;  // MAPI_TO
+  request.RecipientClass = TRecipientClass::kTo;
   request.AttachmentPath = path;
-  if (Platform().SendMail(request) != 0) {
-    Platform().Beep();
+  if (Shell().SendMail(request) != 0) {
+    SystemDialogs().Beep();
     ShowMessage(kNoMailProgram);
   }
   if (place.DeleteAfterSend && FileExists(path)) DeleteWrittenFile(path);

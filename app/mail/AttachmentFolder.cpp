@@ -9,7 +9,7 @@
 #include "app/ProgramFile.h"
 #include "toolkit/core/Exceptions.h"
 #include "toolkit/core/PrivateFolder.h"
-#include "toolkit/platform/Platform.h"
+#include "toolkit/platform/Shell.h"
 
 namespace app {
 
@@ -30,8 +30,8 @@ std::string Utf8(const fs::path& p) {
 }  // namespace
 
 TAttachmentPlace AttachmentPlace(const std::string& fileName) {
-  if (tk::Platform().AttachmentReading() == tk::TAttachmentReading::kBeforeSendReturns)
-    return {ProgramFolder(tk::Platform().ProgramPath()), true, tk::TFilePrivacy::kShared};
+  if (tk::Shell().AttachmentReading() == tk::TAttachmentReading::kBeforeSendReturns)
+    return {ProgramFolder(tk::Shell().ProgramPath()), true, tk::TFilePrivacy::kShared};
   std::string base;
   if (const char* cache = std::getenv("XDG_CACHE_HOME"); cache && *cache == '/') {
     base = cache;

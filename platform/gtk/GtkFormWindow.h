@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/gtk/DoubleClick.h"
-#include "toolkit/platform/Platform.h"
+#include "toolkit/platform/NativeWindow.h"
 
 typedef struct _GtkWidget GtkWidget;
 typedef struct _GtkWindow GtkWindow;

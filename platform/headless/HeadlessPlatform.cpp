@@ -81,7 +81,7 @@ void THeadlessPlatform::RunMessageLoop() {
   if (Driver) Driver();
 }
 
-IPlatform::TimerId THeadlessPlatform::StartTimer(unsigned intervalMs, std::function<void()> tick) {
+IClock::TimerId THeadlessPlatform::StartTimer(unsigned intervalMs, std::function<void()> tick) {
   const TimerId id = FNextTimer++;
   FTimers[id] = TScheduledTimer{intervalMs, FNow + intervalMs, std::move(tick)};
   return id;
@@ -193,8 +193,8 @@ unsigned THeadlessPlatform::SendMail(const TMailRequest& r) {
   }
   Emit("mail subject=" + Quote(r.Subject) + " note=" + Quote(r.Note) +
        " to=" + Quote(r.RecipientName) + " address=" + Quote(r.RecipientAddress) +
-       " class=" + std::to_string(r.RecipientClass) + " attachment=" + Quote(r.AttachmentPath) +
-       " jpeg=" + jpeg + " -> " + std::to_string(code));
+       " class=" + std::to_string(static_cast<unsigned>(r.RecipientClass)) +
+       " attachment=" + Quote(r.AttachmentPath) + " jpeg=" + jpeg + " -> " + std::to_string(code));
   return code;
 }
 

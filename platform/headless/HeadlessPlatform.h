@@ -29,32 +29,39 @@ class THeadlessWindow;
 using TSaveAnswer = std::optional<std::string>;
 enum class TConfirmAnswer { kYes, kNo, kEscape };
 
-class THeadlessPlatform : public tk::IPlatform, private tk::IFileObserver {
+class THeadlessPlatform : public tk::IWindowSystem,
+                          public tk::ISystemDialogs,
+                          public tk::IShell,
+                          public tk::IClock,
+                          private tk::IFileObserver {
  public:
   THeadlessPlatform();
   ~THeadlessPlatform() override;
 
-  // --- the interface ---
+  // --- the window system ---
   std::unique_ptr<tk::INativeWindow> CreateNativeWindow(tk::IWindowEvents& events,
                                                         const tk::TWindowParams& params) override;
   void RunMessageLoop() override;
   void Terminate() override { FTerminated = true; }
-  TimerId StartTimer(unsigned intervalMs, std::function<void()> tick) override;
-  void StopTimer(TimerId id) override;
   tk::TPoint CursorPos() const override { return FCursor; }
   short KeyState(int virtualKey) const override;
+  void PopupMenu(const tk::TMenuModel& menu, tk::TPoint screen) override;
+  // --- the dialogs: answered as queued, and logged ---
   void ShowErrorBox(const std::string& caption, const std::string& text) override;
   tk::TModalResult MessageDialog(const tk::TMessageDialogParams& params) override;
   std::optional<std::string> SaveDialog(const tk::TSaveDialogParams& params) override;
-  void PopupMenu(const tk::TMenuModel& menu, tk::TPoint screen) override;
   void Beep() override { Emit("beep"); }
+  // --- the shell: logged ---
   std::string ProgramPath() const override { return FProgramPath; }
-  // The wall-clock time at start plus the scripted time that has passed since.
-  std::time_t CurrentTime() const override;
   void OpenUrl(const std::string& address) override;
   unsigned SendMail(const tk::TMailRequest& request) override;
   // As the host system's own backend hands mail over.
   tk::TAttachmentReading AttachmentReading() const override;
+  // --- the clock: scripted ---
+  // The wall-clock time at start plus the scripted time that has passed since.
+  std::time_t CurrentTime() const override;
+  TimerId StartTimer(unsigned intervalMs, std::function<void()> tick) override;
+  void StopTimer(TimerId id) override;
 
   // --- the script's side ---
   // The loop body: called by RunMessageLoop; it injects input until it returns.

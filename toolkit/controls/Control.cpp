@@ -4,7 +4,7 @@
 
 #include "toolkit/controls/Form.h"
 #include "toolkit/controls/WinControl.h"
-#include "toolkit/platform/Platform.h"
+#include "toolkit/platform/WindowSystem.h"
 
 namespace tk {
 
@@ -159,7 +159,7 @@ TShiftState TControl::KeysToShiftState(std::uintptr_t keys) {
   if (keys & MK_LBUTTON) s |= ssLeft;
   if (keys & MK_RBUTTON) s |= ssRight;
   if (keys & MK_MBUTTON) s |= ssMiddle;
-  if (Platform().KeyState(VK_MENU) < 0) s |= ssAlt;
+  if (WindowSystem().KeyState(VK_MENU) < 0) s |= ssAlt;
   return s;
 }
 

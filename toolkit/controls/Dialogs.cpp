@@ -9,7 +9,7 @@ TSavePictureDialog::TSavePictureDialog(TComponent* owner) : TComponent(owner) {}
 
 bool TSavePictureDialog::Execute() {
   TSaveDialogParams params{FFilter, FDefaultExt, FFileName, FTitle};
-  std::optional<std::string> chosen = Platform().SaveDialog(params);
+  std::optional<std::string> chosen = SystemDialogs().SaveDialog(params);
   if (!chosen || chosen->empty()) return false;
   FFileName = ApplyDefaultExtension(*chosen, FDefaultExt);
   return true;
@@ -47,7 +47,7 @@ TModalResult MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButton
   p.CancelResult = (buttons & mbCancel) ? TModalResult::mrCancel
                    : (buttons & mbNo)   ? TModalResult::mrNo
                                         : TModalResult::mrOk;
-  return Platform().MessageDialog(p);
+  return SystemDialogs().MessageDialog(p);
 }
 
 void ShowMessage(const std::string& text) { MessageDlg(text, TMsgDlgType::mtCustom, mbOK, 0); }

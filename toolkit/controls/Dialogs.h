@@ -5,7 +5,7 @@
 
 #include "toolkit/core/Component.h"
 #include "toolkit/core/EnumNames.h"
-#include "toolkit/platform/Platform.h"
+#include "toolkit/platform/SystemDialogs.h"
 
 namespace tk {
 

@@ -11,7 +11,7 @@
 #include "toolkit/core/MethodTable.h"
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/graphics/Canvas.h"
-#include "toolkit/platform/Platform.h"
+#include "toolkit/platform/NativeWindow.h"
 
 namespace tk {
 

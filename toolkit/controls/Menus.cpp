@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "toolkit/controls/Messages.h"
-#include "toolkit/platform/Platform.h"
+#include "toolkit/platform/WindowSystem.h"
 
 namespace tk {
 
@@ -78,7 +78,7 @@ TPopupMenu::~TPopupMenu() = default;
 void TPopupMenu::Popup(TPoint screen) {
   FPopupPoint = screen;
   OnPopup(this);
-  Platform().PopupMenu(Model(), screen);
+  WindowSystem().PopupMenu(Model(), screen);
 }
 
 namespace {

@@ -9,7 +9,7 @@
 #include "toolkit/core/Component.h"
 #include "toolkit/core/EnumNames.h"
 #include "toolkit/graphics/Geometry.h"
-#include "toolkit/platform/Platform.h"
+#include "toolkit/platform/MenuModel.h"
 
 namespace tk {
 

@@ -30,12 +30,12 @@ void TTimer::SetOnTimer(TNotifyEvent handler) {
 
 void TTimer::UpdateTimer() {
   if (FId) {
-    Platform().StopTimer(FId);
+    Clock().StopTimer(FId);
     FId = 0;
   }
   if (FEnabled && FInterval > 0 && FOnTimer) {
-    FId = Platform().StartTimer(FInterval,
-                                [this] { Application().Guard([this] { FOnTimer(this); }); });
+    FId =
+        Clock().StartTimer(FInterval, [this] { Application().Guard([this] { FOnTimer(this); }); });
   }
 }
 

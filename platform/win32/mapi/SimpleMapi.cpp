@@ -53,7 +53,8 @@ unsigned TSimpleMapi::Send(const tk::TMailRequest& request) {
   std::replace(nativePath.begin(), nativePath.end(), '/', '\\');
   TRecordText path(FSystem.ToAnsi(nativePath));
 
-  TMapiRecipDesc recipient{0, request.RecipientClass, name.get(), address.get(), 0, nullptr};
+  TMapiRecipDesc recipient{
+      0, static_cast<std::uint32_t>(request.RecipientClass), name.get(), address.get(), 0, nullptr};
   TMapiFileDesc file{0, 0, 0xFFFFFFFFu, path.get(), nullptr, nullptr};
   TMapiMessage message{0, subject.get(), note.get(), nullptr,    nullptr, nullptr,
                        0, nullptr,       1,          &recipient, 1,       &file};

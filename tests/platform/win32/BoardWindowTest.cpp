@@ -55,7 +55,7 @@ int Differing(const std::vector<std::uint32_t>& a, const std::vector<std::uint32
 // the Win32 board and its platform are installed again afterwards.
 std::vector<std::uint32_t> HeadlessRendering(
     const std::function<void(headless::THeadlessPlatform&)>& steps) {
-  tk::IPlatform& win32 = tk::Platform();
+  win32ui::TWin32Platform& win32 = SharedPlatform();
   TMainForm1* win32Board = app::MainForm1;
   std::vector<std::uint32_t> pixels;
   {

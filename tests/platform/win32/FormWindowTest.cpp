@@ -80,7 +80,7 @@ TEST_F(FormWindow, AnErrorWhilePaintingIsReportedOnceAfterThePaint) {
 
 TEST_F(FormWindow, TimersTickUntilStoppedEvenFromTheirOwnTick) {
   int ticks = 0;
-  tk::IPlatform::TimerId id = 0;
+  tk::IClock::TimerId id = 0;
   id = platform->StartTimer(10, [&] {
     if (++ticks == 3) platform->StopTimer(id);
   });
@@ -97,7 +97,7 @@ TEST_F(FormWindow, AnErrorInATickIsReportedAndTheLoopGoesOn) {
                     reported = true;
                     PostMessageW(box, WM_COMMAND, IDOK, 0);
                   });
-  tk::IPlatform::TimerId id = 0;
+  tk::IClock::TimerId id = 0;
   id = platform->StartTimer(10, [&] {
     platform->StopTimer(id);
     throw std::runtime_error("x");
