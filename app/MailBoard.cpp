@@ -28,11 +28,7 @@ void TMainForm1::M1Click(TObject*) {
   const std::string path = place.Folder + "/" + stamp + ".jpg";
 
   TakeSnapshot();
-  {
-    TBitmap snapshot;
-    snapshot.Assign(Image0->Picture().Bitmap());
-    WriteBoardJpeg(path, snapshot, kBoardJpegQuality, place.Privacy);
-  }
+  WriteBoardJpeg(path, Image0->Picture().Bitmap(), kBoardJpegQuality, place.Privacy);
 
   TMailRequest request;
   request.Subject = kSubject;

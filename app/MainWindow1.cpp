@@ -90,7 +90,7 @@ void TMainForm1::D1Click(TObject*) {
 
 void TMainForm1::TakeSnapshot() {
   UpdateWindow();
-  const TRect area{0, 0, 652, 593};
+  const TRect area = ClientRect();
   Image0->Canvas().CopyRect(area, BackBuffer().Canvas(), area);
 }
 

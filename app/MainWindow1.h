@@ -50,7 +50,8 @@ class TMainForm1 : public tk::TForm {
   // Opens the program's information page in the browser.
   void N4Click(tk::TObject* sender);
 
-  // Copies the board as shown into Image0's bitmap (made at 652 x 593 on first use).
+  // Copies the client area as shown into Image0's bitmap, made at Image0's own size (the
+  // layout gives it the client area's) on first use.
   void TakeSnapshot();
 
  protected:
