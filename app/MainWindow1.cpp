@@ -77,7 +77,7 @@ void TMainForm1::FilesDropped(const TDroppedFiles& drop) {
   const std::optional<TPictureFileKind> kind = PictureFileKindOf(path);
   const int n = HoveredCell();
   if (!kind || !n) return;
-  TImage& layer = *kind == TPictureFileKind::pkBitmap ? OverlayLayer(n) : PhotoLayer(n);
+  TImage& layer = *kind == TPictureFileKind::kBitmap ? OverlayLayer(n) : PhotoLayer(n);
   layer.Picture().LoadFromFile(path);
 }
 

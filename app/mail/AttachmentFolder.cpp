@@ -39,11 +39,11 @@ TAttachmentPlace AttachmentPlace(const std::string& fileName) {
     base = std::string(home) + "/.cache";
   } else {
     // No home to keep the user's files in; a shared folder such as /tmp would not be private.
-    throw tk::EFCreateError(tk::Format(tk::SFCreateError, "~/.cache/poterinko/" + fileName));
+    throw tk::EFCreateError(tk::Format(tk::kFileCreateError, "~/.cache/poterinko/" + fileName));
   }
   const std::string folder = base + "/poterinko";
   if (!tk::MakePrivateFolder(folder))
-    throw tk::EFCreateError(tk::Format(tk::SFCreateError, folder + "/" + fileName));
+    throw tk::EFCreateError(tk::Format(tk::kFileCreateError, folder + "/" + fileName));
   return {folder, false, tk::TFilePrivacy::kPrivate};
 }
 

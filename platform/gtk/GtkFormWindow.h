@@ -36,7 +36,6 @@ class TGtkFormWindow : public tk::INativeWindow {
 
   tk::IWindowEvents& Events() const { return FEvents; }
   GtkWindow* Window() const;
-  GtkWidget* ClientArea() const { return FArea; }
   // The drawing area's own GDK window (client coordinates), once realised.
   GdkWindow* ClientGdkWindow() const;
   bool Shown() const { return FShown; }

@@ -83,7 +83,7 @@ void THeadlessPlatform::RunMessageLoop() {
 
 IClock::TimerId THeadlessPlatform::StartTimer(unsigned intervalMs, std::function<void()> tick) {
   const TimerId id = FNextTimer++;
-  FTimers[id] = TScheduledTimer{intervalMs, FNow + intervalMs, std::move(tick)};
+  FTimers[id] = ScheduledTimer{intervalMs, FNow + intervalMs, std::move(tick)};
   return id;
 }
 

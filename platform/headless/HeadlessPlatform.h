@@ -80,7 +80,6 @@ class THeadlessPlatform : public tk::IWindowSystem,
   void QueueMailResult(unsigned code) { FMailResults.push_back(code); }
   // The next popup menu chooses this item (by component name).
   void QueueMenuChoice(const std::string& itemName) { FMenuChoices.push_back(itemName); }
-  bool HasPendingMenuChoice() const { return !FMenuChoices.empty(); }
 
   // The window that input goes to: the last one shown.
   THeadlessWindow* ActiveWindow() const;
@@ -130,12 +129,12 @@ class THeadlessPlatform : public tk::IWindowSystem,
   std::deque<unsigned> FMailResults;
   std::deque<std::string> FMenuChoices;
 
-  struct TScheduledTimer {
+  struct ScheduledTimer {
     unsigned Interval;
     std::uint64_t Due;  // on the scripted clock
     std::function<void()> Tick;
   };
-  std::map<TimerId, TScheduledTimer> FTimers;
+  std::map<TimerId, ScheduledTimer> FTimers;
   TimerId FNextTimer = 1;
   std::uint64_t FNow = 0;
   std::time_t FStartTime;

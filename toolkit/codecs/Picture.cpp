@@ -26,15 +26,15 @@ std::unique_ptr<TGraphic> CopyOf(const TGraphic& graphic) {
 
 std::optional<TPictureFileKind> PictureFileKindOf(const std::string& path) {
   const std::string_view extension = ExtensionOf(path);
-  if (EqualsNoCase(extension, ".bmp")) return TPictureFileKind::pkBitmap;
+  if (EqualsNoCase(extension, ".bmp")) return TPictureFileKind::kBitmap;
   if (EqualsNoCase(extension, ".jpg") || EqualsNoCase(extension, ".jpeg"))
-    return TPictureFileKind::pkJPEG;
+    return TPictureFileKind::kJpeg;
   return std::nullopt;
 }
 
 std::unique_ptr<TGraphic> ReadGraphic(TPictureFileKind kind, std::span<const std::uint8_t> data,
                                       int coverWidth, int coverHeight) {
-  if (kind == TPictureFileKind::pkBitmap) return ReadBmp(data);
+  if (kind == TPictureFileKind::kBitmap) return ReadBmp(data);
   auto jpeg = std::make_unique<TJPEGImage>();
   jpeg->LoadFromBytes(data, coverWidth, coverHeight);
   return jpeg;
@@ -52,8 +52,8 @@ void TPicture::SetGraphic(std::unique_ptr<TGraphic> graphic) {
 
 void TPicture::LoadFromFile(const std::string& path) {
   const auto kind = PictureFileKindOf(path);
-  if (!kind) throw EInvalidGraphic(Format(SUnknownPictureExtension, path));
-  if (*kind == TPictureFileKind::pkJPEG) {
+  if (!kind) throw EInvalidGraphic(Format(kUnknownPictureExtension, path));
+  if (*kind == TPictureFileKind::kJpeg) {
     SetGraphic(ReadJpegFile(path));
     return;
   }
@@ -62,7 +62,7 @@ void TPicture::LoadFromFile(const std::string& path) {
     bytes = ReadFileBytes(path, kMaxPictureFileBytes);
   } catch (const EFileTooLarge&) {
     // Larger than any picture the readers accept: their own error, before anything is read.
-    throw EInvalidGraphic(SInvalidBitmap);
+    throw EInvalidGraphic(kInvalidBitmap);
   }
   SetGraphic(ReadGraphic(*kind, bytes));
 }
@@ -86,7 +86,7 @@ std::unique_ptr<TJPEGImage> TPicture::ReadJpegFile(const std::string& path) cons
   try {
     jpeg->LoadFromStream(stream, FDecodeWidth, FDecodeHeight, FKeepStretchSamples);
   } catch (const EJPEG&) {
-    if (unreadable) throw EFOpenError(Format(SFOpenError, path));
+    if (unreadable) throw EFOpenError(Format(kFileOpenError, path));
     throw;
   }
   return jpeg;

@@ -58,7 +58,6 @@ class TForm : public TWinControl, public IWindowEvents {
 
   // Creates the native window now if it does not exist yet.
   INativeWindow& Handle();
-  bool HandleAllocated() const { return FHandle != nullptr; }
   void Show();
   void Close();
   // Files dropped from the file manager reach FilesDropped while this is on.

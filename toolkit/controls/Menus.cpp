@@ -76,7 +76,6 @@ TPopupMenu::TPopupMenu(TComponent* owner)
 TPopupMenu::~TPopupMenu() = default;
 
 void TPopupMenu::Popup(TPoint screen) {
-  FPopupPoint = screen;
   OnPopup(this);
   WindowSystem().PopupMenu(Model(), screen);
 }

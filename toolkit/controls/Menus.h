@@ -46,7 +46,6 @@ class TMenuItem : public TComponent {
   TMenuItem* Items(int index) const { return FItems[static_cast<std::size_t>(index)]; }
   void Add(TMenuItem* item);
   void Remove(TMenuItem* item);
-  TMenuItem* ParentItem() const { return FParentItem; }
 
   // Runs the item's command (fires OnClick) when it is enabled.
   virtual void Click();
@@ -90,7 +89,6 @@ class TPopupMenu : public TComponent {
   void Popup(TPoint screen);
   // The items as the platform shows them; each entry's Click clicks its item.
   TMenuModel Model() const;
-  TPoint PopupPoint() const { return FPopupPoint; }
 
   // The enabled item, at any depth, whose shortcut is `shortCut`.
   TMenuItem* FindShortCut(TShortCut shortCut) const;
@@ -100,7 +98,6 @@ class TPopupMenu : public TComponent {
  private:
   std::unique_ptr<TMenuItem> FItems;
   TMenuAutoFlag FAutoHotkeys = TMenuAutoFlag::maAutomatic;
-  TPoint FPopupPoint;
 };
 
 }  // namespace tk

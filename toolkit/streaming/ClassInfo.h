@@ -298,20 +298,20 @@ class TClassBuilder {
     return p;
   }
 
-  struct TRuleState {
+  struct RuleState {
     bool Declared = false;  // a default was given, or none is wanted
   };
-  static void Apply(TPropInfo&, TRuleState& state, TNoDefault) { state.Declared = true; }
-  static void Apply(TPropInfo& p, TRuleState& state, TNeverStored) {
+  static void Apply(TPropInfo&, RuleState& state, TNoDefault) { state.Declared = true; }
+  static void Apply(TPropInfo& p, RuleState& state, TNeverStored) {
     state.Declared = true;
     p.Stored = [](TObject&) { return false; };
   }
   template <class C>
-  static void Apply(TPropInfo& p, TRuleState&, TStoredUnless<C> rule) {
+  static void Apply(TPropInfo& p, RuleState&, TStoredUnless<C> rule) {
     p.Stored = [flag = rule.Flag](TObject& o) { return !(Self(o).*flag)(); };
   }
   template <class V>
-  static void Apply(TPropInfo& p, TRuleState& state, const V& value) {
+  static void Apply(TPropInfo& p, RuleState& state, const V& value) {
     state.Declared = true;
     if constexpr (std::is_convertible_v<V, std::string>) p.DefaultString = std::string(value);
     else p.DefaultOrdinal = static_cast<std::int64_t>(value);
@@ -319,7 +319,7 @@ class TClassBuilder {
 
   template <class... Rules>
   TClassBuilder& Add(TPropInfo p, const Rules&... rules) {
-    TRuleState state;
+    RuleState state;
     (Apply(p, state, rules), ...);
     if (!state.Declared && (p.ReadOrdinal || p.ReadString)) {
       if (!FSample) throw Exception(p.Name + " of " + FInfo.Name + " needs a declared default");

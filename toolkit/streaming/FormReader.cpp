@@ -44,7 +44,6 @@ class Reader {
                        " exists already");
     TComponent* component = info->Create(&FRoot);
     FCreated.push_back(component);
-    component->SetLoading(true);
     component->SetName(node.Name);
     component->SetParentComponent(&parent);
     ApplyAll(*component, *info, node);
@@ -212,7 +211,6 @@ void ReadFormInto(TComponent& root, const TClassInfo& rootClass, std::string_vie
     throw EReadError("line " + std::to_string(tree->Line) + ": " + tree->ClassName +
                      " cannot be read into a " + rootClass.Name);
   Reader reader(root);
-  root.SetLoading(true);
   try {
     root.SetName(tree->Name);
     reader.ApplyAll(root, rootClass, *tree);
@@ -220,7 +218,6 @@ void ReadFormInto(TComponent& root, const TClassInfo& rootClass, std::string_vie
     reader.Finish();
   } catch (...) {
     reader.DestroyCreated();
-    root.SetLoading(false);
     throw;
   }
   root.Loaded();
@@ -233,7 +230,6 @@ std::unique_ptr<TComponent> ReadForm(std::string_view text) {
     throw EReadError("line " + std::to_string(tree->Line) + ": unknown class " + tree->ClassName);
   std::unique_ptr<TComponent> root(info->Create(nullptr));
   Reader reader(*root);
-  root->SetLoading(true);
   root->SetName(tree->Name);
   reader.ApplyAll(*root, *info, *tree);
   reader.ReadChildren(*tree, *root);

@@ -8,10 +8,10 @@
 namespace tk {
 namespace {
 
-enum class TSample { smFirst, smSecond, smThird };
-enum TSampleBits : std::uint8_t { sbOne = 1, sbTwo = 2, sbFour = 4 };
+enum class Sample { smFirst, smSecond, smThird };
+enum SampleBits : std::uint8_t { sbOne = 1, sbTwo = 2, sbFour = 4 };
 
-using S = TSample;
+using S = Sample;
 constexpr TEnumName<S> kRight[] = {
     {S::smFirst, "smFirst"}, {S::smSecond, "smSecond"}, {S::smThird, "smThird"}};
 constexpr TEnumName<S> kLastMissing[] = {{S::smFirst, "smFirst"}, {S::smSecond, "smSecond"}};
@@ -32,10 +32,10 @@ static_assert(!NamesEveryValue(kMisspelt));
 static_assert(!NamesEveryValue(kNamedAsAnother));
 static_assert(!NamesEveryValue(kBeyondTheLast));
 
-constexpr TEnumName<TSampleBits> kMembers[] = {
+constexpr TEnumName<SampleBits> kMembers[] = {
     {sbOne, "sbOne"}, {sbTwo, "sbTwo"}, {sbFour, "sbFour"}};
-constexpr TEnumName<TSampleBits> kMemberMissing[] = {{sbOne, "sbOne"}, {sbFour, "sbFour"}};
-constexpr TEnumName<TSampleBits> kLastMemberMissing[] = {{sbOne, "sbOne"}, {sbTwo, "sbTwo"}};
+constexpr TEnumName<SampleBits> kMemberMissing[] = {{sbOne, "sbOne"}, {sbFour, "sbFour"}};
+constexpr TEnumName<SampleBits> kLastMemberMissing[] = {{sbOne, "sbOne"}, {sbTwo, "sbTwo"}};
 static_assert(NamesEveryMember(kMembers));
 static_assert(!NamesEveryMember(kMemberMissing));
 static_assert(!NamesEveryMember(kLastMemberMissing));

@@ -5,12 +5,12 @@
 namespace tk {
 namespace {
 
-struct TWidthCase {
+struct WidthCase {
   char32_t Code;
   bool Wide;
 };
 
-class WideCharacters : public testing::TestWithParam<TWidthCase> {};
+class WideCharacters : public testing::TestWithParam<WidthCase> {};
 
 TEST_P(WideCharacters, AreThoseOfTwoCells) {
   EXPECT_EQ(IsWideCharacter(GetParam().Code), GetParam().Wide)
@@ -18,16 +18,16 @@ TEST_P(WideCharacters, AreThoseOfTwoCells) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Text, WideCharacters,
-                         testing::Values(TWidthCase{U'a', false}, TWidthCase{U'\u00E9', false},
-                                         TWidthCase{U'\u3000', true},   // ideographic space
-                                         TWidthCase{U'\u3042', true},   // hiragana a
-                                         TWidthCase{U'\u30FC', true},   // prolonged sound mark
-                                         TWidthCase{U'\u6708', true},   // 月
-                                         TWidthCase{U'\uFF2D', true},   // full-width M
-                                         TWidthCase{U'\uFF71', false},  // half-width katakana
-                                         TWidthCase{U'\uFF61', false},  // half-width full stop
-                                         TWidthCase{U'\u4DC0', false},  // hexagram symbol
-                                         TWidthCase{U'\U00020B9F', true}));
+                         testing::Values(WidthCase{U'a', false}, WidthCase{U'\u00E9', false},
+                                         WidthCase{U'\u3000', true},   // ideographic space
+                                         WidthCase{U'\u3042', true},   // hiragana a
+                                         WidthCase{U'\u30FC', true},   // prolonged sound mark
+                                         WidthCase{U'\u6708', true},   // 月
+                                         WidthCase{U'\uFF2D', true},   // full-width M
+                                         WidthCase{U'\uFF71', false},  // half-width katakana
+                                         WidthCase{U'\uFF61', false},  // half-width full stop
+                                         WidthCase{U'\u4DC0', false},  // hexagram symbol
+                                         WidthCase{U'\U00020B9F', true}));
 
 }  // namespace
 }  // namespace tk

@@ -22,7 +22,7 @@ std::string Show(const TTextLine& line) {
   return out;
 }
 
-struct TLineCase {
+struct LineCase {
   const char* Name;
   std::string Text;
   int Width;  // of the rectangle (0, 0, Width, 100)
@@ -30,11 +30,11 @@ struct TLineCase {
   std::vector<std::string> Lines;
   std::vector<int> Widths;
 };
-class LineBreaking : public testing::TestWithParam<TLineCase> {};
+class LineBreaking : public testing::TestWithParam<LineCase> {};
 
 TEST_P(LineBreaking, GivesTheExpectedLines) {
-  const TLineCase& c = GetParam();
-  test::TFakeGlyphSource glyphs;
+  const LineCase& c = GetParam();
+  test::FakeGlyphSource glyphs;
   const TTextLayout layout = LayoutText(c.Text, {0, 0, c.Width, 100}, c.Format, glyphs);
   std::vector<std::string> lines;
   std::vector<int> widths;
@@ -53,66 +53,65 @@ constexpr unsigned WB = DT_WORDBREAK;
 INSTANTIATE_TEST_SUITE_P(
     Text, LineBreaking,
     testing::Values(
-        TLineCase{"FitsOnOneLine", "ab cd", 100, WB, {"ab cd"}, {50}},
-        TLineCase{
+        LineCase{"FitsOnOneLine", "ab cd", 100, WB, {"ab cd"}, {50}},
+        LineCase{
             "BreaksAtTheLastSpaceThatFits", "aaa bbb ccc", 75, WB, {"aaa bbb", "ccc"}, {70, 30}},
-        TLineCase{"WordEndingExactlyAtTheEdgeFits", "aaa bbb", 70, WB, {"aaa bbb"}, {70}},
-        TLineCase{"SpacesAtABreakAreDropped", "aaa   bbb", 50, WB, {"aaa", "bbb"}, {30, 30}},
-        TLineCase{"LeadingSpacesOfTheTextStay", "  ab", 100, WB, {"  ab"}, {40}},
-        TLineCase{"TrailingSpacesOfTheTextStay", "ab  ", 100, WB, {"ab  "}, {40}},
-        TLineCase{"LongWordStaysWholeOnItsOwnLine",
-                  "a bbbbbbbb c",
-                  50,
-                  WB,
-                  {"a", "bbbbbbbb", "c"},
-                  {10, 80, 10}},
-        TLineCase{"LongWordAloneIsNotBroken", "bbbbbbbb", 30, WB, {"bbbbbbbb"}, {80}},
-        TLineCase{"WithoutWordBreakNothingWraps", "aaa bbb ccc", 50, 0, {"aaa bbb ccc"}, {110}},
-        TLineCase{"BreaksBetweenTwoWideCharacters",
-                  "月火水木金",
-                  50,
-                  WB,
-                  {"月火", "水木", "金"},
-                  {40, 40, 20}},
-        TLineCase{
+        LineCase{"WordEndingExactlyAtTheEdgeFits", "aaa bbb", 70, WB, {"aaa bbb"}, {70}},
+        LineCase{"SpacesAtABreakAreDropped", "aaa   bbb", 50, WB, {"aaa", "bbb"}, {30, 30}},
+        LineCase{"LeadingSpacesOfTheTextStay", "  ab", 100, WB, {"  ab"}, {40}},
+        LineCase{"TrailingSpacesOfTheTextStay", "ab  ", 100, WB, {"ab  "}, {40}},
+        LineCase{"LongWordStaysWholeOnItsOwnLine",
+                 "a bbbbbbbb c",
+                 50,
+                 WB,
+                 {"a", "bbbbbbbb", "c"},
+                 {10, 80, 10}},
+        LineCase{"LongWordAloneIsNotBroken", "bbbbbbbb", 30, WB, {"bbbbbbbb"}, {80}},
+        LineCase{"WithoutWordBreakNothingWraps", "aaa bbb ccc", 50, 0, {"aaa bbb ccc"}, {110}},
+        LineCase{"BreaksBetweenTwoWideCharacters",
+                 "月火水木金",
+                 50,
+                 WB,
+                 {"月火", "水木", "金"},
+                 {40, 40, 20}},
+        LineCase{
             "BreaksBetweenLatinAndWideOnlyAtWideWide", "ab月火", 50, WB, {"ab月", "火"}, {40, 20}},
-        TLineCase{"NoBreakBetweenWideAndLatin", "月ab", 25, WB, {"月ab"}, {40}},
-        TLineCase{"HalfWidthKanaIsNotWide", "ｱｲｳ", 15, WB, {"ｱｲｳ"}, {30}},
-        TLineCase{"CarriageReturnBreaks", "a\rb", 100, 0, {"a", "b"}, {10, 10}},
-        TLineCase{"LineFeedBreaks", "a\nb", 100, 0, {"a", "b"}, {10, 10}},
-        TLineCase{"CrLfIsOneBreak", "a\r\nb", 100, 0, {"a", "b"}, {10, 10}},
-        TLineCase{"LfCrIsTwoBreaks", "a\n\rb", 100, 0, {"a", "", "b"}, {10, 0, 10}},
-        TLineCase{"EmptyLinesBetweenBreaks", "a\n\nb", 100, 0, {"a", "", "b"}, {10, 0, 10}},
-        TLineCase{"FinalBreakOpensNoLine", "ab\n", 100, 0, {"ab"}, {20}},
-        TLineCase{"ABreakAloneIsOneEmptyLine", "\r\n", 100, 0, {""}, {0}},
-        TLineCase{"SingleLineIgnoresBreaks", "a\r\nb", 100, DT_SINGLELINE, {"ab"}, {20}},
-        TLineCase{"SingleLineDoesNotWrap", "aaa bbb", 30, DT_SINGLELINE | WB, {"aaa bbb"}, {70}},
-        TLineCase{
+        LineCase{"NoBreakBetweenWideAndLatin", "月ab", 25, WB, {"月ab"}, {40}},
+        LineCase{"HalfWidthKanaIsNotWide", "ｱｲｳ", 15, WB, {"ｱｲｳ"}, {30}},
+        LineCase{"CarriageReturnBreaks", "a\rb", 100, 0, {"a", "b"}, {10, 10}},
+        LineCase{"LineFeedBreaks", "a\nb", 100, 0, {"a", "b"}, {10, 10}},
+        LineCase{"CrLfIsOneBreak", "a\r\nb", 100, 0, {"a", "b"}, {10, 10}},
+        LineCase{"LfCrIsTwoBreaks", "a\n\rb", 100, 0, {"a", "", "b"}, {10, 0, 10}},
+        LineCase{"EmptyLinesBetweenBreaks", "a\n\nb", 100, 0, {"a", "", "b"}, {10, 0, 10}},
+        LineCase{"FinalBreakOpensNoLine", "ab\n", 100, 0, {"ab"}, {20}},
+        LineCase{"ABreakAloneIsOneEmptyLine", "\r\n", 100, 0, {""}, {0}},
+        LineCase{"SingleLineIgnoresBreaks", "a\r\nb", 100, DT_SINGLELINE, {"ab"}, {20}},
+        LineCase{"SingleLineDoesNotWrap", "aaa bbb", 30, DT_SINGLELINE | WB, {"aaa bbb"}, {70}},
+        LineCase{
             "HardAndSoftBreaksTogether", "aa bb\ncc", 30, WB, {"aa", "bb", "cc"}, {20, 20, 20}},
-        TLineCase{"PrefixUnderlinesTheNextCharacter", "&Save", 100, 0, {"[S]ave"}, {40}},
-        TLineCase{"DoubledAmpersandShowsOne", "A&&B", 100, 0, {"A&B"}, {30}},
-        TLineCase{"TrailingAmpersandShowsNothing", "AB&", 100, 0, {"AB"}, {20}},
-        TLineCase{"AmpersandAloneIsAnEmptyLine", "&", 100, 0, {""}, {0}},
-        TLineCase{"AmpersandsInARow", "&&&x", 100, 0, {"&[x]"}, {20}},
-        TLineCase{"PrefixOnAWideCharacter", "はい(&Y)", 100, 0, {"はい([Y])"}, {70}},
-        TLineCase{"NoPrefixShowsAmpersands", "&Save&&", 100, DT_NOPREFIX, {"&Save&&"}, {70}},
-        TLineCase{"MalformedBytesAreKeptAsCharacters", "a\xE9\x80", 100, 0, {"a\u00E9"}, {20}},
-        TLineCase{"UnexpandedTabTakesNoRoom", "a\tb", 100, 0, {"ab"}, {20}},
-        TLineCase{
-            "WordBreakAtATab", "aaa\tbbb", 100, WB | DT_EXPANDTABS, {"aaa", "bbb"}, {30, 30}}),
+        LineCase{"PrefixUnderlinesTheNextCharacter", "&Save", 100, 0, {"[S]ave"}, {40}},
+        LineCase{"DoubledAmpersandShowsOne", "A&&B", 100, 0, {"A&B"}, {30}},
+        LineCase{"TrailingAmpersandShowsNothing", "AB&", 100, 0, {"AB"}, {20}},
+        LineCase{"AmpersandAloneIsAnEmptyLine", "&", 100, 0, {""}, {0}},
+        LineCase{"AmpersandsInARow", "&&&x", 100, 0, {"&[x]"}, {20}},
+        LineCase{"PrefixOnAWideCharacter", "はい(&Y)", 100, 0, {"はい([Y])"}, {70}},
+        LineCase{"NoPrefixShowsAmpersands", "&Save&&", 100, DT_NOPREFIX, {"&Save&&"}, {70}},
+        LineCase{"MalformedBytesAreKeptAsCharacters", "a\xE9\x80", 100, 0, {"a\u00E9"}, {20}},
+        LineCase{"UnexpandedTabTakesNoRoom", "a\tb", 100, 0, {"ab"}, {20}},
+        LineCase{"WordBreakAtATab", "aaa\tbbb", 100, WB | DT_EXPANDTABS, {"aaa", "bbb"}, {30, 30}}),
     test::CaseName());
 
-struct TTabCase {
+struct TabCase {
   const char* Name;
   std::string Text;
   std::vector<int> X;  // pen position of each drawable character
   int Width;
 };
-class TabExpansion : public testing::TestWithParam<TTabCase> {};
+class TabExpansion : public testing::TestWithParam<TabCase> {};
 
 TEST_P(TabExpansion, MovesToTheNextStopEightAverageWidthsApart) {
-  const TTabCase& c = GetParam();
-  test::TFakeGlyphSource glyphs;
+  const TabCase& c = GetParam();
+  test::FakeGlyphSource glyphs;
   const TTextLayout layout = LayoutText(c.Text, {0, 0, 1000, 100}, DT_EXPANDTABS, glyphs);
   ASSERT_EQ(layout.Lines.size(), 1u);
   std::vector<int> x;
@@ -122,18 +121,18 @@ TEST_P(TabExpansion, MovesToTheNextStopEightAverageWidthsApart) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Text, TabExpansion,
-                         testing::Values(TTabCase{"FromTheLineStart", "\ta", {80}, 90},
-                                         TTabCase{"AfterText", "ab\tc", {0, 10, 80}, 90},
-                                         TTabCase{"AtAStopGoesToTheNext",
-                                                  "aaaaaaaa\tb",
-                                                  {0, 10, 20, 30, 40, 50, 60, 70, 160},
-                                                  170},
-                                         TTabCase{"TwoTabs", "\t\ta", {160}, 170},
-                                         TTabCase{"AfterAWideCharacter", "月\t火", {0, 80}, 100}),
+                         testing::Values(TabCase{"FromTheLineStart", "\ta", {80}, 90},
+                                         TabCase{"AfterText", "ab\tc", {0, 10, 80}, 90},
+                                         TabCase{"AtAStopGoesToTheNext",
+                                                 "aaaaaaaa\tb",
+                                                 {0, 10, 20, 30, 40, 50, 60, 70, 160},
+                                                 170},
+                                         TabCase{"TwoTabs", "\t\ta", {160}, 170},
+                                         TabCase{"AfterAWideCharacter", "月\t火", {0, 80}, 100}),
                          test::CaseName());
 
 TEST(TextLayout, TabStopsCountFromEachLineStart) {
-  test::TFakeGlyphSource glyphs;
+  test::FakeGlyphSource glyphs;
   const TTextLayout layout =
       LayoutText("aaaaa\tb\naaaa\tc", {0, 0, 1000, 100}, DT_EXPANDTABS, glyphs);
   ASSERT_EQ(layout.Lines.size(), 2u);
@@ -141,7 +140,7 @@ TEST(TextLayout, TabStopsCountFromEachLineStart) {
   EXPECT_EQ(layout.Lines[1].Glyphs.back().X, 80);
 }
 
-struct TMeasureCase {
+struct MeasureCase {
   const char* Name;
   std::string Text;
   TRect Rect;
@@ -149,11 +148,11 @@ struct TMeasureCase {
   TRect Expected;
   int Height;
 };
-class CalcRect : public testing::TestWithParam<TMeasureCase> {};
+class CalcRect : public testing::TestWithParam<MeasureCase> {};
 
 TEST_P(CalcRect, SetsRightToTheWidestLineAndBottomToTheTextHeight) {
-  const TMeasureCase& c = GetParam();
-  test::TFakeGlyphSource glyphs;
+  const MeasureCase& c = GetParam();
+  test::FakeGlyphSource glyphs;
   const TTextLayout layout = LayoutText(c.Text, c.Rect, c.Format | DT_CALCRECT, glyphs);
   EXPECT_EQ(layout.Extent, c.Expected);
   EXPECT_EQ(layout.Height, c.Height);
@@ -162,49 +161,49 @@ TEST_P(CalcRect, SetsRightToTheWidestLineAndBottomToTheTextHeight) {
 INSTANTIATE_TEST_SUITE_P(
     Text, CalcRect,
     testing::Values(
-        TMeasureCase{"OneLine", "abc", {5, 7, 5, 7}, 0, {5, 7, 35, 17}, 10},
-        TMeasureCase{"WidestOfSeveralLines", "ab\nabcd\na", {5, 7, 5, 7}, 0, {5, 7, 45, 37}, 30},
-        TMeasureCase{"WidthNotLimitedWithoutWordBreak",
-                     "aaa bbb ccc",
-                     {0, 0, 75, 0},
-                     0,
-                     {0, 0, 110, 10},
-                     10},
-        TMeasureCase{"WordBreakLimitsToTheWidth",
-                     "aaa bbb ccc",
-                     {0, 0, 75, 0},
-                     DT_WORDBREAK,
-                     {0, 0, 70, 20},
-                     20},
-        TMeasureCase{"LongWordWidensTheRectangle",
-                     "a bbbbbbbb",
-                     {0, 0, 50, 0},
-                     DT_WORDBREAK,
-                     {0, 0, 80, 20},
-                     20},
-        TMeasureCase{
+        MeasureCase{"OneLine", "abc", {5, 7, 5, 7}, 0, {5, 7, 35, 17}, 10},
+        MeasureCase{"WidestOfSeveralLines", "ab\nabcd\na", {5, 7, 5, 7}, 0, {5, 7, 45, 37}, 30},
+        MeasureCase{"WidthNotLimitedWithoutWordBreak",
+                    "aaa bbb ccc",
+                    {0, 0, 75, 0},
+                    0,
+                    {0, 0, 110, 10},
+                    10},
+        MeasureCase{"WordBreakLimitsToTheWidth",
+                    "aaa bbb ccc",
+                    {0, 0, 75, 0},
+                    DT_WORDBREAK,
+                    {0, 0, 70, 20},
+                    20},
+        MeasureCase{"LongWordWidensTheRectangle",
+                    "a bbbbbbbb",
+                    {0, 0, 50, 0},
+                    DT_WORDBREAK,
+                    {0, 0, 80, 20},
+                    20},
+        MeasureCase{
             "EmptyTextHasNoHeightAndKeepsTheWidth", "", {5, 7, 100, 50}, 0, {5, 7, 100, 7}, 0},
-        TMeasureCase{"PrefixCharactersTakeNoRoom", "&Save", {0, 0, 0, 0}, 0, {0, 0, 40, 10}, 10},
-        TMeasureCase{"AlignmentDoesNotMoveTheMeasure",
-                     "ab",
-                     {10, 0, 110, 50},
-                     DT_CENTER | DT_VCENTER | DT_SINGLELINE,
-                     {10, 0, 30, 10},
-                     10}),
+        MeasureCase{"PrefixCharactersTakeNoRoom", "&Save", {0, 0, 0, 0}, 0, {0, 0, 40, 10}, 10},
+        MeasureCase{"AlignmentDoesNotMoveTheMeasure",
+                    "ab",
+                    {10, 0, 110, 50},
+                    DT_CENTER | DT_VCENTER | DT_SINGLELINE,
+                    {10, 0, 30, 10},
+                    10}),
     test::CaseName());
 
-struct TPlaceCase {
+struct PlaceCase {
   const char* Name;
   std::string Text;
   unsigned Format;
   std::vector<TPoint> Origins;  // left-top of each line in the rectangle (10, 20, 110, 70)
   int Height;                   // DrawText's result
 };
-class Placement : public testing::TestWithParam<TPlaceCase> {};
+class Placement : public testing::TestWithParam<PlaceCase> {};
 
 TEST_P(Placement, PutsLinesWhereTheFlagsSay) {
-  const TPlaceCase& c = GetParam();
-  test::TFakeGlyphSource glyphs;
+  const PlaceCase& c = GetParam();
+  test::FakeGlyphSource glyphs;
   const TTextLayout layout = LayoutText(c.Text, {10, 20, 110, 70}, c.Format, glyphs);
   std::vector<TPoint> origins;
   for (const TTextLine& line : layout.Lines) origins.push_back({line.Left, line.Top});
@@ -215,31 +214,31 @@ TEST_P(Placement, PutsLinesWhereTheFlagsSay) {
 INSTANTIATE_TEST_SUITE_P(
     Text, Placement,
     testing::Values(
-        TPlaceCase{"LeftTop", "ab", DT_LEFT, {{10, 20}}, 10},
-        TPlaceCase{"CentredEachLine", "ab\nabcd", DT_CENTER, {{50, 20}, {40, 30}}, 20},
-        TPlaceCase{"CentringRoundsTowardTheLeft", "abc", DT_CENTER, {{45, 20}}, 10},
-        TPlaceCase{
+        PlaceCase{"LeftTop", "ab", DT_LEFT, {{10, 20}}, 10},
+        PlaceCase{"CentredEachLine", "ab\nabcd", DT_CENTER, {{50, 20}, {40, 30}}, 20},
+        PlaceCase{"CentringRoundsTowardTheLeft", "abc", DT_CENTER, {{45, 20}}, 10},
+        PlaceCase{
             "WiderThanTheRectangleCentresLeftOfIt", "aaaaaaaaaaaaa", DT_CENTER, {{-5, 20}}, 10},
-        TPlaceCase{"Right", "ab", DT_RIGHT, {{90, 20}}, 10},
-        TPlaceCase{"VCenterWithSingleLine", "ab", DT_VCENTER | DT_SINGLELINE, {{10, 40}}, 30},
-        TPlaceCase{"VCenterAloneDoesNothing", "ab", DT_VCENTER, {{10, 20}}, 10},
-        TPlaceCase{"CenterVCenterOfTheButtonStaysAtTheTop",
-                   "ab\nab",
-                   DT_CENTER | DT_VCENTER,
-                   {{50, 20}, {50, 30}},
-                   20},
-        TPlaceCase{"BottomWithSingleLine", "ab", DT_BOTTOM | DT_SINGLELINE, {{10, 60}}, 50},
-        TPlaceCase{"BottomAloneDoesNothing", "ab", DT_BOTTOM, {{10, 20}}, 10},
-        TPlaceCase{"LinesBelowTheRectangleAreStillLaidOut",
-                   "a\nb\nc\nd\ne\nf",
-                   DT_LEFT,
-                   {{10, 20}, {10, 30}, {10, 40}, {10, 50}, {10, 60}, {10, 70}},
-                   60},
-        TPlaceCase{"EmptyTextHasNoLines", "", DT_LEFT, {}, 0}),
+        PlaceCase{"Right", "ab", DT_RIGHT, {{90, 20}}, 10},
+        PlaceCase{"VCenterWithSingleLine", "ab", DT_VCENTER | DT_SINGLELINE, {{10, 40}}, 30},
+        PlaceCase{"VCenterAloneDoesNothing", "ab", DT_VCENTER, {{10, 20}}, 10},
+        PlaceCase{"CenterVCenterOfTheButtonStaysAtTheTop",
+                  "ab\nab",
+                  DT_CENTER | DT_VCENTER,
+                  {{50, 20}, {50, 30}},
+                  20},
+        PlaceCase{"BottomWithSingleLine", "ab", DT_BOTTOM | DT_SINGLELINE, {{10, 60}}, 50},
+        PlaceCase{"BottomAloneDoesNothing", "ab", DT_BOTTOM, {{10, 20}}, 10},
+        PlaceCase{"LinesBelowTheRectangleAreStillLaidOut",
+                  "a\nb\nc\nd\ne\nf",
+                  DT_LEFT,
+                  {{10, 20}, {10, 30}, {10, 40}, {10, 50}, {10, 60}, {10, 70}},
+                  60},
+        PlaceCase{"EmptyTextHasNoLines", "", DT_LEFT, {}, 0}),
     test::CaseName());
 
 TEST(TextLayout, ClipsToTheRectangleUnlessNoClip) {
-  test::TFakeGlyphSource glyphs;
+  test::FakeGlyphSource glyphs;
   const TRect r{1, 2, 3, 4};
   const TTextLayout clipped = LayoutText("a", r, 0, glyphs);
   EXPECT_TRUE(clipped.Clipped);
@@ -248,7 +247,7 @@ TEST(TextLayout, ClipsToTheRectangleUnlessNoClip) {
 }
 
 TEST(TextLayout, PenPositionsAreTheSumOfAdvances) {
-  test::TFakeGlyphSource glyphs;
+  test::FakeGlyphSource glyphs;
   const TTextLayout layout = LayoutText("a月b", {0, 0, 100, 100}, 0, glyphs);
   ASSERT_EQ(layout.Lines.size(), 1u);
   std::vector<int> x, advance;
