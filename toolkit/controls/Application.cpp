@@ -11,8 +11,6 @@ namespace tk {
 
 TApplication::TApplication() : TComponent(nullptr) {}
 
-TApplication::~TApplication() = default;
-
 void TApplication::Run() {
   FTerminated = false;
   if (!FMainForm) return;

@@ -71,27 +71,20 @@ void TControl::SetVisible(bool value) {
 bool TControl::Showing() const { return FVisible && FParent && FParent->Showing(); }
 
 void TControl::SetEnabled(bool value) {
-  if (value == FEnabled) return;
-  FEnabled = value;
-  Perform(CM_ENABLEDCHANGED);
+  if (StoreChanged(FEnabled, value)) Perform(CM_ENABLEDCHANGED);
 }
 
 void TControl::SetCaption(const std::string& text) {
-  if (text == FText) return;
-  FText = text;
-  Perform(CM_TEXTCHANGED);
+  if (StoreChanged(FText, text)) Perform(CM_TEXTCHANGED);
 }
 
 void TControl::SetParentFont(bool value) {
-  if (value == FParentFont) return;
-  FParentFont = value;
+  if (!StoreChanged(FParentFont, value)) return;
   if (value && FParent) Perform(CM_PARENTFONTCHANGED);
 }
 
 void TControl::SetColor(TColor value) {
-  if (value == FColor) return;
-  FColor = value;
-  Perform(CM_COLORCHANGED);
+  if (StoreChanged(FColor, value)) Perform(CM_COLORCHANGED);
 }
 
 void TControl::FontChanged(TObject*) {

@@ -26,8 +26,7 @@ TForm::~TForm() {
 }
 
 void TForm::SetFormStyle(TFormStyle style) {
-  if (style == FFormStyle) return;
-  FFormStyle = style;
+  if (!StoreChanged(FFormStyle, style)) return;
   if (FHandle) FHandle->SetTopmost(style == TFormStyle::fsStayOnTop);
 }
 

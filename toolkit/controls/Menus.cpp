@@ -73,8 +73,6 @@ TPopupMenu::TPopupMenu(TComponent* owner)
   FItems->FMenu = this;
 }
 
-TPopupMenu::~TPopupMenu() = default;
-
 void TPopupMenu::Popup(TPoint screen) {
   OnPopup(this);
   WindowSystem().PopupMenu(Model(), screen);

@@ -76,7 +76,6 @@ inline constexpr auto kMenuAutoFlagNames =
 class TPopupMenu : public TComponent {
  public:
   explicit TPopupMenu(TComponent* owner);
-  ~TPopupMenu() override;
   const char* ClassName() const override { return "TPopupMenu"; }
 
   TMenuItem& Items() { return *FItems; }

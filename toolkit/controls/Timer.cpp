@@ -12,15 +12,11 @@ TTimer::~TTimer() {
 }
 
 void TTimer::SetEnabled(bool value) {
-  if (value == FEnabled) return;
-  FEnabled = value;
-  UpdateTimer();
+  if (StoreChanged(FEnabled, value)) UpdateTimer();
 }
 
 void TTimer::SetInterval(unsigned ms) {
-  if (ms == FInterval) return;
-  FInterval = ms;
-  UpdateTimer();
+  if (StoreChanged(FInterval, ms)) UpdateTimer();
 }
 
 void TTimer::SetOnTimer(TNotifyEvent handler) {

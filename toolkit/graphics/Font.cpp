@@ -32,59 +32,39 @@ std::string CharsetToIdent(TFontCharset charset) {
 TFont::TFont() = default;
 
 void TFont::SetName(const std::string& name) {
-  if (name == FName || name.empty()) return;
-  FName = name;
-  Changed();
+  if (!name.empty() && StoreChanged(FAttributes.Name, name)) Changed();
 }
 
 void TFont::SetHeight(int height) {
-  if (height == FHeight) return;
-  FHeight = height;
-  Changed();
+  if (StoreChanged(FAttributes.Height, height)) Changed();
 }
 
-int TFont::Size() const { return -FHeight * 72 / 96; }
+int TFont::Size() const { return -FAttributes.Height * 72 / 96; }
 
 void TFont::SetSize(int points) { SetHeight(-(points * 96 + 36) / 72); }
 
 void TFont::SetCharset(TFontCharset charset) {
-  if (charset == FCharset) return;
-  FCharset = charset;
-  Changed();
+  if (StoreChanged(FAttributes.Charset, charset)) Changed();
 }
 
 void TFont::SetColor(TColor color) {
-  if (color == FColor) return;
-  FColor = color;
-  Changed();
+  if (StoreChanged(FAttributes.Color, color)) Changed();
 }
 
 void TFont::SetStyle(TFontStyles style) {
-  if (style == FStyle) return;
-  FStyle = style;
-  Changed();
+  if (StoreChanged(FAttributes.Style, style)) Changed();
 }
 
 void TFont::SetPitch(TFontPitch pitch) {
-  if (pitch == FPitch) return;
-  FPitch = pitch;
-  Changed();
+  if (StoreChanged(FAttributes.Pitch, pitch)) Changed();
 }
 
-bool TFont::SameAs(const TFont& o) const {
-  return FName == o.FName && FHeight == o.FHeight && FCharset == o.FCharset && FColor == o.FColor &&
-         FStyle == o.FStyle && FPitch == o.FPitch;
-}
+bool TFont::SameAs(const TFont& o) const { return FAttributes == o.FAttributes; }
 
 void TFont::Assign(const TPersistent& source) {
   if (auto* f = dynamic_cast<const TFont*>(&source)) {
     if (SameAs(*f)) return;
-    FName = f->FName;
-    FHeight = f->FHeight;
-    FCharset = f->FCharset;
-    FColor = f->FColor;
-    FStyle = f->FStyle;
-    FPitch = f->FPitch;
+    FAttributes = f->FAttributes;
     Changed();
     return;
   }

@@ -174,8 +174,7 @@ void TShineSpeedButton::SetFontShadow(TColor value) {
 }
 
 void TShineSpeedButton::SetTransparent(bool value) {
-  if (value == FTransparent) return;
-  FTransparent = value;
+  if (!StoreChanged(FTransparent, value)) return;
   SetControlStyle(value ? ControlStyle() & ~csOpaque : ControlStyle() | csOpaque);
   Invalidate();
 }
@@ -224,9 +223,7 @@ void TShineSpeedButton::FontsAndColorsOnChange(TObject*) { Invalidate(); }
 // --- the group ---
 
 void TShineSpeedButton::SetAllowAllUp(bool value) {
-  if (value == FAllowAllUp) return;
-  FAllowAllUp = value;
-  GroupUpdateStatus(FGroupIndex);
+  if (StoreChanged(FAllowAllUp, value)) GroupUpdateStatus(FGroupIndex);
 }
 
 void TShineSpeedButton::SetGroupIndex(int value) {
