@@ -13,8 +13,8 @@ for wait in 5 15 0; do
   DEBIAN_FRONTEND=noninteractive apt-get "$@" update 2>&1 | tee "$log" >&2 &&
     ! grep -q '^E: ' "$log" && exit 0
   # "Err:6 URL suite/main i386 Packages" and the line after it, which says why.
-  trouble="$(grep -A1 '^Err:' "$log" | grep -v '^--$' | sed 's/^Err:[0-9]* //; s/^ *//' |
-    head -n 4 | paste -sd' ')"
+  trouble="$(awk '/^Err:/ { sub(/^Err:[0-9]* /, ""); index_name = $0; getline; sub(/^ */, "")
+                            printf "%s%s: %s", separator, index_name, $0; separator = "; " }' "$log")"
   [ -n "$trouble" ] || trouble="$(grep '^E: ' "$log" | head -n 2 | paste -sd' ')"
   [ "$wait" -eq 0 ] && break
   echo "apt-update: updating the package index failed; trying again in $wait seconds" >&2
