@@ -50,14 +50,7 @@ for text in "$version" '日本語' 'English'; do
   grep -q "$text" "$folder/README.txt" || fail "README.txt lacks '$text'"
 done
 
-skip_run() { echo "windows-zip: the zip is sound; starting it skipped: $*"; exit 77; }
-command -v wine >/dev/null || skip_run "Wine is not installed"
-# The same choice as make test-windows: only the 32-bit Wine runs the shipped 32-bit programs.
-choice=$("$source_dir/scripts/wine-way.sh" 2>"$work/way.log") || fail "$(cat "$work/way.log")"
-[ "${choice%% *}" = i686 ] || skip_run "no 32-bit Wine here: ${choice#* }"
-export POTERINKO_WINE_ARCH=i686
-# shellcheck source=../../scripts/wine-env.sh
-source "$source_dir/scripts/wine-env.sh"
+use_32_bit_wine "$source_dir" "windows-zip: the zip is sound; starting it skipped"
 start_program "$work/board.log" env -C "$folder" "$wine_loader" ./poterinko.exe
 wait_for_window '^ぽてりんこ' "$work/board.log" >/dev/null ||
   fail "poterinko.exe from the unpacked zip showed no window"
