@@ -2,7 +2,9 @@
 
 #include <csignal>
 #include <filesystem>
+#include <functional>
 #include <optional>
+#include <tuple>
 
 #include "tests/support/TempFolder.h"
 #include "toolkit/core/Exceptions.h"
@@ -10,12 +12,16 @@
 
 #ifndef _WIN32
 #include <fcntl.h>
+#include <grp.h>
 #include <linux/fs.h>
+#include <pwd.h>
 #include <sched.h>
 #include <sys/ioctl.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 #endif
 
@@ -136,6 +142,124 @@ TEST(FileIOTest, AtomicWriteReplacesContentAndKeepsPermissions) {
 #endif
   EXPECT_EQ(EntriesIn(folder.Root()), 1u);
 }
+
+// ---- saving over a file that is there ----
+
+// Saves `bytes` over `path`: as the unprivileged user nobody when `otherUser` is asked and the
+// test runs as the superuser (whom mode bits do not stop), in a child process; else here.
+// 0: written; 1: the creation error naming the path; anything else: another outcome.
+int SaveOver(const std::string& path, const Bytes& bytes, bool otherUser) {
+  const auto save = [&] {
+    try {
+      WriteFileBytesAtomic(path, bytes);
+      return 0;
+    } catch (const EFCreateError& e) {
+      return e.Message() == "ファイル " + path + " を作成できません" ? 1 : 2;
+    } catch (...) {
+      return 3;
+    }
+  };
+#ifndef _WIN32
+  if (otherUser && geteuid() == 0) {
+    const pid_t child = fork();
+    if (child == 0) {
+      const passwd* nobody = getpwnam("nobody");
+      const uid_t id = nobody ? nobody->pw_uid : 65534;
+      const bool dropped = setgroups(0, nullptr) == 0 && setgid(id) == 0 && setuid(id) == 0;
+      _exit(dropped ? save() : 4);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 5;
+  }
+#endif
+  return save();
+}
+
+struct ReplaceCase {
+  const char* name;
+  std::function<bool(const std::string& file)> prepare;  // false: cannot be made here
+  bool otherUser;
+  bool refused;  // the creation error, and the file as it was; else the new bytes in the same file
+};
+
+void PrintTo(const ReplaceCase& c, std::ostream* os) { *os << c.name; }
+
+class ReplaceTest : public testing::TestWithParam<ReplaceCase> {};
+
+TEST_P(ReplaceTest, RespectsTheFileItReplaces) {
+  const ReplaceCase& c = GetParam();
+  test::TempFolder folder;
+  fs::permissions(folder.Root(), fs::perms::all);  // anyone may make files here
+  const std::string path = folder.Path("board.jpg");
+  const Bytes old(1000, 0x55), fresh{7, 8, 9};
+  WriteFileBytes(path, old);
+  if (!c.prepare(path)) GTEST_SKIP() << "only the superuser can make this file";
+#ifndef _WIN32
+  struct stat before {
+  }, after{};
+  stat(path.c_str(), &before);
+#endif
+  const std::size_t entries = EntriesIn(folder.Root());
+
+  EXPECT_EQ(SaveOver(path, fresh, c.otherUser), c.refused ? 1 : 0);
+  EXPECT_EQ(EntriesIn(folder.Root()), entries);                    // no temporary file left
+  for (const auto& entry : fs::directory_iterator(folder.Root()))  // under every name it has
+    EXPECT_EQ(ReadFileBytes(entry.path().string()), c.refused ? old : fresh) << entry.path();
+#ifndef _WIN32
+  stat(path.c_str(), &after);
+  EXPECT_EQ(after.st_ino, before.st_ino);
+  EXPECT_EQ(std::make_tuple(after.st_uid, after.st_gid, after.st_mode),
+            std::make_tuple(before.st_uid, before.st_gid, before.st_mode));
+#endif
+  fs::permissions(path, fs::perms::owner_write,
+                  fs::perm_options::add);  // Windows deletes no read-only file
+}
+
+bool ReadOnly(const std::string& file) {
+  fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  return true;
+}
+
+bool SecondLink(const std::string& file) {
+  fs::create_hard_link(file, fs::path(file).parent_path() / "other.jpg");
+  return true;
+}
+
+#ifndef _WIN32
+// Writable by all but owned by the superuser, for an unprivileged user to save over.
+bool OthersWritable(const std::string& file) {
+  fs::permissions(file, fs::perms::all & ~fs::perms::owner_exec & ~fs::perms::group_exec &
+                            ~fs::perms::others_exec);
+  return geteuid() == 0;
+}
+
+// An access list naming one more user, in the kernel's own format of an ACL.
+bool WithAccessList(const std::string& file) {
+  const std::uint32_t entries[] = {2,          0x00060001, 0xFFFFFFFF, 0x00060002,
+                                   4321,       0x00040004, 0xFFFFFFFF, 0x00060010,
+                                   0xFFFFFFFF, 0x00040020, 0xFFFFFFFF};  // version; user::rw
+                                                                         // user:4321:rw group::r
+                                                                         // mask::rw other::r
+  return setxattr(file.c_str(), "system.posix_acl_access", entries, sizeof entries, 0) == 0;
+}
+#endif
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, ReplaceTest,
+    testing::Values(
+        // Another user's file the saving user may only read, in a folder anyone may write in.
+        ReplaceCase{"ReadOnly", ReadOnly, true, true},
+        // Both names show the new picture: the file is written in place.
+        ReplaceCase{"TwoHardLinks", SecondLink, false, false}
+#ifndef _WIN32
+        ,
+        // Another user's file anyone may write: it stays theirs.
+        ReplaceCase{"AnotherUsersWritableFile", OthersWritable, true, false},
+        ReplaceCase{"AccessList", WithAccessList, false, false}
+#endif
+        ),
+    [](const auto& info) { return std::string(info.param.name); });
 
 #ifndef _WIN32
 TEST(FileIOTest, PrivateFilesAreForTheOwnerOnlyWhateverTheyReplace) {
