@@ -6,9 +6,11 @@
 #include <optional>
 #include <tuple>
 
+#include "tests/support/Environment.h"
 #include "tests/support/TempFolder.h"
 #include "toolkit/core/Exceptions.h"
 #include "toolkit/core/FileIO.h"
+#include "toolkit/core/PrivateFolder.h"
 
 #ifndef _WIN32
 #include <fcntl.h>
@@ -274,6 +276,49 @@ TEST(FileIOTest, PrivateFilesAreForTheOwnerOnlyWhateverTheyReplace) {
               fs::perms::owner_read | fs::perms::owner_write)
         << path;
 }
+
+struct CacheFolderCase {
+  const char* name;
+  const char* cacheHome;  // nullptr: not set
+  const char* home;
+  std::string expected;  // "~" for the home the password database gives
+};
+
+void PrintTo(const CacheFolderCase& c, std::ostream* os) { *os << c.name; }
+
+class CacheFolderTest : public testing::TestWithParam<CacheFolderCase> {
+ protected:
+  ~CacheFolderTest() override {
+    for (const auto& [name, value] : FSaved)
+      value ? test::SetEnvironment(name, value->c_str()) : test::UnsetEnvironment(name);
+  }
+  void Set(const char* name, const char* value) {
+    const char* old = std::getenv(name);
+    FSaved.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
+    value ? test::SetEnvironment(name, value) : test::UnsetEnvironment(name);
+  }
+
+ private:
+  std::vector<std::pair<const char*, std::optional<std::string>>> FSaved;
+};
+
+TEST_P(CacheFolderTest, IsFoundAsTheSystemsLibrariesFindIt) {
+  const CacheFolderCase& c = GetParam();
+  Set("XDG_CACHE_HOME", c.cacheHome);
+  Set("HOME", c.home);
+  std::string expected = c.expected;
+  if (expected.front() == '~') expected = getpwuid(geteuid())->pw_dir + expected.substr(1);
+  EXPECT_EQ(UserCacheFolder(), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Environments, CacheFolderTest,
+                         testing::Values(CacheFolderCase{"CacheHome", "/c/cache", "/h", "/c/cache"},
+                                         CacheFolderCase{"RelativeCacheHome", "cache", "/h",
+                                                         "/h/.cache"},
+                                         CacheFolderCase{"Home", nullptr, "/h", "/h/.cache"},
+                                         CacheFolderCase{"NoHome", nullptr, nullptr, "~/.cache"},
+                                         CacheFolderCase{"RelativeHome", nullptr, "h", "~/.cache"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 std::string Repeated(const std::string& piece, int times) {
   std::string out;
