@@ -32,12 +32,13 @@ struct LibjpegEncoder {
   }
 };
 
-// A uniform image of `components` samples per pixel in `space`; the settings a caller picks
-// are applied by `configure` after jpeg_set_defaults.
+// An image of `components` samples per pixel in `space`, every row `rowSamples` or, with
+// `grain`, samples of which no two neighbours are alike (so that a wrong sample shows); the
+// settings a caller picks are applied by `configure` after jpeg_set_defaults.
 template <class Configure>
 std::vector<std::uint8_t> EncodeDirectly(int width, int height, J_COLOR_SPACE space,
                                          const std::vector<JSAMPLE>& rowSamples,
-                                         Configure configure) {
+                                         Configure configure, bool grain = false) {
   LibjpegEncoder e;
   e.cinfo.image_width = static_cast<JDIMENSION>(width);
   e.cinfo.image_height = static_cast<JDIMENSION>(height);
@@ -48,6 +49,8 @@ std::vector<std::uint8_t> EncodeDirectly(int width, int height, J_COLOR_SPACE sp
   jpeg_start_compress(&e.cinfo, TRUE);
   std::vector<JSAMPLE> row = rowSamples;
   while (e.cinfo.next_scanline < e.cinfo.image_height) {
+    for (std::size_t i = 0; grain && i < row.size(); ++i)
+      row[i] = static_cast<JSAMPLE>((i * 2654435761u ^ e.cinfo.next_scanline * 40503u) >> 3);
     JSAMPROW rows[1] = {row.data()};
     jpeg_write_scanlines(&e.cinfo, rows, 1);
   }
@@ -439,17 +442,16 @@ TEST(JpegOrientationTest, CoverAppliesToThePictureAsShown) {
 
 // ---- a photo in its cell ----
 
-// A file of every kind the board reads: what it stores, how it is coded, how it is turned, and
-// how much of it arrived.
+// A file of every kind the board reads: its samplings (per component, across and down; {}:
+// libjpeg's 2x2 1x1 1x1), what it stores, how it is coded and turned, how much of it arrived.
+enum class TCoding { kBaseline, kProgressive, kArithmetic, kRestarts };
+
 struct CellCase {
   const char* name;
   int width, height;
-  J_COLOR_SPACE input = JCS_RGB;  // JCS_RGB, JCS_GRAYSCALE or JCS_CMYK
+  std::vector<std::pair<int, int>> sampling = {};
   J_COLOR_SPACE stored = JCS_YCbCr;
-  std::vector<std::pair<int, int>> sampling =
-      {};  // per component, across and down; {}: 2x2 1x1 1x1
-  bool progressive = false, arithmetic = false;
-  int restartRows = 0;
+  TCoding coding = TCoding::kBaseline;
   int orientation = 1;
   int keptPercent = 100;  // of the file, the rest cut off
 };
@@ -457,34 +459,22 @@ struct CellCase {
 void PrintTo(const CellCase& c, std::ostream* os) { *os << c.name; }
 
 std::vector<std::uint8_t> CellFile(const CellCase& c) {
-  const int components = c.input == JCS_GRAYSCALE ? 1 : c.input == JCS_CMYK ? 4 : 3;
-  LibjpegEncoder e;
-  e.cinfo.image_width = static_cast<JDIMENSION>(c.width);
-  e.cinfo.image_height = static_cast<JDIMENSION>(c.height);
-  e.cinfo.input_components = components;
-  e.cinfo.in_color_space = c.input;
-  jpeg_set_defaults(&e.cinfo);
-  jpeg_set_colorspace(&e.cinfo, c.stored);
-  jpeg_set_quality(&e.cinfo, 90, TRUE);
-  for (std::size_t i = 0; i < c.sampling.size(); ++i) {
-    e.cinfo.comp_info[i].h_samp_factor = c.sampling[i].first;
-    e.cinfo.comp_info[i].v_samp_factor = c.sampling[i].second;
-  }
-  if (c.progressive) jpeg_simple_progression(&e.cinfo);
-  e.cinfo.arith_code = c.arithmetic;
-  e.cinfo.restart_in_rows = c.restartRows;
-  jpeg_start_compress(&e.cinfo, TRUE);
-  std::vector<JSAMPLE> row(static_cast<std::size_t>(c.width * components));
-  while (e.cinfo.next_scanline < e.cinfo.image_height) {
-    const auto y = e.cinfo.next_scanline;
-    for (std::size_t i = 0; i < row.size();
-         ++i)  // no two neighbours alike, so a wrong sample shows
-      row[i] = static_cast<JSAMPLE>((i * 2654435761u ^ y * 40503u) >> 3);
-    JSAMPROW rows[1] = {row.data()};
-    jpeg_write_scanlines(&e.cinfo, rows, 1);
-  }
-  jpeg_finish_compress(&e.cinfo);
-  std::vector<std::uint8_t> file(e.output, e.output + e.size);
+  const J_COLOR_SPACE input = c.stored == JCS_GRAYSCALE                      ? JCS_GRAYSCALE
+                              : c.stored == JCS_CMYK || c.stored == JCS_YCCK ? JCS_CMYK
+                                                                             : JCS_RGB;
+  const int components = input == JCS_GRAYSCALE ? 1 : input == JCS_CMYK ? 4 : 3;
+  const auto configure = [&](jpeg_compress_struct& cinfo) {
+    jpeg_set_colorspace(&cinfo, c.stored);
+    jpeg_set_quality(&cinfo, 90, TRUE);
+    for (std::size_t i = 0; i < c.sampling.size(); ++i)
+      cinfo.comp_info[i].h_samp_factor = c.sampling[i].first,
+      cinfo.comp_info[i].v_samp_factor = c.sampling[i].second;
+    if (c.coding == TCoding::kProgressive) jpeg_simple_progression(&cinfo);
+    cinfo.arith_code = c.coding == TCoding::kArithmetic;
+    cinfo.restart_in_rows = c.coding == TCoding::kRestarts;
+  };
+  std::vector<std::uint8_t> file = EncodeDirectly(
+      c.width, c.height, input, std::vector<JSAMPLE>(c.width * components), configure, true);
   if (c.orientation != 1)
     file = test::WithApp1Segments(file, {test::ExifOrientationBlock(c.orientation, false)});
   file.resize(file.size() * static_cast<std::size_t>(c.keptPercent) / 100);
@@ -512,69 +502,42 @@ TEST_P(JpegCellTest, ShowsTheWholeDecodeStretched) {
   }
 }
 
+using enum TCoding;
+
 INSTANTIATE_TEST_SUITE_P(
     Kinds, JpegCellTest,
     testing::Values(
         // Samplings: fancy upsampling across, down and both; replication for other ratios
         // and for components two samples wide; luma subsampled against chroma.
-        CellCase{.name = "Baseline420", .width = 999, .height = 333},
-        CellCase{"Baseline422", 999, 333, JCS_RGB, JCS_YCbCr, {{2, 1}, {1, 1}, {1, 1}}},
-        CellCase{"Baseline440", 333, 999, JCS_RGB, JCS_YCbCr, {{1, 2}, {1, 1}, {1, 1}}},
-        CellCase{"Baseline444", 333, 999, JCS_RGB, JCS_YCbCr, {{1, 1}, {1, 1}, {1, 1}}},
-        CellCase{"Baseline411", 999, 333, JCS_RGB, JCS_YCbCr, {{4, 1}, {1, 1}, {1, 1}}},
-        CellCase{"ThreeAcrossTwoDown", 500, 301, JCS_RGB, JCS_YCbCr, {{3, 2}, {1, 1}, {1, 1}}},
-        CellCase{"FourTwoOneAcross", 301, 500, JCS_RGB, JCS_YCbCr, {{4, 1}, {2, 1}, {1, 1}}},
-        CellCase{"FourTwoOneDown", 500, 301, JCS_RGB, JCS_YCbCr, {{1, 4}, {1, 2}, {1, 1}}},
-        CellCase{"ChromaFinerThanLuma", 500, 301, JCS_RGB, JCS_YCbCr, {{1, 1}, {2, 2}, {1, 2}}},
-        CellCase{"FourWide420", 4, 700},
-        CellCase{"FourWide422", 4, 700, JCS_RGB, JCS_YCbCr, {{2, 1}, {1, 1}, {1, 1}}},
-        CellCase{"FiveWide420", 5, 700}, CellCase{"OneRow420", 700, 1},
+        CellCase{"Baseline420", 999, 333},
+        CellCase{"Baseline422", 999, 333, {{2, 1}, {1, 1}, {1, 1}}},
+        CellCase{"Baseline440", 333, 999, {{1, 2}, {1, 1}, {1, 1}}},
+        CellCase{"Baseline411", 999, 333, {{4, 1}, {1, 1}, {1, 1}}},
+        CellCase{"ThreeAcrossTwoDown", 500, 301, {{3, 2}, {1, 1}, {1, 1}}},
+        CellCase{"FourTwoOneAcross", 301, 500, {{4, 1}, {2, 1}, {1, 1}}},
+        CellCase{"FourTwoOneDown", 500, 301, {{1, 4}, {1, 2}, {1, 1}}},
+        CellCase{"ChromaFinerThanLuma", 500, 301, {{1, 1}, {2, 2}, {1, 2}}},
+        CellCase{"FourWide420", 4, 700}, CellCase{"FourWide422", 4, 700, {{2, 1}, {1, 1}, {1, 1}}},
+        CellCase{"OneRow420", 700, 1},
         // Colour spaces.
-        CellCase{"Grey", 333, 999, JCS_GRAYSCALE, JCS_GRAYSCALE},
-        CellCase{"Rgb", 999, 333, JCS_RGB, JCS_RGB}, CellCase{"Cmyk", 999, 333, JCS_CMYK, JCS_CMYK},
-        CellCase{"Ycck", 999, 333, JCS_CMYK, JCS_YCCK, {{2, 2}, {1, 1}, {1, 1}, {2, 2}}},
+        CellCase{"Grey", 333, 999, {}, JCS_GRAYSCALE}, CellCase{"Rgb", 999, 333, {}, JCS_RGB},
+        CellCase{"Cmyk", 999, 333, {}, JCS_CMYK},
+        CellCase{"Ycck", 999, 333, {{2, 2}, {1, 1}, {1, 1}, {2, 2}}, JCS_YCCK},
         // Codings.
-        CellCase{.name = "Progressive", .width = 101, .height = 1001, .progressive = true},
-        CellCase{.name = "Arithmetic", .width = 101, .height = 1001, .arithmetic = true},
-        CellCase{.name = "RestartMarkers", .width = 101, .height = 1001, .restartRows = 1},
-        CellCase{.name = "ProgressiveGrey",
-                 .width = 999,
-                 .height = 333,
-                 .input = JCS_GRAYSCALE,
-                 .stored = JCS_GRAYSCALE,
-                 .progressive = true},
+        CellCase{"Progressive", 101, 1001, {}, JCS_YCbCr, kProgressive},
+        CellCase{"Arithmetic", 101, 1001, {}, JCS_YCbCr, kArithmetic},
+        CellCase{"RestartMarkers", 101, 1001, {}, JCS_YCbCr, kRestarts},
         // Exif turns and mirrors: only which stored pixel a cell pixel takes changes.
-        CellCase{.name = "Mirrored", .width = 999, .height = 333, .orientation = 2},
-        CellCase{.name = "HalfTurn", .width = 999, .height = 333, .orientation = 3},
-        CellCase{.name = "Flipped", .width = 999, .height = 333, .orientation = 4},
-        CellCase{.name = "Transposed", .width = 999, .height = 333, .orientation = 5},
-        CellCase{.name = "PhoneQuarterTurn", .width = 999, .height = 333, .orientation = 6},
-        CellCase{.name = "Transversed", .width = 333, .height = 999, .orientation = 7},
-        CellCase{.name = "AnticlockwiseTurn", .width = 333, .height = 999, .orientation = 8},
+        CellCase{"HalfTurn", 999, 333, {}, JCS_YCbCr, kBaseline, 3},
+        CellCase{"PhoneQuarterTurn", 999, 333, {}, JCS_YCbCr, kBaseline, 6},
+        CellCase{"Transversed", 333, 999, {}, JCS_YCbCr, kBaseline, 7},
         // Data cut short: rows from where it ended on stay white in both.
-        CellCase{.name = "Cut420", .width = 101, .height = 1001, .keptPercent = 47},
-        CellCase{.name = "Cut422",
-                 .width = 999,
-                 .height = 333,
-                 .sampling = {{2, 1}, {1, 1}, {1, 1}},
-                 .keptPercent = 53},
-        CellCase{
-            .name = "CutTurned", .width = 999, .height = 333, .orientation = 6, .keptPercent = 58},
-        CellCase{.name = "CutArithmetic",
-                 .width = 101,
-                 .height = 1001,
-                 .arithmetic = true,
-                 .keptPercent = 61},
-        CellCase{.name = "CutRestartMarkers",
-                 .width = 101,
-                 .height = 1001,
-                 .restartRows = 2,
-                 .keptPercent = 44},
-        CellCase{.name = "CutProgressive",
-                 .width = 101,
-                 .height = 1001,
-                 .progressive = true,
-                 .keptPercent = 70}),
+        CellCase{"Cut420", 101, 1001, {}, JCS_YCbCr, kBaseline, 1, 47},
+        CellCase{"Cut422", 999, 333, {{2, 1}, {1, 1}, {1, 1}}, JCS_YCbCr, kBaseline, 1, 53},
+        CellCase{"CutTurned", 999, 333, {}, JCS_YCbCr, kBaseline, 6, 58},
+        CellCase{"CutArithmetic", 101, 1001, {}, JCS_YCbCr, kArithmetic, 1, 61},
+        CellCase{"CutRestartMarkers", 101, 1001, {}, JCS_YCbCr, kRestarts, 1, 44},
+        CellCase{"CutProgressive", 101, 1001, {}, JCS_YCbCr, kProgressive, 1, 70}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Found by fuzzing: libjpeg's own row skipping went round for ever on this file (components in
