@@ -10,8 +10,8 @@
 // upsampled and converted, by the very arithmetic libjpeg applies to every pixel of a full
 // decode. The result is bit for bit what decoding everything and then picking would give.
 //
-// Used by the JPEG reader between jpeg_start_decompress and the end of the picture; nothing here
-// calls libjpeg, so nothing here is left by a longjmp.
+// Used by the JPEG reader between jpeg_start_decompress and the end of the picture. Nothing here
+// calls libjpeg but its inverse DCT, which raises no error, so nothing here is left by a longjmp.
 
 #include <cstdint>
 #include <vector>
