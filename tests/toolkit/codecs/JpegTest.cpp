@@ -323,7 +323,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ScaleCase{60, 40, 120, 90, 8},      // smaller than the cell: full size
                     ScaleCase{6000, 4000, 0, 0, 8}));   // no cover size asked
 
-TEST(JpegReaderTest, TwentyFourMegapixelPhotoDecodesAtOneEighthForACell) {
+TEST(JpegReaderTest, TwentyFourMegapixelPhotoDecodesAtOneEighthToCover120x90) {
   TBitmap big(6000, 4000);  // white
   const std::vector<std::uint8_t> file = EncodeJpeg(big, 80);
   big.ReleaseImage();
