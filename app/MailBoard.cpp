@@ -34,11 +34,13 @@ void TMainForm1::M1Click(TObject*) {
   request.Subject = kSubject;
   request.RecipientClass = TRecipientClass::kTo;
   request.AttachmentPath = path;
-  if (Shell().SendMail(request) != 0) {
+  const bool sent = Shell().SendMail(request) == 0;
+  if (!sent) {
     SystemDialogs().Beep();
     ShowMessage(kNoMailProgram);
   }
-  if (place.DeleteAfterSend && FileExists(path)) DeleteWrittenFile(path);
+  // A mail program that reads the attachment later keeps it after a successful hand-off only.
+  if ((place.DeleteAfterSend || !sent) && FileExists(path)) DeleteWrittenFile(path);
 }
 
 }  // namespace app
