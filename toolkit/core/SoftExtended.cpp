@@ -26,9 +26,9 @@ struct Unpacked {
   std::uint64_t significand;
 };
 
-Unpacked Unpack(std::uint16_t signExponent, std::uint64_t significand) {
-  const int field = signExponent & kInfiniteField;
-  return {(signExponent & kSignBit) != 0, std::max(field, 1) - kBias - 63, significand};
+Unpacked Unpack(TSoftExtended x) {
+  const int field = x.SignExponent() & kInfiniteField;
+  return {(x.SignExponent() & kSignBit) != 0, std::max(field, 1) - kBias - 63, x.Significand()};
 }
 
 bool Greater(const Unpacked& a, const Unpacked& b) {
@@ -52,17 +52,6 @@ TUInt128 RoundShift(TUInt128 v, int n) {
   if (below > 2 || (below == 2 && (rounded.Low() & 1))) rounded = rounded + 1;
   return rounded;
 }
-
-}  // namespace
-
-TSoftExtended TSoftExtended::FromBits(std::uint16_t signExponent, std::uint64_t significand) {
-  TSoftExtended x;
-  x.FSignExponent = signExponent;
-  x.FSignificand = significand;
-  return x;
-}
-
-namespace {
 
 TSoftExtended Zero(bool negative) { return TSoftExtended::FromBits(negative ? kSignBit : 0, 0); }
 TSoftExtended Infinity(bool negative) {
@@ -102,8 +91,7 @@ TSoftExtended Add(TSoftExtended x, TSoftExtended y, bool subtract) {
     if (IsSpecial(x) && IsSpecial(y) && IsNegative(x) != yNegative) return DefaultNaN();
     return IsSpecial(x) ? x : Infinity(yNegative);
   }
-  Unpacked a = Unpack(x.SignExponent(), x.Significand());
-  Unpacked b = Unpack(y.SignExponent(), y.Significand());
+  Unpacked a = Unpack(x), b = Unpack(y);
   b.negative = yNegative;
   if (Greater(b, a)) std::swap(a, b);
   // One spare bit above for a carry, 63 below for the smaller operand's bits.
@@ -114,7 +102,7 @@ TSoftExtended Add(TSoftExtended x, TSoftExtended y, bool subtract) {
 }
 
 Unpacked Normalised(TSoftExtended x) {
-  Unpacked u = Unpack(x.SignExponent(), x.Significand());
+  Unpacked u = Unpack(x);
   const int shift = std::countl_zero(u.significand);
   u.significand <<= shift;
   u.scale -= shift;
@@ -122,6 +110,13 @@ Unpacked Normalised(TSoftExtended x) {
 }
 
 }  // namespace
+
+TSoftExtended TSoftExtended::FromBits(std::uint16_t signExponent, std::uint64_t significand) {
+  TSoftExtended x;
+  x.FSignExponent = signExponent;
+  x.FSignificand = significand;
+  return x;
+}
 
 TSoftExtended::TSoftExtended(long long value) {
   if (value == 0) return;
@@ -140,8 +135,7 @@ TSoftExtended operator*(TSoftExtended x, TSoftExtended y) {
   const bool negative = IsNegative(x) != IsNegative(y);
   if (IsSpecial(x) || IsSpecial(y))
     return IsZero(x) || IsZero(y) ? DefaultNaN() : Infinity(negative);
-  const Unpacked a = Unpack(x.SignExponent(), x.Significand());
-  const Unpacked b = Unpack(y.SignExponent(), y.Significand());
+  const Unpacked a = Unpack(x), b = Unpack(y);
   return Round(negative, TUInt128(a.significand) * TUInt128(b.significand), a.scale + b.scale);
 }
 
@@ -165,7 +159,7 @@ TSoftExtended operator/(TSoftExtended x, TSoftExtended y) {
 }
 
 long long Trunc(TSoftExtended x) {
-  const Unpacked u = Unpack(x.SignExponent(), x.Significand());
+  const Unpacked u = Unpack(x);
   if (u.scale >= 0) return std::numeric_limits<long long>::min();  // 2^63 or more, or special
   if (u.scale <= -64) return 0;
   const auto magnitude = static_cast<long long>(u.significand >> -u.scale);
