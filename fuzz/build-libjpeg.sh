@@ -3,8 +3,7 @@
 # sanitizers, as a static library in DEPS_DIR/prefix (default build/fuzz-deps), so that the JPEG
 # fuzzer sees into the decoder and not only into our code around it. The SIMD code is left
 # out: it is assembly that neither the sanitizers nor the coverage feedback can see into.
-# Without source lines for apt (see scripts/build-windows-deps.sh) it says so and stops; the
-# fuzz build then uses the system's uninstrumented library.
+# The source comes from Debian's source package (scripts/debian-source.sh).
 #   fuzz/build-libjpeg.sh [DEPS_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -16,17 +15,7 @@ recipe="$flags $(sha1sum <fuzz/libjpeg-cc.sh)"
 [ -f "$prefix/lib/libjpeg.a" ] && [ "$(cat "$prefix/recipe" 2>/dev/null)" = "$recipe" ] && exit 0
 
 src="$deps/src/libjpeg-turbo"
-if [ ! -d "$src" ]; then
-  fetch="$deps/src/.fetch"
-  rm -rf "$fetch" && mkdir -p "$fetch"
-  [ "$(id -u)" -eq 0 ] && id _apt >/dev/null 2>&1 && chown _apt "$fetch"
-  (cd "$fetch" && apt-get source --quiet libjpeg-turbo) || {
-    echo "build-libjpeg: no source package libjpeg-turbo (are apt's source lines enabled?)" >&2
-    exit 1
-  }
-  mv "$(find "$fetch" -mindepth 1 -maxdepth 1 -type d | head -n 1)" "$src"
-  rm -rf "$fetch"
-fi
+./scripts/debian-source.sh libjpeg-turbo "$src"
 
 rm -rf "$deps/build"
 cmake -S "$src" -B "$deps/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

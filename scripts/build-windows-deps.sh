@@ -4,9 +4,9 @@
 # or x86_64 for the tests under the 64-bit Wine):
 #   zlib, libpng1.6, freetype, libjpeg-turbo (libjpeg's API, as on Linux) and GoogleTest with
 #   GoogleMock (from the googletest package's sources in /usr/src/googletest).
-# Sources come from the same Debian archive the machine installs from (`apt-get source`, with
-# source lines enabled in a file of our own); nothing prebuilt is downloaded, and nothing of it
-# is committed. The sources are unpacked once for both architectures. Each library that is
+# Sources come from the same Debian archive the machine installs from (scripts/debian-source.sh,
+# which leaves the machine's apt set-up as it was); nothing prebuilt is downloaded, and nothing
+# of it is committed. The sources are unpacked once for both architectures. Each library that is
 # built leaves a stamp file, so a second run does nothing.
 set -euo pipefail
 
@@ -27,58 +27,8 @@ jobs="${JOBS:-2}"
 
 log() { echo "build-windows-deps ($arch): $*"; }
 
-sudo=""
-[ "$(id -u)" -ne 0 ] && sudo="sudo"
-
-# Source lines for the same archives as the binary ones, in our own file so that the machine's
-# own lists stay untouched. Debian 12 keeps its archives as deb822 stanzas; older systems as
-# one-line entries in sources.list.
-enable_source_lines() {
-  apt-cache showsrc zlib >/dev/null 2>&1 && return 0
-  local dir=/etc/apt/sources.list.d
-  local sources=()
-  for f in "$dir/debian.sources" "$dir/ubuntu.sources"; do [ -f "$f" ] && sources+=("$f"); done
-  if [ ${#sources[@]} -gt 0 ]; then
-    awk 'BEGIN { RS = ""; ORS = "\n\n" }
-         /(^|\n)Types:[^\n]*deb([ \n]|$)/ && !/(^|\n)Enabled: *no/ {
-           sub(/Types:[^\n]*/, "Types: deb-src"); print }' "${sources[@]}" \
-      | $sudo tee "$dir/poterinko-deb-src.sources" >/dev/null
-  elif [ -f /etc/apt/sources.list ]; then
-    sed -n 's/^deb \(.*\)$/deb-src \1/p' /etc/apt/sources.list \
-      | $sudo tee "$dir/poterinko-deb-src.list" >/dev/null
-  else
-    echo "build-windows-deps: no Debian archive configured in /etc/apt" >&2
-    exit 1
-  fi
-  log "enabled source lines; updating the package lists"
-  $sudo apt-get update
-}
-
-# Unpacks Debian's source package NAME into $src/NAME (stable path whatever its version).
-# The newest version comes first; where its files cannot be fetched (security-archive sources are
-# not always reachable through a mirror), the newest older version of the same release that can.
-fetch_source() {
-  local name="$1" version
-  [ -d "$src/$name" ] && return 0
-  local versions
-  mapfile -t versions < <(apt-cache showsrc "$name" | sed -n 's/^Version: //p' | sort -u -r -V)
-  [ ${#versions[@]} -gt 0 ] || { echo "build-windows-deps: no source package $name" >&2; exit 1; }
-  for version in "${versions[@]}" failed; do
-    [ "$version" = failed ] && { echo "build-windows-deps: no version of $name could be fetched" >&2; exit 1; }
-    rm -rf "$src/.fetch-$name"
-    mkdir -p "$src/.fetch-$name"
-    # apt fetches as its own user where it may write; as root it otherwise warns and goes on.
-    [ "$(id -u)" -eq 0 ] && id _apt >/dev/null 2>&1 && chown _apt "$src/.fetch-$name"
-    (cd "$src/.fetch-$name" && apt-get source --quiet "$name=$version") && break
-  done
-  [ "$version" = "${versions[0]}" ] ||
-    log "$name: using $version, the newest version whose sources could be fetched"
-  local dir
-  dir="$(find "$src/.fetch-$name" -mindepth 1 -maxdepth 1 -type d | head -n 1)"
-  [ -n "$dir" ] || { echo "build-windows-deps: apt-get source $name unpacked nothing" >&2; exit 1; }
-  mv "$dir" "$src/$name"
-  rm -rf "$src/.fetch-$name"
-}
+# Unpacks Debian's source package NAME into $src/NAME.
+fetch_source() { "$root/scripts/debian-source.sh" "$1" "$src/$1"; }
 
 # Configures, builds and installs a CMake project for Windows into the prefix.
 cmake_install() {
@@ -145,9 +95,6 @@ step() {
 }
 
 mkdir -p "$src" "$work" "$prefix" "$stamps"
-need_sources=0
-for name in zlib libpng freetype libjpeg; do [ -f "$stamps/$name" ] || need_sources=1; done
-[ $need_sources -eq 1 ] && enable_source_lines
 
 step zlib
 step libpng

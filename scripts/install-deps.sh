@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the tests and the board need:
 #   install-deps.sh        the Linux build, its tests and benchmarks
 #   install-deps.sh fuzz   and the fuzz build's compiler (clang with its sanitizer runtimes)
-# Only what is missing is installed; works as root or through sudo.
+# Only what is missing is installed (scripts/apt-install.sh); works as root or through sudo.
 set -euo pipefail
 
 packages=(
@@ -20,18 +20,4 @@ case "${1:-}" in
   fuzz) packages+=(clang libclang-rt-14-dev) ;;
   *) echo "install-deps: unknown group '$1' (fuzz)" >&2; exit 2 ;;
 esac
-
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
-sudo=""
-if [ "$(id -u)" -ne 0 ]; then
-  command -v sudo >/dev/null || { echo "install-deps: need root or sudo to install: ${missing[*]}" >&2; exit 1; }
-  sudo="sudo"
-fi
-echo "install-deps: installing ${missing[*]}"
-$sudo apt-get update
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+exec "$(dirname "$0")/apt-install.sh" "${packages[@]}"

@@ -1,6 +1,20 @@
 # shellcheck shell=bash
 # Sourced by the test scripts that start a program under Xvfb and wait for its window.
 
+# use_32_bit_wine SOURCE_DIR SKIPPED: the 32-bit Wine (wine_loader and its environment, in the
+# project's prefix unless WINEPREFIX names another) where make test-windows would choose it: only
+# it runs the shipped 32-bit programs. Elsewhere the script ends as skipped (exit 77), saying
+# SKIPPED and why.
+use_32_bit_wine() {
+  local choice
+  command -v wine >/dev/null || { echo "$2: Wine is not installed"; exit 77; }
+  choice=$("$1/scripts/wine-way.sh") || exit 1
+  [ "${choice%% *}" = i686 ] || { echo "$2: no 32-bit Wine here: ${choice#* }"; exit 77; }
+  export POTERINKO_WINE_ARCH=i686
+  # shellcheck source=../../scripts/wine-env.sh
+  source "$1/scripts/wine-env.sh"
+}
+
 # start_program LOG COMMAND...: starts it in the background, its output into LOG; stop_program
 # (for the script's exit trap) ends it again if it still runs.
 program_pid=

@@ -2,7 +2,8 @@
 # Packs the Windows zip from the windows preset's programs, unpacks it into a scratch folder,
 # checks its contents and starts the board from there under Wine until its window shows.
 # Run under xvfb-run. Exit 77 (skipped) when the Windows programs are not built, or, after the
-# zip's checks, when no 32-bit Wine can run here.
+# zip's checks, when no 32-bit Wine can run here (scripts/wine-way.sh decides, as for
+# make test-windows).
 #
 # usage: windows-zip.sh SOURCE_DIR WINDOWS_BUILD VERSION
 set -euo pipefail
@@ -49,14 +50,7 @@ for text in "$version" '日本語' 'English'; do
   grep -q "$text" "$folder/README.txt" || fail "README.txt lacks '$text'"
 done
 
-skip_run() { echo "windows-zip: the zip is sound; starting it skipped: $*"; exit 77; }
-command -v wine >/dev/null || skip_run "Wine is not installed"
-"$source_dir/scripts/runs-32-bit-x86.sh" ||
-  skip_run "this machine runs no 32-bit x86 programs, so the 32-bit Wine cannot start"
-export POTERINKO_WINE_ARCH=i686
-# shellcheck source=../../scripts/wine-env.sh
-source "$source_dir/scripts/wine-env.sh"
-"$source_dir/scripts/wine-prefix.sh" >/dev/null 2>&1 || fail "the Wine prefix cannot be made"
+use_32_bit_wine "$source_dir" "windows-zip: the zip is sound; starting it skipped"
 start_program "$work/board.log" env -C "$folder" "$wine_loader" ./poterinko.exe
 wait_for_window '^ぽてりんこ' "$work/board.log" >/dev/null ||
   fail "poterinko.exe from the unpacked zip showed no window"
