@@ -35,11 +35,13 @@ void TMainForm1::M1Click(TObject*) {
   request.Subject = kSubject;
   request.RecipientClass = 1;  // MAPI_TO
   request.AttachmentPath = path;
-  if (Platform().SendMail(request) != 0) {
+  const bool sent = Platform().SendMail(request) == 0;
+  if (!sent) {
     Platform().Beep();
     ShowMessage(kNoMailProgram);
   }
-  if (place.DeleteAfterSend && FileExists(path)) DeleteWrittenFile(path);
+  // A mail program that reads the attachment later keeps it after a successful hand-off only.
+  if ((place.DeleteAfterSend || !sent) && FileExists(path)) DeleteWrittenFile(path);
 }
 
 }  // namespace app

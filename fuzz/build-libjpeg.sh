@@ -23,6 +23,6 @@ cmake -S "$src" -B "$deps/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DWITH_TURBOJPEG=OFF -DWITH_ARITH_DEC=ON -DWITH_ARITH_ENC=ON -DWITH_JPEG8=OFF
 cmake --build "$deps/build" -j"${JOBS:-2}" --target jpeg-static
 mkdir -p "$prefix/lib" "$prefix/include"
-cp "$src"/{jpeglib.h,jerror.h,jmorecfg.h} "$deps/build/jconfig.h" "$prefix/include/"
+cp "$src"/{jpeglib.h,jerror.h,jmorecfg.h,jpegint.h} "$deps/build/jconfig.h" "$prefix/include/"
 cp "$deps/build/libjpeg.a" "$prefix/lib/"
 echo "$recipe" >"$prefix/recipe"

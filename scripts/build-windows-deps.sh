@@ -79,7 +79,12 @@ build_libjpeg() {
   cmake_install libjpeg-turbo "$src/libjpeg-turbo" \
     -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_TURBOJPEG=OFF -DWITH_SIMD=ON \
     -DREQUIRE_SIMD=ON -DCMAKE_ASM_NASM_COMPILER=nasm
+  install_internal_header
 }
+
+# libjpeg's internal interface, as Debian's Linux package installs it too: the JPEG reader
+# reaches the inverse DCT through it, to transform only the blocks a picture keeps.
+install_internal_header() { cp "$src/libjpeg-turbo/jpegint.h" "$prefix/include/"; }
 
 build_googletest() {
   [ -d /usr/src/googletest ] || { echo "build-windows-deps: /usr/src/googletest missing (package googletest)" >&2; exit 1; }
@@ -100,4 +105,6 @@ step zlib
 step libpng
 step freetype
 step libjpeg
+# (Prefixes built before the header was installed with the library.)
+[ -f "$prefix/include/jpegint.h" ] || install_internal_header
 step googletest

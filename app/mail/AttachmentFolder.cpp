@@ -1,7 +1,6 @@
 #include "app/mail/AttachmentFolder.h"
 
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
@@ -32,16 +31,11 @@ std::string Utf8(const fs::path& p) {
 TAttachmentPlace AttachmentPlace(const std::string& fileName) {
   if (tk::Platform().AttachmentReading() == tk::TAttachmentReading::kBeforeSendReturns)
     return {ProgramFolder(tk::Platform().ProgramPath()), true, tk::TFilePrivacy::kShared};
-  std::string base;
-  if (const char* cache = std::getenv("XDG_CACHE_HOME"); cache && *cache == '/') {
-    base = cache;
-  } else if (const char* home = std::getenv("HOME"); home && *home == '/') {
-    base = std::string(home) + "/.cache";
-  } else {
-    // No home to keep the user's files in; a shared folder such as /tmp would not be private.
-    throw tk::EFCreateError(tk::Format(tk::SFCreateError, "~/.cache/poterinko/" + fileName));
-  }
-  const std::string folder = base + "/poterinko";
+  const std::optional<std::string> cache = tk::UserCacheFolder();
+  // No home to keep the user's files in (a shared folder such as /tmp would not be private):
+  // no folder was tried, so the error names the file alone.
+  if (!cache) throw tk::EFCreateError(tk::Format(tk::SFCreateError, fileName));
+  const std::string folder = *cache + "/poterinko";
   if (!tk::MakePrivateFolder(folder))
     throw tk::EFCreateError(tk::Format(tk::SFCreateError, folder + "/" + fileName));
   return {folder, false, tk::TFilePrivacy::kPrivate};

@@ -4,11 +4,11 @@
 // Where the mail program has read the attachment before the hand-off returns (Simple MAPI on
 // Windows) it is the program folder, and the file is deleted as soon as the hand-off returns.
 // Otherwise the mail program reads it at some later moment, and the program folder is usually
-// not writable there: the file goes to a per-user cache folder ($XDG_CACHE_HOME/poterinko, else
-// ~/.cache/poterinko), stays after the hand-off, and is removed by a later mail command once it
-// is a day old. The board shows children's photos, so that folder is for its owner alone: made
-// 0700 (tightened when it is ours and looser), with attachments 0600, and refused when it is a
-// symbolic link or another user's.
+// not writable there: the file goes to a per-user cache folder (the user's cache folder, see
+// UserCacheFolder, + "/poterinko"), stays after a successful hand-off, and is removed by a later
+// mail command once it is a day old. A failed hand-off deletes it at once. The board shows
+// children's photos, so that folder is for its owner alone: made 0700 (tightened when it is ours
+// and looser), with attachments 0600, and refused when it is a symbolic link or another user's.
 
 #include <ctime>
 #include <string>

@@ -35,12 +35,38 @@ std::unique_ptr<TBitmap> PhotoLikeBitmap(int width, int height) {
   return bitmap;
 }
 
-std::string CameraPhotoPath() {
-  const std::string path =
-      (std::filesystem::temp_directory_path() / "poterinko-bench-6000x4000.jpg").string();
-  if (!std::filesystem::exists(path))
-    WriteFileBytesAtomic(path, EncodeJpeg(*PhotoLikeBitmap(kPhotoWidth, kPhotoHeight), 90));
+namespace {
+
+// `jpeg` with an Exif block giving `orientation` right after its start marker.
+std::vector<std::uint8_t> WithExifOrientation(std::vector<std::uint8_t> jpeg, int orientation) {
+  // APP1 and its length, "Exif\0\0", a little-endian TIFF header with IFD0 at 8, and IFD0: one
+  // entry, the orientation (tag 0x0112, one SHORT), then no next IFD.
+  std::uint8_t exif[] = {0xFF, 0xE1, 0, 34, 'E', 'x', 'i', 'f', 0,    0, 'I', 'I',
+                         42,   0,    8, 0,  0,   0,   1,   0,   0x12, 1, 3,   0,
+                         1,    0,    0, 0,  0,   0,   0,   0,   0,    0, 0,   0};
+  exif[28] = static_cast<std::uint8_t>(orientation);  // the entry's value
+  jpeg.insert(jpeg.begin() + 2, std::begin(exif), std::end(exif));
+  return jpeg;
+}
+
+std::string PhotoPath(const char* name, int width, int height, int orientation) {
+  const std::string path = (std::filesystem::temp_directory_path() / name).string();
+  if (!std::filesystem::exists(path)) {
+    std::vector<std::uint8_t> jpeg = EncodeJpeg(*PhotoLikeBitmap(width, height), 90);
+    if (orientation != 1) jpeg = WithExifOrientation(std::move(jpeg), orientation);
+    WriteFileBytesAtomic(path, jpeg);
+  }
   return path;
+}
+
+}  // namespace
+
+std::string CameraPhotoPath() {
+  return PhotoPath("poterinko-bench-6000x4000.jpg", kPhotoWidth, kPhotoHeight, 1);
+}
+
+std::string PhonePhotoPath() {
+  return PhotoPath("poterinko-bench-4032x3024-turned.jpg", 4032, 3024, 6);
 }
 
 std::unique_ptr<TBitmap> BoardLikeBitmap() {

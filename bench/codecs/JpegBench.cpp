@@ -42,8 +42,8 @@ std::string TempPath(const char* name) {
 
 // ---- a dropped 24-megapixel photo, shown in a 120 x 90 cell ----
 
-void BM_LoadPhotoForCell(benchmark::State& state) {
-  const std::string path = CameraPhotoPath();
+// Loads the photo at `path` as a drop into a cell does.
+void LoadForCell(benchmark::State& state, const std::string& path) {
   for (auto _ : state) {
     TPicture picture;
     picture.SetStretchSize(120, 90);
@@ -52,6 +52,8 @@ void BM_LoadPhotoForCell(benchmark::State& state) {
   }
   state.counters["file_MB"] = static_cast<double>(std::filesystem::file_size(path)) / 1e6;
 }
+
+void BM_LoadPhotoForCell(benchmark::State& state) { LoadForCell(state, CameraPhotoPath()); }
 BENCHMARK(BM_LoadPhotoForCell)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_DjpegScaleOneEighth(benchmark::State& state) {
@@ -59,6 +61,17 @@ void BM_DjpegScaleOneEighth(benchmark::State& state) {
   for (auto _ : state) Run({"djpeg", "-scale", "1/8", "-outfile", "/dev/null", path}, state);
 }
 BENCHMARK(BM_DjpegScaleOneEighth)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The whole photo at its own size, with the DCT the board's reader uses (libjpeg's default).
+void BM_DjpegFullSize(benchmark::State& state) {
+  const std::string path = CameraPhotoPath();
+  for (auto _ : state) Run({"djpeg", "-dct", "int", "-outfile", "/dev/null", path}, state);
+}
+BENCHMARK(BM_DjpegFullSize)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A phone's portrait photo, stored sideways: sampled while it is decoded, never turned whole.
+void BM_LoadPhonePhotoForCell(benchmark::State& state) { LoadForCell(state, PhonePhotoPath()); }
+BENCHMARK(BM_LoadPhonePhotoForCell)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_LoadPhotoFullSize(benchmark::State& state) {
   const std::string path = CameraPhotoPath();

@@ -59,6 +59,20 @@ int ExifOrientation(std::span<const std::uint8_t> app1) {
   return 1;
 }
 
+TPoint StoredPixelOf(int orientation, int x, int y, int storedWidth, int storedHeight) {
+  const int w = storedWidth, h = storedHeight;
+  switch (orientation) {
+    case 2: return {w - 1 - x, y};
+    case 3: return {w - 1 - x, h - 1 - y};
+    case 4: return {x, h - 1 - y};
+    case 5: return {y, x};
+    case 6: return {y, h - 1 - x};
+    case 7: return {w - 1 - y, h - 1 - x};
+    case 8: return {w - 1 - y, x};
+    default: return {x, y};
+  }
+}
+
 std::unique_ptr<TBitmap> Oriented(const TBitmap& stored, int orientation) {
   const int w = stored.Width(), h = stored.Height();
   const bool turns = OrientationTurns(orientation);
@@ -66,18 +80,8 @@ std::unique_ptr<TBitmap> Oriented(const TBitmap& stored, int orientation) {
   for (int y = 0; y < shown->Height(); ++y) {
     std::uint32_t* out = shown->ScanLine(y);
     for (int x = 0; x < shown->Width(); ++x) {
-      int sx = x, sy = y;
-      switch (orientation) {
-        case 2: sx = w - 1 - x; break;
-        case 3: sx = w - 1 - x, sy = h - 1 - y; break;
-        case 4: sy = h - 1 - y; break;
-        case 5: sx = y, sy = x; break;
-        case 6: sx = y, sy = h - 1 - x; break;
-        case 7: sx = w - 1 - y, sy = h - 1 - x; break;
-        case 8: sx = w - 1 - y, sy = x; break;
-        default: break;
-      }
-      out[x] = stored.PixelWord(sx, sy);
+      const TPoint from = StoredPixelOf(orientation, x, y, w, h);
+      out[x] = stored.PixelWord(from.X, from.Y);
     }
   }
   return shown;

@@ -7,6 +7,7 @@
 #include <span>
 
 #include "toolkit/graphics/Bitmap.h"
+#include "toolkit/graphics/Geometry.h"
 
 namespace tk {
 
@@ -18,6 +19,11 @@ int ExifOrientation(std::span<const std::uint8_t> app1);
 
 // Whether an orientation swaps width and height (5 to 8: turned a quarter).
 inline bool OrientationTurns(int orientation) { return orientation >= 5 && orientation <= 8; }
+
+// The pixel of a picture stored `storedWidth` x `storedHeight` that shows at (x, y) of the
+// picture shown upright under `orientation`. A turn or mirror only maps indices: the stored row
+// depends on one shown coordinate and the stored column on the other.
+TPoint StoredPixelOf(int orientation, int x, int y, int storedWidth, int storedHeight);
 
 // `stored` shown upright under `orientation`: 2 mirrored left to right, 3 turned half round,
 // 4 mirrored top to bottom, 5 mirrored along the main diagonal, 6 turned a quarter clockwise,

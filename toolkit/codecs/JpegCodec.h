@@ -56,10 +56,11 @@ struct TJpegStream {
 };
 
 // DecodeJpeg over a stream, of which only a small buffer is held at a time. With
-// `keepStretchSamples` and a cover size, the bitmap holds only the pixels a stretch to exactly
-// the cover size takes (see StretchSourceIndex), each axis longer than the cover's cut to it,
-// and no row of the decoded image is kept beyond the one being read. A stream that cannot be
-// read raises EJPEG with libjpeg's JERR_FILE_READ.
+// `keepStretchSamples` and a cover size, the picture is not scaled: the bitmap holds exactly the
+// pixels of the whole picture, shown upright, that a stretch to the cover size takes (see
+// StretchSourceIndex), each axis longer than the cover's cut to it. Only the work those pixels
+// need is done, and the picture is never held whole (see TJpegRawSamples). A stream that
+// cannot be read raises EJPEG with libjpeg's JERR_FILE_READ.
 TJpegDecoded DecodeJpeg(const TJpegStream& stream, int coverWidth = 0, int coverHeight = 0,
                         bool keepStretchSamples = false);
 

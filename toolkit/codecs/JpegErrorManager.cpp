@@ -19,8 +19,13 @@ void OutputMessage(j_common_ptr) {}
 void EmitMessage(j_common_ptr cinfo, int level) {
   if (level >= 0) return;  // trace messages
   ++cinfo->err->num_warnings;
-  if (cinfo->err->msg_code == JWRN_JPEG_EOF)
-    reinterpret_cast<TJpegErrorManager*>(cinfo->err)->DataEnded = true;
+  if (cinfo->err->msg_code != JWRN_JPEG_EOF) return;
+  auto* manager = reinterpret_cast<TJpegErrorManager*>(cinfo->err);
+  if (manager->DataEnded) return;
+  manager->DataEnded = true;
+  if (cinfo->is_decompressor)
+    manager->DataEndedRow =
+        static_cast<int>(reinterpret_cast<j_decompress_ptr>(cinfo)->input_iMCU_row);
 }
 
 }  // namespace

@@ -20,6 +20,7 @@ struct TJpegErrorManager {
   std::jmp_buf Jump;
   int MessageCode = 0;
   bool DataEnded = false;  // the stream ended before its end marker (libjpeg goes on with zeros)
+  int DataEndedRow = 0;    // the iMCU row libjpeg was decoding then
 };
 
 // Makes `cinfo` report through `manager`: fatal errors jump, warnings are kept quiet and

@@ -1,14 +1,16 @@
 // JPEG decoding. See JpegErrorManager.h for how libjpeg's fatal errors are survived: RunDecode
-// is the frame that calls setjmp, so it keeps nothing with a destructor in its own locals.
+// is the frame that calls setjmp, so neither it nor the decoding functions it calls keep
+// anything with a destructor in their own locals.
 
 #include <algorithm>
 #include <bit>
-#include <vector>
+#include <optional>
 
 #include "toolkit/codecs/ExifOrientation.h"
 #include "toolkit/codecs/JpegErrorManager.h"
+#include "toolkit/codecs/JpegRawSamples.h"
 #include "toolkit/codecs/PictureLimits.h"
-#include "toolkit/graphics/Stretch.h"
+#include "toolkit/codecs/StretchSamples.h"
 
 namespace tk {
 namespace {
@@ -34,6 +36,8 @@ struct DecodeSession {
   const TJpegStream* stream = nullptr;
   bool keepStretchSamples = false;
   int orientation = 1;
+  std::optional<TStretchSamples> samples;  // what a picture kept for its stretch size takes
+  TJpegRawSamples raw;
   DecodeSession() { cinfo.err = UseJpegErrorManager(error); }
   ~DecodeSession() { jpeg_destroy_decompress(&cinfo); }
 };
@@ -97,23 +101,15 @@ void UseStreamSource(j_decompress_ptr cinfo, const TJpegStream& stream) {
   cinfo->src = &source->pub;
 }
 
-std::uint32_t Word(unsigned red, unsigned green, unsigned blue) {
-  return red << 16 | green << 8 | blue;
-}
-
 // Pixel words from one row of libjpeg output in `space`.
 void ConvertRow(const JSAMPLE* in, J_COLOR_SPACE space, bool invertedCmyk, int width,
                 std::uint32_t* out) {
   if (space == JCS_RGB) {
-    for (int x = 0; x < width; ++x, in += 3) out[x] = Word(in[0], in[1], in[2]);
+    for (int x = 0; x < width; ++x, in += 3) out[x] = RgbWord(in[0], in[1], in[2]);
     return;
   }
-  // CMYK: Adobe writes the inks inverted (255 = no ink), others as they are.
-  for (int x = 0; x < width; ++x, in += 4) {
-    unsigned c = in[0], m = in[1], y = in[2], k = in[3];
-    if (!invertedCmyk) c = 255 - c, m = 255 - m, y = 255 - y, k = 255 - k;
-    out[x] = Word((c * k + 127) / 255, (m * k + 127) / 255, (y * k + 127) / 255);
-  }
+  for (int x = 0; x < width; ++x, in += 4)
+    out[x] = CmykWord(in[0], in[1], in[2], in[3], invertedCmyk);
 }
 
 // libjpeg-turbo can write 0xXXRRGGBB words straight into the bitmap's rows on a
@@ -124,17 +120,6 @@ bool CanDecodeStraightToWords(J_COLOR_SPACE source) {
 #else
   return false;
 #endif
-}
-
-// Copies decoded row `y` of an image `height` rows high into every row of `kept` that samples
-// it (columns as `columns` says); returns the next kept row still to come.
-int KeepSampledRow(TBitmap& kept, const std::uint32_t* row, const int* columns, int y, int height,
-                   int next) {
-  for (; next < kept.Height() && StretchSourceIndex(next, kept.Height(), height) == y; ++next) {
-    std::uint32_t* out = kept.ScanLine(next);
-    for (int x = 0; x < kept.Width(); ++x) out[x] = row[columns[x]];
-  }
-  return next;
 }
 
 // The first Exif block's orientation; APP1 segments also carry other metadata.
@@ -168,6 +153,89 @@ bool CoefficientsFitTheFile(const jpeg_decompress_struct& cinfo, std::size_t fil
   return bytes <= kFreeCoefficientBytes || bytes / kCoefficientBytesPerFileByte <= fileBytes;
 }
 
+// Whether the rows from `y` on are past the end of a sequential stream that was cut short. Such
+// a stream would go on decoding nothing but zeros, for as many rows as its header claims; its
+// rows from the iMCU row in which the data ended on stay white instead. (A stream read whole
+// before the first row, as a progressive one is, shows everything it held.)
+bool PastTheEnd(const DecodeSession& s, bool endedBeforeOutput, int y, int rowsPerIMCURow) {
+  return s.error.DataEnded && !endedBeforeOutput && y >= s.error.DataEndedRow * rowsPerIMCURow;
+}
+
+// Decodes row by row at `scale`/8, into the bitmap or, with samples to keep, into one row of
+// scratch whose samples are kept. Called under RunDecode's setjmp.
+bool DecodeRows(DecodeSession& s, int scale) {
+  jpeg_decompress_struct& cinfo = s.cinfo;
+  const bool cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
+  const bool straight = CanDecodeStraightToWords(cinfo.jpeg_color_space);
+#ifdef JCS_EXTENSIONS
+  cinfo.out_color_space = straight ? JCS_EXT_BGRX : cmyk ? JCS_CMYK : JCS_RGB;
+#else
+  cinfo.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
+#endif
+  cinfo.scale_num = static_cast<unsigned>(scale);
+  cinfo.scale_denom = 8;
+  jpeg_start_decompress(&cinfo);
+  const bool endedBeforeOutput = s.error.DataEnded;
+  const int width = static_cast<int>(cinfo.output_width);
+  const int rowsPerIMCURow = cinfo.max_v_samp_factor * cinfo.min_DCT_scaled_size;
+  const TStretchSamples* samples = s.samples ? &*s.samples : nullptr;
+  if (!samples)
+    s.result.Bitmap = std::make_unique<TBitmap>(width, static_cast<int>(cinfo.output_height));
+  TBitmap& bitmap = *s.result.Bitmap;
+  std::uint32_t* scratch = nullptr;
+  if (samples)
+    scratch = static_cast<std::uint32_t*>((*cinfo.mem->alloc_large)(
+        reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE, sizeof(std::uint32_t) * width));
+  std::size_t nextLine = 0;
+  JSAMPARRAY buffer = nullptr;
+  if (!straight)
+    buffer = (*cinfo.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE,
+                                        cinfo.output_width * cinfo.output_components, 1);
+  while (cinfo.output_scanline < cinfo.output_height) {
+    const int y = static_cast<int>(cinfo.output_scanline);
+    if (PastTheEnd(s, endedBeforeOutput, y, rowsPerIMCURow)) break;
+    std::uint32_t* row = samples ? scratch : bitmap.ScanLine(y);
+    if (straight) {
+      JSAMPROW target = reinterpret_cast<JSAMPROW>(row);
+      jpeg_read_scanlines(&cinfo, &target, 1);
+      for (int x = 0; x < width; ++x) row[x] &= 0xFFFFFF;  // the X byte is not ours to keep
+    } else {
+      jpeg_read_scanlines(&cinfo, buffer, 1);
+      ConvertRow(buffer[0], cinfo.out_color_space, cinfo.saw_Adobe_marker, width, row);
+    }
+    if (PastTheEnd(s, endedBeforeOutput, y, rowsPerIMCURow)) {
+      std::fill_n(row, width, 0xFFFFFFu);
+      break;
+    }
+    if (samples)
+      nextLine = samples->Fill(bitmap, nextLine, y + 1, [row](int x, int) { return row[x]; });
+  }
+  // The picture is complete; what may follow the last scan is not read.
+  return true;
+}
+
+// Decodes only what the kept samples need, from libjpeg's raw planes (see TJpegRawSamples).
+// Called under RunDecode's setjmp.
+bool DecodeRawSamples(DecodeSession& s) {
+  jpeg_decompress_struct& cinfo = s.cinfo;
+  cinfo.raw_data_out = TRUE;
+  jpeg_start_decompress(&cinfo);
+  const bool endedBeforeOutput = s.error.DataEnded;
+  s.raw.Start(cinfo, *s.samples);
+  const int rowsPerRead = s.raw.RowsPerRead();
+  for (int row = 0; cinfo.output_scanline < cinfo.output_height; ++row) {
+    jpeg_read_raw_data(&cinfo, s.raw.PlanesFor(row), static_cast<JDIMENSION>(rowsPerRead));
+    // The rows before this iMCU row have all they blend in now; at the end, every row has.
+    const bool last = cinfo.output_scanline >= cinfo.output_height;
+    int belowRow = last ? static_cast<int>(cinfo.output_height) : row * rowsPerRead;
+    const bool ended = s.error.DataEnded && !endedBeforeOutput;
+    if (ended) belowRow = std::min(belowRow, s.error.DataEndedRow * rowsPerRead);
+    s.raw.Keep(*s.result.Bitmap, belowRow);
+    if (ended) break;
+  }
+  return true;
+}
+
 bool RunDecode(DecodeSession& s, int coverWidth, int coverHeight) {
   if (setjmp(s.error.Jump)) return false;
   jpeg_decompress_struct& cinfo = s.cinfo;
@@ -183,70 +251,22 @@ bool RunDecode(DecodeSession& s, int coverWidth, int coverHeight) {
     FailJpeg(s.error, JERR_IMAGE_TOO_BIG);
     return false;
   }
-  const bool cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
-  const bool straight = CanDecodeStraightToWords(cinfo.jpeg_color_space);
-#ifdef JCS_EXTENSIONS
-  cinfo.out_color_space = straight ? JCS_EXT_BGRX : cmyk ? JCS_CMYK : JCS_RGB;
-#else
-  cinfo.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
-#endif
-  // The cover applies to the picture as shown, which a quarter turn makes tall from wide.
+  const int width = static_cast<int>(cinfo.image_width);
+  const int height = static_cast<int>(cinfo.image_height);
+  s.result.ImageWidth = width;
+  s.result.ImageHeight = height;
   // (The arguments stay as given: nothing after setjmp may change them.)
+  if (s.keepStretchSamples && coverWidth > 0 && coverHeight > 0) {
+    // Every kept pixel is one pixel of the picture at its own size, turned upright.
+    s.samples.emplace(width, height, s.orientation, coverWidth, coverHeight);
+    s.result.Bitmap = std::make_unique<TBitmap>(s.samples->KeptWidth(), s.samples->KeptHeight());
+    if (TJpegRawSamples::Handles(cinfo)) return DecodeRawSamples(s);
+    return DecodeRows(s, 8);  // libjpeg will refuse it, with its own message number
+  }
+  // The cover applies to the picture as shown, which a quarter turn makes tall from wide.
   const bool turns = OrientationTurns(s.orientation);
-  cinfo.scale_num = static_cast<unsigned>(
-      JpegScaleNumerator(static_cast<int>(cinfo.image_width), static_cast<int>(cinfo.image_height),
-                         turns ? coverHeight : coverWidth, turns ? coverWidth : coverHeight));
-  cinfo.scale_denom = 8;
-  jpeg_start_decompress(&cinfo);
-
-  const int width = static_cast<int>(cinfo.output_width);
-  const int height = static_cast<int>(cinfo.output_height);
-  s.result.ImageWidth = static_cast<int>(cinfo.image_width);
-  s.result.ImageHeight = static_cast<int>(cinfo.image_height);
-  // A turned or mirrored photo is sampled after it is turned (see Decode).
-  const bool sampling = s.keepStretchSamples && s.orientation == 1 && coverWidth > 0 &&
-                        coverHeight > 0 && (coverWidth < width || coverHeight < height);
-  const int keptWidth = sampling ? std::min(width, coverWidth) : width;
-  const int keptHeight = sampling ? std::min(height, coverHeight) : height;
-  s.result.Bitmap = std::make_unique<TBitmap>(keptWidth, keptHeight);
-  TBitmap& bitmap = *s.result.Bitmap;
-  // Sampling, every row is decoded into one row of scratch and only its samples are kept.
-  const auto allocate = [&cinfo](std::size_t bytes) {
-    return (*cinfo.mem->alloc_large)(reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE, bytes);
-  };
-  std::uint32_t* scratch = nullptr;
-  int* columns = nullptr;
-  if (sampling) {
-    scratch = static_cast<std::uint32_t*>(allocate(sizeof(std::uint32_t) * width));
-    columns = static_cast<int*>(allocate(sizeof(int) * keptWidth));
-    for (int x = 0; x < keptWidth; ++x) columns[x] = StretchSourceIndex(x, keptWidth, width);
-  }
-  int nextKept = 0;
-
-  // A sequential stream cut short would go on decoding nothing but zeros, for as many rows as
-  // its header claims; rows past the end stay white instead. (A progressive stream has been
-  // read whole by now, and what it held is shown.)
-  const bool endedBeforeOutput = s.error.DataEnded;
-  JSAMPARRAY buffer = nullptr;
-  if (!straight)
-    buffer = (*cinfo.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE,
-                                        cinfo.output_width * cinfo.output_components, 1);
-  while (cinfo.output_scanline < cinfo.output_height) {
-    const int y = static_cast<int>(cinfo.output_scanline);
-    std::uint32_t* row = sampling ? scratch : bitmap.ScanLine(y);
-    if (straight) {
-      JSAMPROW target = reinterpret_cast<JSAMPROW>(row);
-      jpeg_read_scanlines(&cinfo, &target, 1);
-      for (int x = 0; x < width; ++x) row[x] &= 0xFFFFFF;  // the X byte is not ours to keep
-    } else {
-      jpeg_read_scanlines(&cinfo, buffer, 1);
-      ConvertRow(buffer[0], cinfo.out_color_space, cinfo.saw_Adobe_marker, width, row);
-    }
-    if (sampling) nextKept = KeepSampledRow(bitmap, row, columns, y, height, nextKept);
-    if (s.error.DataEnded && !endedBeforeOutput) break;
-  }
-  // The picture is complete; what may follow the last scan is not read.
-  return true;
+  return DecodeRows(s, JpegScaleNumerator(width, height, turns ? coverHeight : coverWidth,
+                                          turns ? coverWidth : coverHeight));
 }
 
 }  // namespace
@@ -264,27 +284,14 @@ int JpegScaleNumerator(int imageWidth, int imageHeight, int coverWidth, int cove
 
 namespace {
 
-// The pixels of `full` a stretch to exactly the cover takes, as the decoder keeps them for a
-// photo stored upright (each axis longer than the cover's cut to it).
-std::unique_ptr<TBitmap> SampledForCover(const TBitmap& full, int coverWidth, int coverHeight) {
-  const int width = full.Width(), height = full.Height();
-  auto kept = std::make_unique<TBitmap>(std::min(width, coverWidth), std::min(height, coverHeight));
-  std::vector<int> columns(static_cast<std::size_t>(kept->Width()));
-  for (int x = 0; x < kept->Width(); ++x) columns[x] = StretchSourceIndex(x, kept->Width(), width);
-  for (int y = 0, next = 0; y < height && next < kept->Height(); ++y)
-    next = KeepSampledRow(*kept, full.ScanLine(y), columns.data(), y, height, next);
-  return kept;
-}
-
 TJpegDecoded Decode(DecodeSession& session, int coverWidth, int coverHeight) {
   if (!RunDecode(session, coverWidth, coverHeight)) ThrowJpegError(session.error);
   TJpegDecoded& result = session.result;
   if (session.orientation != 1) {
-    // Phone cameras store a portrait photo sideways and say so; it is shown upright.
-    result.Bitmap = Oriented(*result.Bitmap, session.orientation);
+    // Phone cameras store a portrait photo sideways and say so; it is shown upright. Kept
+    // samples were taken upright already.
+    if (!session.samples) result.Bitmap = Oriented(*result.Bitmap, session.orientation);
     if (OrientationTurns(session.orientation)) std::swap(result.ImageWidth, result.ImageHeight);
-    if (session.keepStretchSamples && coverWidth > 0 && coverHeight > 0)
-      result.Bitmap = SampledForCover(*result.Bitmap, coverWidth, coverHeight);
   }
   return std::move(result);
 }

@@ -55,9 +55,9 @@ class TPicture : public TPersistent {
   // detail changes; Width() and Height() stay the image's own.
   void SetDecodeSize(int width, int height);
   // The one size the picture is drawn at, stretched (0 x 0: none). A JPEG file loaded while it
-  // is set is decoded to cover it and keeps only the pixels such a draw takes (see
-  // DecodeJpeg): it shows the same at that size, and thirty camera photos fit in the memory of
-  // one.
+  // is set keeps only the pixels of the picture at its own size that such a draw takes (see
+  // DecodeJpeg): it shows exactly the same at that size, and thirty camera photos fit in the
+  // memory of one.
   void SetStretchSize(int width, int height);
   int DecodeWidth() const { return FDecodeWidth; }
   int DecodeHeight() const { return FDecodeHeight; }

@@ -17,6 +17,9 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#ifdef __linux__
+#include <sys/xattr.h>
+#endif
 #endif
 
 namespace tk {
@@ -42,6 +45,14 @@ int CreateNew(const std::string& path, TFilePrivacy) {
                 _S_IREAD | _S_IWRITE);
 }
 int OpenForWriting(const std::string& path, bool create) {
+  // The read-only attribute binds every user. The system refuses such a file itself, but Wine
+  // leaves it to the mode bits of its Unix file, which the superuser passes.
+  const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) &&
+      !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    errno = EACCES;
+    return -1;
+  }
   return _wopen(Wide(path).c_str(), _O_WRONLY | _O_BINARY | (create ? _O_CREAT | _O_TRUNC : 0),
                 _S_IREAD | _S_IWRITE);
 }
@@ -59,6 +70,14 @@ bool FlushToDisk(int fd) { return _commit(fd) == 0; }
 bool CloseFile(int fd) { return _close(fd) == 0; }
 // Windows files carry an access list, not mode bits; a new file inherits the folder's.
 void KeepAccess(int, const Stat&, TFilePrivacy) {}
+// A file's owner there goes with its access list, which every new file takes from its folder.
+bool KeptOwner(int, const Stat&) { return true; }
+bool HasOtherLinks(int fd, const Stat&) {
+  BY_HANDLE_FILE_INFORMATION info{};
+  return GetFileInformationByHandle(reinterpret_cast<HANDLE>(_get_osfhandle(fd)), &info) &&
+         info.nNumberOfLinks > 1;
+}
+bool HasAccessList(int) { return false; }
 bool RemoveFile(const std::string& path) { return _wunlink(Wide(path).c_str()) == 0; }
 bool ReplaceFile(const std::string& from, const std::string& to) {
   if (MoveFileExW(Wide(from).c_str(), Wide(to).c_str(),
@@ -105,6 +124,20 @@ void KeepAccess(int fd, const Stat& old, TFilePrivacy privacy) {
   [[maybe_unused]] const bool kept = fchown(fd, old.st_uid, old.st_gid) == 0 ||
                                      fchown(fd, static_cast<uid_t>(-1), old.st_gid) == 0;
   fchmod(fd, old.st_mode & 07777);
+}
+// Whether the file on `fd` has the owner and group of `old`.
+bool KeptOwner(int fd, const Stat& old) {
+  Stat st{};
+  return fstat(fd, &st) == 0 && st.st_uid == old.st_uid && st.st_gid == old.st_gid;
+}
+bool HasOtherLinks(int, const Stat& st) { return st.st_nlink > 1; }
+// An access list beyond the mode bits, which a new file would not have.
+bool HasAccessList(int fd) {
+#ifdef __linux__
+  return fgetxattr(fd, "system.posix_acl_access", nullptr, 0) > 0;
+#else
+  return false;
+#endif
 }
 bool RemoveFile(const std::string& path) { return unlink(path.c_str()) == 0; }
 bool ReplaceFile(const std::string& from, const std::string& to) {
@@ -176,14 +209,32 @@ std::string TemporaryNameBeside(const std::string& path) {
 bool FolderRefused(int error) { return error == EACCES || error == EPERM || error == EBUSY; }
 
 // A plain save over an existing file: its content is overwritten and cut to the new length.
+// The bytes are ready before it is opened, so the old content is lost for one write and one
+// flush only.
 void WriteInPlace(const std::string& target, std::span<const std::uint8_t> bytes,
                   TFilePrivacy privacy, const std::string& path) {
   const int fd = OpenForWriting(target, false);
   if (fd < 0) ThrowCreateError(path);
   Stat st{};
   if (privacy == TFilePrivacy::kPrivate && StatDescriptor(fd, st)) KeepAccess(fd, st, privacy);
-  const bool written = WriteAll(fd, bytes) && Truncate(fd, bytes.size());
+  const bool written = WriteAll(fd, bytes) && Truncate(fd, bytes.size()) && FlushToDisk(fd);
   if (!CloseFile(fd) || !written) ThrowCreateError(path);
+}
+
+// Whether this user may write the existing file `target` (its mode bits, access list or
+// read-only attribute, a read-only file system, another program holding it) and, if so, whether
+// only writing it in place keeps what it is: a file under other names too (its other hard links
+// would keep the old picture), or with an access list (a new file would lose it). A file the
+// program keeps to itself is replaced whatever it was. Raises the creation error when it may not
+// be written; nothing of it changes then.
+bool MustWriteInPlace(const std::string& target, Stat& existing, TFilePrivacy privacy,
+                      const std::string& path) {
+  const int fd = OpenForWriting(target, false);
+  if (fd < 0) ThrowCreateError(path);
+  const bool inPlace = privacy == TFilePrivacy::kShared && StatDescriptor(fd, existing) &&
+                       (HasOtherLinks(fd, existing) || HasAccessList(fd));
+  CloseFile(fd);  // before a rename over it, which Windows refuses while it is open
+  return inPlace;
 }
 
 // Opens a file to be read from the start, with the checks of every reader here; `st` gets its
@@ -270,6 +321,8 @@ void WriteReplacingOrInPlace(const std::string& path, std::span<const std::uint8
   Stat existing{};
   const bool exists = StatPath(target, existing);
   if (exists && !IsRegular(existing)) ThrowCreateError(path);
+  if (exists && MustWriteInPlace(target, existing, privacy, path))
+    return WriteInPlace(target, bytes, privacy, path);
 
   std::string temporary;
   int fd = -1;
@@ -282,7 +335,16 @@ void WriteReplacingOrInPlace(const std::string& path, std::span<const std::uint8
     if (exists && FolderRefused(errno)) return WriteInPlace(target, bytes, privacy, path);
     ThrowCreateError(path);
   }
-  if (exists) KeepAccess(fd, existing, privacy);
+  if (exists) {
+    KeepAccess(fd, existing, privacy);
+    // A replacement that cannot have the file's owner and group (only the superuser gives a
+    // file away) would take the file from them: the file is written in place instead.
+    if (privacy == TFilePrivacy::kShared && !KeptOwner(fd, existing)) {
+      CloseFile(fd);
+      RemoveFile(temporary);
+      return WriteInPlace(target, bytes, privacy, path);
+    }
+  }
   const bool written = WriteAll(fd, bytes) && FlushToDisk(fd);
   if (!CloseFile(fd) || !written) {
     RemoveFile(temporary);

@@ -61,11 +61,13 @@ enum class TFilePrivacy { kShared, kPrivate };
 // Writes `bytes` to a new file beside `path` and renames it over `path` only once everything
 // was written, so a failed write (a full disk) leaves an existing file as it was and leaves no
 // temporary file behind. A symbolic link is followed: the file it points to is replaced and
-// the link stays. The replaced file keeps its permission bits (and owner and group, where the
-// system lets us). Where the folder refuses a new file but the existing file may be written,
-// the file is written in place, as WriteFileBytes would. Raises EFCreateError, with `path`
-// in the text, when the file cannot be written. This is how the program writes the files it
-// makes for the user: the file observer hears of each completed one.
+// the link stays. An existing file this user may not write (mode bits, access list, read-only
+// attribute) is left untouched and raises the error. The replaced file keeps its permission
+// bits; where a new file could not keep what the old one is (its owner or group, its other
+// hard links, its access list), or the folder refuses a new file, the file is written in place
+// instead, as WriteFileBytes would, and flushed. Raises EFCreateError, with `path` in the text,
+// when the file cannot be written. This is how the program writes the files it makes for the
+// user: the file observer hears of each completed one.
 void WriteFileBytesAtomic(const std::string& path, std::span<const std::uint8_t> bytes,
                           TFilePrivacy privacy = TFilePrivacy::kShared);
 

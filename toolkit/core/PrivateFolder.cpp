@@ -1,10 +1,13 @@
 #include "toolkit/core/PrivateFolder.h"
 
+#include <cstdlib>
+
 #ifdef _WIN32
 #include <filesystem>
 #include <system_error>
 #else
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -37,5 +40,31 @@ bool MakePrivateFolder(const std::string& folder) {
   return ours;
 }
 #endif
+
+namespace {
+std::optional<std::string> AbsoluteFromEnvironment(const char* name) {
+  const char* value = std::getenv(name);
+  if (!value) return std::nullopt;
+#ifdef _WIN32
+  const bool absolute = std::filesystem::path(value).is_absolute();
+#else
+  const bool absolute = *value == '/';
+#endif
+  return absolute ? std::optional<std::string>(value) : std::nullopt;
+}
+}  // namespace
+
+std::optional<std::string> UserCacheFolder() {
+#ifdef _WIN32
+  return AbsoluteFromEnvironment("LOCALAPPDATA");
+#else
+  if (auto cache = AbsoluteFromEnvironment("XDG_CACHE_HOME")) return cache;
+  if (auto home = AbsoluteFromEnvironment("HOME")) return *home + "/.cache";
+  // Started without an environment (by a service, or `env -i`): the home the system knows.
+  if (const passwd* user = getpwuid(geteuid()); user && user->pw_dir && *user->pw_dir == '/')
+    return std::string(user->pw_dir) + "/.cache";
+  return std::nullopt;
+#endif
+}
 
 }  // namespace tk

@@ -2,6 +2,7 @@
 // A folder for files that only the user may see (photos of children waiting for the mail
 // program, for one).
 
+#include <optional>
 #include <string>
 
 namespace tk {
@@ -11,5 +12,11 @@ namespace tk {
 // symbolic link, another user's folder or anything that is not a folder gives false. On Windows
 // a new folder takes the access list of its parent, as every other file there does.
 bool MakePrivateFolder(const std::string& folder);
+
+// The user's cache folder, found as the system's own libraries find it: $XDG_CACHE_HOME, else
+// the home folder's ".cache", the home folder being $HOME or, without it, the user's entry in
+// the password database (only absolute paths count). On Windows the local application data
+// folder. Nothing when none of them is there.
+std::optional<std::string> UserCacheFolder();
 
 }  // namespace tk

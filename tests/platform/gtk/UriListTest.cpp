@@ -19,7 +19,7 @@ struct UriCase {
 
 class UriListTest : public ::testing::TestWithParam<UriCase> {};
 
-TEST_P(UriListTest, GivesTheLocalPathsInOrder) {
+TEST_P(UriListTest, GivesTheLocalPathsInOrderFromTheFirst) {
   EXPECT_EQ(LocalPathsFromUriList(GetParam().list.c_str()), GetParam().paths);
 }
 
@@ -41,11 +41,15 @@ INSTANTIATE_TEST_SUITE_P(
         UriCase{
             "CommentsAndBlankLines", "# from a file manager\r\n\r\nfile:///x.jpg\r\n", {"/x.jpg"}},
         UriCase{"LocalhostIsLocal", "file://localhost/x.jpg\r\n", {"/x.jpg"}},
-        UriCase{"OtherSchemesLeftOut",
-                "http://example.invalid/a.jpg\r\nfile:///b.jpg\r\nsmb://server/c.jpg\r\n",
-                {"/b.jpg"}},
+        // Only the first entry may be the dropped file: one that is no local file ends the list.
+        UriCase{"FirstEntryOfAnotherScheme",
+                "http://example.invalid/a.jpg\r\nfile:///b.jpg\r\nfile:///c.jpg\r\n",
+                {}},
         UriCase{
-            "OtherHostsLeftOut", "file://elsewhere.invalid/x.jpg\r\nfile:///y.jpg\r\n", {"/y.jpg"}},
+            "FirstEntryOnAnotherHost", "file://elsewhere.invalid/x.jpg\r\nfile:///y.jpg\r\n", {}},
+        UriCase{"LaterEntryOfAnotherScheme",
+                "file:///a.jpg\r\nsmb://server.invalid/b.jpg\r\nfile:///c.jpg\r\n",
+                {"/a.jpg"}},
         UriCase{"Empty", "", {}}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -3,19 +3,26 @@
 #include <csignal>
 #include <filesystem>
 #include <optional>
+#include <tuple>
 
+#include "tests/support/Environment.h"
 #include "tests/support/TempFolder.h"
 #include "toolkit/core/Exceptions.h"
 #include "toolkit/core/FileIO.h"
+#include "toolkit/core/PrivateFolder.h"
 
 #ifndef _WIN32
 #include <fcntl.h>
+#include <grp.h>
 #include <linux/fs.h>
+#include <pwd.h>
 #include <sched.h>
 #include <sys/ioctl.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 #endif
 
@@ -137,6 +144,107 @@ TEST(FileIOTest, AtomicWriteReplacesContentAndKeepsPermissions) {
   EXPECT_EQ(EntriesIn(folder.Root()), 1u);
 }
 
+// ---- saving over a file that is there ----
+
+// Saves `bytes` over `path`: as the unprivileged user nobody when `otherUser` is asked and the
+// test runs as the superuser (whom mode bits do not stop), in a child process; else here.
+// 0: written; 1: the creation error naming the path; anything else: another outcome.
+int SaveOver(const std::string& path, const Bytes& bytes, bool otherUser) {
+  const auto save = [&] {
+    try {
+      WriteFileBytesAtomic(path, bytes);
+      return 0;
+    } catch (const EFCreateError& e) {
+      return e.Message() == "ファイル " + path + " を作成できません" ? 1 : 2;
+    }
+  };
+#ifndef _WIN32
+  if (otherUser && geteuid() == 0) {
+    const pid_t child = fork();
+    if (child == 0) {
+      const passwd* nobody = getpwnam("nobody");
+      const uid_t id = nobody ? nobody->pw_uid : 65534;
+      const bool dropped = setgroups(0, nullptr) == 0 && setgid(id) == 0 && setuid(id) == 0;
+      _exit(dropped ? save() : 3);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 3;
+  }
+#endif
+  return save();
+}
+
+struct ReplaceCase {
+  const char* name;
+  fs::perms perms;  // the file's
+  bool secondLink, accessList, otherUser;
+  bool refused;  // the creation error, and the file as it was; else the new bytes in the same file
+};
+
+void PrintTo(const ReplaceCase& c, std::ostream* os) { *os << c.name; }
+
+class ReplaceTest : public testing::TestWithParam<ReplaceCase> {};
+
+TEST_P(ReplaceTest, RespectsTheFileItReplaces) {
+  const ReplaceCase& c = GetParam();
+  test::TempFolder folder;
+  fs::permissions(folder.Root(), fs::perms::all);  // anyone may make files here
+  const std::string path = folder.Path("board.jpg");
+  const Bytes old(1000, 0x55), fresh{7, 8, 9};
+  WriteFileBytes(path, old);
+  fs::permissions(path, c.perms);
+  if (c.secondLink) fs::create_hard_link(path, folder.Path("other.jpg"));
+#ifndef _WIN32
+  // An access list naming one more user, in the kernel's format: version 2, then user::rw
+  // user:4321:rw group::r mask::rw other::r (tag and permission in one word, then the id).
+  const std::uint32_t acl[] = {2,   0x60001, ~0u, 0x60002, 4321, 0x40004,
+                               ~0u, 0x60010, ~0u, 0x40020, ~0u};
+  ASSERT_TRUE(!c.accessList ||
+              setxattr(path.c_str(), "system.posix_acl_access", acl, sizeof acl, 0) == 0);
+  if (c.otherUser && !c.refused && geteuid() != 0)
+    GTEST_SKIP() << "only the superuser gives a file away";
+  const auto identity = [&] {
+    struct stat st {};
+    stat(path.c_str(), &st);
+    return std::make_tuple(st.st_ino, st.st_uid, st.st_gid, st.st_mode);
+  };
+  const auto before = identity();
+#endif
+  const std::size_t entries = EntriesIn(folder.Root());
+
+  EXPECT_EQ(SaveOver(path, fresh, c.otherUser), c.refused ? 1 : 0);
+  EXPECT_EQ(EntriesIn(folder.Root()), entries);                    // no temporary file left
+  for (const auto& entry : fs::directory_iterator(folder.Root()))  // under every name it has
+    EXPECT_EQ(ReadFileBytes(entry.path().string()), c.refused ? old : fresh) << entry.path();
+#ifndef _WIN32
+  EXPECT_EQ(identity(), before);  // the same file, its owner, group and mode
+#endif
+  // Windows deletes no read-only file.
+  fs::permissions(path, fs::perms::owner_write, fs::perm_options::add);
+}
+
+constexpr fs::perms kReadOnly =
+    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+constexpr fs::perms kWritable =
+    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, ReplaceTest,
+    testing::Values(
+        // Another user's file the saving user may only read, in a folder anyone may write in.
+        ReplaceCase{"ReadOnly", kReadOnly, false, false, true, true},
+        // Both names show the new picture: the file is written in place.
+        ReplaceCase{"TwoHardLinks", kReadOnly | fs::perms::owner_write, true, false, false, false}
+#ifndef _WIN32
+        ,
+        // Another user's file anyone may write: it stays theirs.
+        ReplaceCase{"AnotherUsersWritableFile", kReadOnly | kWritable, false, false, true, false},
+        ReplaceCase{"AccessList", kReadOnly | fs::perms::owner_write, false, true, false, false}
+#endif
+        ),
+    [](const auto& info) { return std::string(info.param.name); });
+
 #ifndef _WIN32
 TEST(FileIOTest, PrivateFilesAreForTheOwnerOnlyWhateverTheyReplace) {
   test::TempFolder folder;
@@ -150,6 +258,35 @@ TEST(FileIOTest, PrivateFilesAreForTheOwnerOnlyWhateverTheyReplace) {
               fs::perms::owner_read | fs::perms::owner_write)
         << path;
 }
+
+struct CacheFolderCase {
+  const char* name;
+  const char* cacheHome;  // nullptr: not set
+  const char* home;
+  std::string expected;  // "~" for the home the password database gives
+};
+
+void PrintTo(const CacheFolderCase& c, std::ostream* os) { *os << c.name; }
+
+class CacheFolderTest : public testing::TestWithParam<CacheFolderCase> {};
+
+TEST_P(CacheFolderTest, IsFoundAsTheSystemsLibrariesFindIt) {
+  const CacheFolderCase& c = GetParam();
+  const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+  for (const auto& [name, value] : {std::pair{"XDG_CACHE_HOME", c.cacheHome}, {"HOME", c.home}})
+    value ? test::SetEnvironment(name, value) : test::UnsetEnvironment(name);
+  const std::string known = getpwuid(geteuid())->pw_dir;
+  EXPECT_EQ(UserCacheFolder(), c.expected[0] == '~' ? known + c.expected.substr(1) : c.expected);
+  test::SetEnvironment("HOME", home.c_str());  // the other tests set a cache folder of their own
+  test::UnsetEnvironment("XDG_CACHE_HOME");
+}
+
+INSTANTIATE_TEST_SUITE_P(Environments, CacheFolderTest,
+                         testing::Values(CacheFolderCase{"CacheHome", "/c/cache", "/h", "/c/cache"},
+                                         CacheFolderCase{"RelativeCacheHome", "cache", "/h",
+                                                         "/h/.cache"},
+                                         CacheFolderCase{"NoHome", nullptr, nullptr, "~/.cache"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 std::string Repeated(const std::string& piece, int times) {
   std::string out;

@@ -113,9 +113,8 @@ TEST_F(PictureLoadTest, JpegFileKeepsOnlyThePixelsItsStretchSizeShows) {
     for (int x = 0; x < 1920; ++x)
       grain.ScanLine(y)[x] = static_cast<std::uint32_t>(x * 2654435761u ^ y * 40503u) & 0xFFFFFF;
   const std::string path = Put("photo.jpg", EncodeJpeg(grain, 90));
-  TPicture covering;
-  covering.SetDecodeSize(120, 90);
-  covering.LoadFromFile(path);
+  TPicture whole;  // decoded at its own size
+  whole.LoadFromFile(path);
   picture.SetStretchSize(120, 90);
   picture.LoadFromFile(path);
 
@@ -126,12 +125,12 @@ TEST_F(PictureLoadTest, JpegFileKeepsOnlyThePixelsItsStretchSizeShows) {
   EXPECT_EQ(jpeg->DecodedBitmap().Width(), 120);
   EXPECT_EQ(jpeg->DecodedBitmap().Height(), 90);
   EXPECT_EQ(changes, 1);
-  TBitmap shown(120, 90), coveringShown(120, 90);
+  TBitmap shown(120, 90), wholeShown(120, 90);
   shown.Canvas().StretchDraw({0, 0, 120, 90}, *jpeg);
-  coveringShown.Canvas().StretchDraw({0, 0, 120, 90}, *covering.Graphic());
+  wholeShown.Canvas().StretchDraw({0, 0, 120, 90}, *whole.Graphic());
   for (int y = 0; y < 90; ++y)
     for (int x = 0; x < 120; ++x)
-      ASSERT_EQ(shown.PixelWord(x, y), coveringShown.PixelWord(x, y)) << x << "," << y;
+      ASSERT_EQ(shown.PixelWord(x, y), wholeShown.PixelWord(x, y)) << x << "," << y;
 }
 
 struct FailedLoadCase {
