@@ -4,8 +4,8 @@
 PRESET ?= default
 BUILD  := build/$(PRESET)
 
-.PHONY: all deps configure build run gallery test test-windows bench fuzz soak clean \
-        install package package-windows
+.PHONY: all deps configure build run gallery test test-windows test-arm64 bench fuzz soak clean \
+        install package package-windows package-arm64
 
 all: build
 
@@ -35,6 +35,11 @@ test: build
 test-windows:
 	@./scripts/test-windows.sh
 
+# The Linux programs for 64-bit ARM (Raspberry Pi and the like) in build/arm64: cross-built with
+# Debian's aarch64 compiler against Debian's arm64 libraries; every Linux test runs under qemu-user.
+test-arm64: deps
+	@./scripts/arm64.sh test
+
 # Installs under PREFIX (staged under DESTDIR when given), e.g. make install PREFIX=$$HOME/.local
 PREFIX ?= /usr/local
 install: build
@@ -43,6 +48,10 @@ install: build
 # build/default/poterinko_<version>_amd64.deb
 package: build
 	cmake --build $(BUILD) --target package
+
+# build/arm64/poterinko_<version>_arm64.deb
+package-arm64: deps
+	@./scripts/arm64.sh package
 
 # build/default/poterinko-<version>-win32.zip, from the Windows programs built first.
 package-windows: build

@@ -3,13 +3,16 @@
 # and checks what a desktop finds there: the control fields, the programs, the menu entry with
 # its icon at every theme size, the metadata, the manual page and the licences; that lintian
 # finds no error; that the installed program answers --version; and that its window carries
-# the class the menu entry names (run under xvfb-run, without a window manager).
+# the class the menu entry names (run under xvfb-run, without a window manager). The programs of
+# a package for another processor run under the emulator that POTERINKO_EMULATOR names.
 #
-# usage: debian-package.sh CPACK_CONFIG VERSION THIRD_PARTY_LICENSES
+# usage: debian-package.sh CPACK_CONFIG VERSION ARCHITECTURE THIRD_PARTY_LICENSES
 set -euo pipefail
 config=$1
 version=$2
-licences=$3
+architecture=$3
+licences=$4
+read -ra emulator <<<"${POTERINKO_EMULATOR:-}"
 # shellcheck source=program-window.sh
 source "$(dirname "$0")/program-window.sh"
 work=$(mktemp -d)
@@ -18,11 +21,11 @@ trap cleanup EXIT
 fail() { echo "debian-package: $*" >&2; exit 1; }
 
 cpack --config "$config" -B "$work/out" >"$work/cpack.log" 2>&1 || fail "cpack failed: $(cat "$work/cpack.log")"
-deb="$work/out/poterinko_${version}_amd64.deb"
+deb="$work/out/poterinko_${version}_${architecture}.deb"
 [ -f "$deb" ] || fail "no $(basename "$deb"); cpack made: $(ls "$work/out")"
 
 field() { dpkg-deb -f "$deb" "$1"; }
-[ "$(field Package) $(field Version) $(field Architecture)" = "poterinko $version amd64" ] ||
+[ "$(field Package) $(field Version) $(field Architecture)" = "poterinko $version $architecture" ] ||
   fail "control says $(field Package) $(field Version) $(field Architecture)"
 depends=$(field Depends)
 for dependency in fonts-ipafont-gothic xdg-utils libgtk-3-0 libjpeg62-turbo libfreetype6 libc6; do
@@ -62,12 +65,12 @@ grep -q '<launchable type="desktop-id">poterinko.desktop</launchable>' "${metain
 
 lintian --fail-on error "$deb" >"$work/lintian.log" 2>&1 || fail "lintian: $(cat "$work/lintian.log")"
 
-[ "$("$root/usr/bin/poterinko" --version)" = "poterinko $version" ] ||
-  fail "the installed program says '$("$root/usr/bin/poterinko" --version)' to --version"
+said=$("${emulator[@]}" "$root/usr/bin/poterinko" --version || true)
+[ "$said" = "poterinko $version" ] || fail "the installed program says '$said' to --version"
 
 # The docks group windows with their menu entry by the window's class.
 export GSETTINGS_BACKEND=memory NO_AT_BRIDGE=1
-start_program "$work/board.log" "$root/usr/bin/poterinko"
+start_program "$work/board.log" "${emulator[@]}" "$root/usr/bin/poterinko"
 window=$(wait_for_window '^ぽてりんこ' "$work/board.log") ||
   fail "the installed poterinko showed no window"
 class=$(xprop -id "$window" WM_CLASS | sed -n 's/^WM_CLASS(STRING) = "[^"]*", "\([^"]*\)"$/\1/p')

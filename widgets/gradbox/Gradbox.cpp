@@ -99,9 +99,9 @@ void TGradBox::SetColarray(TColor topColor, TColor lastColor, TGradStyle style) 
   TExtendedPrecision precision;
   // Repeated subtraction, not i x delta: the accumulated value may lie just below a whole
   // number and truncate to one less, and the table must show exactly that.
-  const TExtended deltaR = static_cast<TExtended>(sr - er) / 255.0L;
-  const TExtended deltaG = static_cast<TExtended>(sg - eg) / 255.0L;
-  const TExtended deltaB = static_cast<TExtended>(sb - eb) / 255.0L;
+  const TExtended deltaR = static_cast<TExtended>(sr - er) / 255;
+  const TExtended deltaG = static_cast<TExtended>(sg - eg) / 255;
+  const TExtended deltaB = static_cast<TExtended>(sb - eb) / 255;
   TExtended accR = sr, accG = sg, accB = sb;
   FColarray[0] = start;
   for (int i = 1; i <= 254; ++i) {
@@ -121,8 +121,8 @@ void TGradBox::Paint() {
     const bool horizontalBands = FGradStyle == gsTopBottom || FGradStyle == gsBottomTop;
     const int size = horizontalBands ? Height() : Width();
     TExtendedPrecision precision;
-    const TExtended step = static_cast<TExtended>(size) / 255.0L;
-    const int band = static_cast<int>(Trunc(step + 1.0L));
+    const TExtended step = static_cast<TExtended>(size) / 255;
+    const int band = static_cast<int>(Trunc(step + 1));
     int offset = 0;
     for (int i = 0; i <= 255; ++i) {
       canvas.Brush().SetColor(FColarray[static_cast<std::size_t>(i)]);

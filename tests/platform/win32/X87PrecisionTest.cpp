@@ -11,7 +11,8 @@
 
 #include "toolkit/core/ExtendedPrecision.h"
 
-static_assert(TK_GUARDS_X87_PRECISION, "the precision guard must act on Windows for x86");
+static_assert(tk::TExtendedPrecision::kGuardsX87,
+              "the precision guard must act on Windows for x86");
 
 namespace tk {
 namespace {

@@ -6,14 +6,14 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/HeadlessFixture.h"
-#include "tests/support/UInt128.h"
+#include "toolkit/core/UInt128.h"
 #include "widgets/gradbox/Gradbox.h"
 
 namespace widgets {
 namespace {
 
 // Exact integers wider than the extended significand (32-bit targets have no __int128).
-using u128 = tk::testing::UInt128;
+using u128 = tk::TUInt128;
 
 int BitLength(u128 v) {
   int n = 0;
