@@ -2,6 +2,7 @@
 
 #include "app/MainWindow1.h"
 #include "app/ProgramFile.h"
+#include "toolkit/platform/Shell.h"
 
 #ifndef POTERINKO_INFO_BASE
 #define POTERINKO_INFO_BASE "https://info.invalid"
@@ -12,8 +13,8 @@ namespace app {
 using namespace tk;
 
 void TMainForm1::N4Click(TObject*) {
-  const std::string name = ProgramBaseName(Platform().ProgramPath());
-  Platform().OpenUrl(std::string(POTERINKO_INFO_BASE) + "/info.php?pf=w&sn=" + name);
+  const std::string name = ProgramBaseName(Shell().ProgramPath());
+  Shell().OpenUrl(std::string(POTERINKO_INFO_BASE) + "/info.php?pf=w&sn=" + name);
 }
 
 }  // namespace app

@@ -5,6 +5,9 @@
 #include "app/mail/AttachmentFolder.h"
 #include "app/mail/TimeStamp.h"
 #include "toolkit/controls/Application.h"
+#include "toolkit/platform/Clock.h"
+#include "toolkit/platform/Shell.h"
+#include "toolkit/platform/SystemDialogs.h"
 
 namespace app {
 
@@ -18,26 +21,22 @@ constexpr const char* kNoMailProgram =
 
 void TMainForm1::M1Click(TObject*) {
   // One stamp for every path below.
-  const std::time_t now = Platform().CurrentTime();
+  const std::time_t now = Clock().CurrentTime();
   const std::string stamp = FormatTimeStamp(now);
   const TAttachmentPlace place = AttachmentPlace(stamp + ".jpg");
   if (!place.DeleteAfterSend) RemoveStaleAttachments(place.Folder, now);
   const std::string path = place.Folder + "/" + stamp + ".jpg";
 
   TakeSnapshot();
-  {
-    TBitmap snapshot;
-    snapshot.Assign(Image0->Picture().Bitmap());
-    WriteBoardJpeg(path, snapshot, kBoardJpegQuality, place.Privacy);
-  }
+  WriteBoardJpeg(path, Image0->Picture().Bitmap(), kBoardJpegQuality, place.Privacy);
 
   TMailRequest request;
   request.Subject = kSubject;
-  request.RecipientClass = 1;  // MAPI_TO
+  request.RecipientClass = TRecipientClass::kTo;
   request.AttachmentPath = path;
-  const bool sent = Platform().SendMail(request) == 0;
+  const bool sent = Shell().SendMail(request) == 0;
   if (!sent) {
-    Platform().Beep();
+    SystemDialogs().Beep();
     ShowMessage(kNoMailProgram);
   }
   // A mail program that reads the attachment later keeps it after a successful hand-off only.

@@ -1,7 +1,5 @@
 #include "app/MainWindow1.h"
 
-#include <cctype>
-
 #include "app/MainWindow1Layout.h"
 #include "toolkit/streaming/FormReader.h"
 
@@ -12,15 +10,6 @@ using namespace tk;
 TMainForm1* MainForm1 = nullptr;
 
 namespace {
-bool SameText(const std::string& a, const char* b) {
-  std::size_t i = 0;
-  for (; i < a.size() && b[i]; ++i)
-    if (std::toupper(static_cast<unsigned char>(a[i])) !=
-        std::toupper(static_cast<unsigned char>(b[i])))
-      return false;
-  return i == a.size() && b[i] == '\0';
-}
-
 template <class T>
 T* Find(TComponent& root, const std::string& name) {
   auto* c = dynamic_cast<T*>(root.FindComponent(name));
@@ -28,14 +17,6 @@ T* Find(TComponent& root, const std::string& name) {
   return c;
 }
 }  // namespace
-
-std::string DroppedFileExtension(const std::string& path) {
-  // '/' counts as well: it separates folders on Linux and is accepted by Windows too, so a
-  // dot in a folder name never passes for the file's extension.
-  const std::size_t at = path.find_last_of(".\\/:");
-  if (at == std::string::npos || path[at] != '.') return {};
-  return path.substr(at);
-}
 
 TMainForm1::TMainForm1(TComponent* owner) : TForm(owner) {
   RegisterHandlers();
@@ -89,15 +70,15 @@ int TMainForm1::HoveredCell() const {
 }
 
 void TMainForm1::FilesDropped(const TDroppedFiles& drop) {
-  // Only the first file counts; it goes to the cell the pointer was last seen over.
+  // Only the first file counts; it goes to the cell the pointer was last seen over, a bitmap
+  // to the overlay layer and a JPEG photo beneath it. Any other file is left alone.
   if (drop.Paths.empty()) return;
   const std::string& path = drop.Paths.front();
-  const std::string extension = DroppedFileExtension(path);
-  if (SameText(extension, ".BMP")) {
-    if (const int n = HoveredCell()) OverlayLayer(n).Picture().LoadFromFile(path);
-  } else if (SameText(extension, ".JPG") || SameText(extension, ".JPEG")) {
-    if (const int n = HoveredCell()) PhotoLayer(n).Picture().LoadFromFile(path);
-  }
+  const std::optional<TPictureFileKind> kind = PictureFileKindOf(path);
+  const int n = HoveredCell();
+  if (!kind || !n) return;
+  TImage& layer = *kind == TPictureFileKind::kBitmap ? OverlayLayer(n) : PhotoLayer(n);
+  layer.Picture().LoadFromFile(path);
 }
 
 void TMainForm1::D1Click(TObject*) {
@@ -109,7 +90,7 @@ void TMainForm1::D1Click(TObject*) {
 
 void TMainForm1::TakeSnapshot() {
   UpdateWindow();
-  const TRect area{0, 0, 652, 593};
+  const TRect area = ClientRect();
   Image0->Canvas().CopyRect(area, BackBuffer().Canvas(), area);
 }
 

@@ -50,7 +50,8 @@ class TMainForm1 : public tk::TForm {
   // Opens the program's information page in the browser.
   void N4Click(tk::TObject* sender);
 
-  // Copies the board as shown into Image0's bitmap (made at 652 x 593 on first use).
+  // Copies the client area as shown into Image0's bitmap, made at Image0's own size (the
+  // layout gives it the client area's) on first use.
   void TakeSnapshot();
 
  protected:
@@ -69,9 +70,5 @@ class TMainForm1 : public tk::TForm {
 
 // The one board window of the program, once created.
 extern TMainForm1* MainForm1;
-
-// The extension of a dropped path: from its last '.', when no '\', '/' or ':' comes after it;
-// empty otherwise.
-std::string DroppedFileExtension(const std::string& path);
 
 }  // namespace app

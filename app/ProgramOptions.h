@@ -1,7 +1,7 @@
 #pragma once
 // The Linux program's command line. The board takes no options of its own; it answers --help
-// and --version as packaged programs are expected to, lets GTK's own options through, and refuses
-// anything else before a window is made.
+// and --version as packaged programs are expected to (the GTK backend reads them, GTK's own
+// options included), and refuses anything else before a window is made.
 
 namespace app {
 

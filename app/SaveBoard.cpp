@@ -16,9 +16,7 @@ void TMainForm1::Save1Click(TObject*) {
       MessageDlg(path + " は既に存在します。\n上書きしますか？", TMsgDlgType::mtConfirmation,
                  mbYes | mbNo, 0) != TModalResult::mrYes)
     return;
-  TBitmap snapshot;
-  snapshot.Assign(Image0->Picture().Bitmap());
-  WriteBoardJpeg(path, snapshot, kBoardJpegQuality);
+  WriteBoardJpeg(path, Image0->Picture().Bitmap(), kBoardJpegQuality);
 }
 
 }  // namespace app

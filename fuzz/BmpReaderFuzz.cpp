@@ -9,7 +9,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   try {
-    auto graphic = tk::ReadGraphic(tk::TPictureFileKind::pkBitmap, {data, size}, 120, 90);
+    auto graphic = tk::ReadGraphic(tk::TPictureFileKind::kBitmap, {data, size}, 120, 90);
     auto* bitmap = dynamic_cast<tk::TBitmap*>(graphic.get());
     if (bitmap == nullptr || bitmap->Empty()) __builtin_trap();
     // Reads the corner pixels so that a bitmap smaller than it claims shows.
@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         bitmap->PixelWord(0, 0) ^ bitmap->PixelWord(bitmap->Width() - 1, bitmap->Height() - 1);
     (void)sink;
   } catch (const tk::EInvalidGraphic& e) {
-    if (e.Message() != tk::SInvalidBitmap) __builtin_trap();
+    if (e.Message() != tk::kInvalidBitmap) __builtin_trap();
   }
   return 0;
 }

@@ -8,7 +8,7 @@
 #include "app/ProgramFile.h"
 #include "toolkit/core/Exceptions.h"
 #include "toolkit/core/PrivateFolder.h"
-#include "toolkit/platform/Platform.h"
+#include "toolkit/platform/Shell.h"
 
 namespace app {
 
@@ -29,15 +29,15 @@ std::string Utf8(const fs::path& p) {
 }  // namespace
 
 TAttachmentPlace AttachmentPlace(const std::string& fileName) {
-  if (tk::Platform().AttachmentReading() == tk::TAttachmentReading::kBeforeSendReturns)
-    return {ProgramFolder(tk::Platform().ProgramPath()), true, tk::TFilePrivacy::kShared};
+  if (tk::Shell().AttachmentReading() == tk::TAttachmentReading::kBeforeSendReturns)
+    return {ProgramFolder(tk::Shell().ProgramPath()), true, tk::TFilePrivacy::kShared};
   const std::optional<std::string> cache = tk::UserCacheFolder();
   // No home to keep the user's files in (a shared folder such as /tmp would not be private):
   // no folder was tried, so the error names the file alone.
-  if (!cache) throw tk::EFCreateError(tk::Format(tk::SFCreateError, fileName));
+  if (!cache) throw tk::EFCreateError(tk::Format(tk::kFileCreateError, fileName));
   const std::string folder = *cache + "/poterinko";
   if (!tk::MakePrivateFolder(folder))
-    throw tk::EFCreateError(tk::Format(tk::SFCreateError, folder + "/" + fileName));
+    throw tk::EFCreateError(tk::Format(tk::kFileCreateError, folder + "/" + fileName));
   return {folder, false, tk::TFilePrivacy::kPrivate};
 }
 

@@ -6,9 +6,10 @@
 #include <filesystem>
 #include <string>
 
-#include "packaging/icons/IconPng.h"
 #include "packaging/icons/IconScale.h"
 #include "platform/icon/MainIconArt.h"
+#include "toolkit/core/FileIO.h"
+#include "tools/png/PngCodec.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {
@@ -22,8 +23,8 @@ int main(int argc, char** argv) {
       const std::filesystem::path dir =
           std::filesystem::path(argv[1]) / (side + "x" + side) / "apps";
       std::filesystem::create_directories(dir);
-      appicon::WriteIconPng((dir / "poterinko.png").string(),
-                            appicon::ScaleIcon(art, appicon::kMainIconSize, size), size);
+      const auto pixels = appicon::ScaleIcon(art, appicon::kMainIconSize, size);
+      tk::WriteFileBytes((dir / "poterinko.png").string(), png::EncodePng(pixels, size, size));
     }
   } catch (const std::exception& error) {
     std::fprintf(stderr, "poterinko-make-icons: %s\n", error.what());

@@ -14,7 +14,7 @@ gboolean ExitNow(gpointer) {
   std::_Exit(0);
 }
 
-gboolean OnFirstDraw(GSignalInvocationHint*, guint, const GValue*, gpointer) {
+gboolean FirstDrawHook(GSignalInvocationHint*, guint, const GValue*, gpointer) {
   g_idle_add(ExitNow, nullptr);
   return FALSE;  // the hook is not needed again
 }
@@ -23,7 +23,7 @@ gboolean OnFirstDraw(GSignalInvocationHint*, guint, const GValue*, gpointer) {
 
 void ExitAfterFirstFrameWhenAsked() {
   if (!std::getenv("POTERINKO_EXIT_AFTER_FIRST_FRAME")) return;
-  g_signal_add_emission_hook(g_signal_lookup("draw", GTK_TYPE_WIDGET), 0, OnFirstDraw, nullptr,
+  g_signal_add_emission_hook(g_signal_lookup("draw", GTK_TYPE_WIDGET), 0, FirstDrawHook, nullptr,
                              nullptr);
 }
 

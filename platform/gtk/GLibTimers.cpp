@@ -24,8 +24,8 @@ TGLibTimers::TimerId TGLibTimers::Start(unsigned intervalMs, std::function<void(
   const TimerId id = FNextId++;
   auto timer = std::make_shared<Timer>();
   timer->tick = std::move(tick);
-  timer->source = g_timeout_add_full(G_PRIORITY_DEFAULT, intervalMs, &TGLibTimers::OnTimeout,
-                                     new SourceData{this, id}, &TGLibTimers::OnSourceGone);
+  timer->source = g_timeout_add_full(G_PRIORITY_DEFAULT, intervalMs, &TGLibTimers::Timeout,
+                                     new SourceData{this, id}, &TGLibTimers::SourceDestroyed);
   FTimers.emplace(id, std::move(timer));
   return id;
 }
@@ -39,7 +39,7 @@ void TGLibTimers::Stop(TimerId id) {
   g_source_remove(source);
 }
 
-int TGLibTimers::OnTimeout(void* data) {
+int TGLibTimers::Timeout(void* data) {
   auto* source = static_cast<SourceData*>(data);
   TGLibTimers& timers = *source->timers;
   const auto it = timers.FTimers.find(source->id);
@@ -54,6 +54,6 @@ int TGLibTimers::OnTimeout(void* data) {
   return timers.Running(source->id) ? G_SOURCE_CONTINUE : G_SOURCE_REMOVE;
 }
 
-void TGLibTimers::OnSourceGone(void* data) { delete static_cast<SourceData*>(data); }
+void TGLibTimers::SourceDestroyed(void* data) { delete static_cast<SourceData*>(data); }
 
 }  // namespace gtkui

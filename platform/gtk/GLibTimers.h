@@ -27,8 +27,8 @@ class TGLibTimers {
  private:
   struct Timer;
   struct SourceData;
-  static int OnTimeout(void* data);
-  static void OnSourceGone(void* data);
+  static int Timeout(void* data);
+  static void SourceDestroyed(void* data);
 
   std::map<TimerId, std::shared_ptr<Timer>> FTimers;
   TimerId FNextId = 1;

@@ -7,7 +7,6 @@
 #include "platform/gtk/GlobPattern.h"
 #include "platform/gtk/Mnemonics.h"
 #include "toolkit/controls/Application.h"
-#include "toolkit/controls/Dialogs.h"
 #include "toolkit/controls/FileFilter.h"
 
 namespace gtkui {
@@ -73,7 +72,7 @@ void FitOnMonitor(GtkWidget* dialog) {
                   area.y + (area.height - fitHeight) / 2);
 }
 
-void OnChooserMapped(GtkWidget* dialog, gpointer) {
+void ChooserMapSignal(GtkWidget* dialog, gpointer) {
   tk::GuardCallback([&] { FitOnMonitor(dialog); });
 }
 
@@ -99,7 +98,7 @@ GdkPixbuf* LoadPreview(const char* path) {
   return upright;
 }
 
-void OnUpdatePreview(GtkFileChooser* chooser, gpointer image) {
+void UpdatePreviewSignal(GtkFileChooser* chooser, gpointer image) {
   tk::GuardCallback([&] {
     gchar* path = gtk_file_chooser_get_preview_filename(chooser);
     GdkPixbuf* preview =
@@ -169,7 +168,7 @@ std::optional<std::string> RunSaveDialog(GtkWindow* parent, const tk::TSaveDialo
       title, parent, GTK_FILE_CHOOSER_ACTION_SAVE, g_dgettext("gtk30", "_Cancel"),
       GTK_RESPONSE_CANCEL, g_dgettext("gtk30", "_Save"), GTK_RESPONSE_ACCEPT, nullptr);
   PlaceModal(dialog, parent);
-  g_signal_connect_after(dialog, "map", G_CALLBACK(OnChooserMapped), nullptr);
+  g_signal_connect_after(dialog, "map", G_CALLBACK(ChooserMapSignal), nullptr);
   gtk_dialog_set_default_response(GTK_DIALOG(dialog), GTK_RESPONSE_ACCEPT);
   GtkFileChooser* chooser = GTK_FILE_CHOOSER(dialog);
   // The program asks its own question before it replaces a file.
@@ -181,12 +180,12 @@ std::optional<std::string> RunSaveDialog(GtkWindow* parent, const tk::TSaveDialo
   gtk_widget_set_size_request(preview, kPreviewSize + 8, -1);
   gtk_file_chooser_set_preview_widget(chooser, preview);
   gtk_file_chooser_set_use_preview_label(chooser, FALSE);
-  g_signal_connect(chooser, "update-preview", G_CALLBACK(OnUpdatePreview), preview);
+  g_signal_connect(chooser, "update-preview", G_CALLBACK(UpdatePreviewSignal), preview);
 
   std::optional<std::string> chosen;
   if (gtk_dialog_run(GTK_DIALOG(dialog)) == GTK_RESPONSE_ACCEPT) {
     if (gchar* path = gtk_file_chooser_get_filename(chooser)) {
-      chosen = tk::ApplyDefaultExtension(path, params.DefaultExt);
+      chosen = path;
       g_free(path);
     }
   }

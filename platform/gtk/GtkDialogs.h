@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "toolkit/platform/Platform.h"
+#include "toolkit/platform/SystemDialogs.h"
 
 typedef struct _GtkWindow GtkWindow;
 

@@ -26,17 +26,17 @@ TGtkFormWindow& Self(gpointer data) { return *static_cast<TGtkFormWindow*>(data)
 
 // --- C trampolines: each one guards all of its work ---
 
-gboolean OnDraw(GtkWidget*, cairo_t* cr, gpointer self) {
+gboolean DrawSignal(GtkWidget*, cairo_t* cr, gpointer self) {
   tk::GuardCallback([&] { Self(self).Paint(cr); });
   return TRUE;
 }
 
-gboolean OnMotion(GtkWidget*, GdkEventMotion* e, gpointer self) {
+gboolean MotionSignal(GtkWidget*, GdkEventMotion* e, gpointer self) {
   tk::GuardCallback([&] { Self(self).MouseMoved(e->x, e->y, e->state); });
   return TRUE;
 }
 
-gboolean OnButtonPress(GtkWidget*, GdkEventButton* e, gpointer self) {
+gboolean ButtonPressSignal(GtkWidget*, GdkEventButton* e, gpointer self) {
   // GTK's own double- and triple-click events follow plain presses that were already
   // reported; the window's detector decides about double clicks instead.
   if (e->type != GDK_BUTTON_PRESS) return TRUE;
@@ -46,42 +46,42 @@ gboolean OnButtonPress(GtkWidget*, GdkEventButton* e, gpointer self) {
   return handled;
 }
 
-gboolean OnButtonRelease(GtkWidget*, GdkEventButton* e, gpointer self) {
+gboolean ButtonReleaseSignal(GtkWidget*, GdkEventButton* e, gpointer self) {
   gboolean handled = FALSE;
   tk::GuardCallback([&] { handled = Self(self).ButtonReleased(e->button, e->x, e->y, e->state); });
   return handled;
 }
 
-gboolean OnLeave(GtkWidget*, GdkEventCrossing* e, gpointer self) {
+gboolean LeaveSignal(GtkWidget*, GdkEventCrossing* e, gpointer self) {
   if (e->detail != GDK_NOTIFY_INFERIOR) tk::GuardCallback([&] { Self(self).MouseLeft(); });
   return FALSE;
 }
 
-gboolean OnKeyPress(GtkWidget*, GdkEventKey* e, gpointer self) {
+gboolean KeyPressSignal(GtkWidget*, GdkEventKey* e, gpointer self) {
   gboolean handled = FALSE;
   tk::GuardCallback(
       [&] { handled = Self(self).KeyPressed(e->keyval, e->hardware_keycode, e->state); });
   return handled;
 }
 
-gboolean OnKeyRelease(GtkWidget*, GdkEventKey* e, gpointer self) {
+gboolean KeyReleaseSignal(GtkWidget*, GdkEventKey* e, gpointer self) {
   tk::GuardCallback([&] { Self(self).KeyReleased(e->keyval, e->hardware_keycode, e->state); });
   return FALSE;
 }
 
-gboolean OnDelete(GtkWidget*, GdkEvent*, gpointer self) {
+gboolean DeleteSignal(GtkWidget*, GdkEvent*, gpointer self) {
   tk::GuardCallback([&] { Self(self).CloseRequested(); });
   return TRUE;  // the form decides; it hides the window itself when it closes
 }
 
-void OnRealize(GtkWidget*, gpointer self) {
+void RealizeSignal(GtkWidget*, gpointer self) {
   tk::GuardCallback([&] { Self(self).Realized(); });
 }
 
 // Every file dragged over the window may be dropped, as a copy; which files are used is decided
 // only after the drop.
-gboolean OnDragMotion(GtkWidget* widget, GdkDragContext* context, gint, gint, guint time,
-                      gpointer) {
+gboolean DragMotionSignal(GtkWidget* widget, GdkDragContext* context, gint, gint, guint time,
+                          gpointer) {
   gboolean offered = FALSE;
   tk::GuardCallback([&] {
     offered = gtk_drag_dest_find_target(widget, context, nullptr) != GDK_NONE;
@@ -90,7 +90,8 @@ gboolean OnDragMotion(GtkWidget* widget, GdkDragContext* context, gint, gint, gu
   return offered;
 }
 
-gboolean OnDragDrop(GtkWidget* widget, GdkDragContext* context, gint, gint, guint time, gpointer) {
+gboolean DragDropSignal(GtkWidget* widget, GdkDragContext* context, gint, gint, guint time,
+                        gpointer) {
   gboolean taken = FALSE;
   tk::GuardCallback([&] {
     const GdkAtom target = gtk_drag_dest_find_target(widget, context, nullptr);
@@ -101,8 +102,8 @@ gboolean OnDragDrop(GtkWidget* widget, GdkDragContext* context, gint, gint, guin
   return taken;
 }
 
-void OnDragDataReceived(GtkWidget*, GdkDragContext* context, gint, gint, GtkSelectionData* data,
-                        guint, guint time, gpointer self) {
+void DragDataReceivedSignal(GtkWidget*, GdkDragContext* context, gint, gint, GtkSelectionData* data,
+                            guint, guint time, gpointer self) {
   bool delivered = false;
   tk::GuardCallback([&] {
     const gint length = gtk_selection_data_get_length(data);
@@ -119,12 +120,12 @@ void OnDragDataReceived(GtkWidget*, GdkDragContext* context, gint, gint, GtkSele
   gtk_drag_finish(context, delivered, FALSE, time);
 }
 
-gboolean OnFocusOut(GtkWidget*, GdkEvent*, gpointer self) {
+gboolean FocusOutSignal(GtkWidget*, GdkEvent*, gpointer self) {
   tk::GuardCallback([&] { Self(self).FocusLost(); });
   return FALSE;
 }
 
-gboolean OnDropIdle(gpointer self) {
+gboolean DeliverDropLater(gpointer self) {
   tk::GuardCallback([&] { Self(self).DeliverDrop(); });
   return G_SOURCE_REMOVE;
 }
@@ -174,19 +175,19 @@ TGtkFormWindow::~TGtkFormWindow() {
 }
 
 void TGtkFormWindow::ConnectSignals() {
-  g_signal_connect(FArea, "draw", G_CALLBACK(OnDraw), this);
-  g_signal_connect(FArea, "motion-notify-event", G_CALLBACK(OnMotion), this);
-  g_signal_connect(FArea, "button-press-event", G_CALLBACK(OnButtonPress), this);
-  g_signal_connect(FArea, "button-release-event", G_CALLBACK(OnButtonRelease), this);
-  g_signal_connect(FArea, "leave-notify-event", G_CALLBACK(OnLeave), this);
-  g_signal_connect(FArea, "drag-motion", G_CALLBACK(OnDragMotion), this);
-  g_signal_connect(FArea, "drag-drop", G_CALLBACK(OnDragDrop), this);
-  g_signal_connect(FArea, "drag-data-received", G_CALLBACK(OnDragDataReceived), this);
-  g_signal_connect(FWindow, "key-press-event", G_CALLBACK(OnKeyPress), this);
-  g_signal_connect(FWindow, "key-release-event", G_CALLBACK(OnKeyRelease), this);
-  g_signal_connect(FWindow, "delete-event", G_CALLBACK(OnDelete), this);
-  g_signal_connect(FWindow, "focus-out-event", G_CALLBACK(OnFocusOut), this);
-  g_signal_connect_after(FWindow, "realize", G_CALLBACK(OnRealize), this);
+  g_signal_connect(FArea, "draw", G_CALLBACK(DrawSignal), this);
+  g_signal_connect(FArea, "motion-notify-event", G_CALLBACK(MotionSignal), this);
+  g_signal_connect(FArea, "button-press-event", G_CALLBACK(ButtonPressSignal), this);
+  g_signal_connect(FArea, "button-release-event", G_CALLBACK(ButtonReleaseSignal), this);
+  g_signal_connect(FArea, "leave-notify-event", G_CALLBACK(LeaveSignal), this);
+  g_signal_connect(FArea, "drag-motion", G_CALLBACK(DragMotionSignal), this);
+  g_signal_connect(FArea, "drag-drop", G_CALLBACK(DragDropSignal), this);
+  g_signal_connect(FArea, "drag-data-received", G_CALLBACK(DragDataReceivedSignal), this);
+  g_signal_connect(FWindow, "key-press-event", G_CALLBACK(KeyPressSignal), this);
+  g_signal_connect(FWindow, "key-release-event", G_CALLBACK(KeyReleaseSignal), this);
+  g_signal_connect(FWindow, "delete-event", G_CALLBACK(DeleteSignal), this);
+  g_signal_connect(FWindow, "focus-out-event", G_CALLBACK(FocusOutSignal), this);
+  g_signal_connect_after(FWindow, "realize", G_CALLBACK(RealizeSignal), this);
 }
 
 GtkWindow* TGtkFormWindow::Window() const { return GTK_WINDOW(FWindow); }
@@ -350,7 +351,7 @@ void TGtkFormWindow::CloseRequested() { FEvents.HandleCloseRequest(); }
 
 void TGtkFormWindow::FilesArrived(std::vector<std::string> paths) {
   FPendingDrop = std::move(paths);
-  if (!FDropIdle) FDropIdle = g_idle_add(OnDropIdle, this);
+  if (!FDropIdle) FDropIdle = g_idle_add(DeliverDropLater, this);
 }
 
 void TGtkFormWindow::DeliverDrop() {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/gtk/DoubleClick.h"
-#include "toolkit/platform/Platform.h"
+#include "toolkit/platform/NativeWindow.h"
 
 typedef struct _GtkWidget GtkWidget;
 typedef struct _GtkWindow GtkWindow;
@@ -36,7 +36,6 @@ class TGtkFormWindow : public tk::INativeWindow {
 
   tk::IWindowEvents& Events() const { return FEvents; }
   GtkWindow* Window() const;
-  GtkWidget* ClientArea() const { return FArea; }
   // The drawing area's own GDK window (client coordinates), once realised.
   GdkWindow* ClientGdkWindow() const;
   bool Shown() const { return FShown; }

@@ -98,7 +98,7 @@ void TGtkPlatform::Terminate() {
   g_main_loop_quit(FLoop);
 }
 
-tk::IPlatform::TimerId TGtkPlatform::StartTimer(unsigned intervalMs, std::function<void()> tick) {
+tk::IClock::TimerId TGtkPlatform::StartTimer(unsigned intervalMs, std::function<void()> tick) {
   return FTimers.Start(intervalMs, [tick = std::move(tick)] { tk::GuardCallback(tick); });
 }
 

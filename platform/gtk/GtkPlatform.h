@@ -16,32 +16,39 @@ namespace gtkui {
 
 class TGtkFormWindow;
 
-class TGtkPlatform : public tk::IPlatform {
+class TGtkPlatform : public tk::IWindowSystem,
+                     public tk::ISystemDialogs,
+                     public tk::IShell,
+                     public tk::IClock {
  public:
   // Opens the display; nullptr (after a message on stderr) when there is none.
   static std::unique_ptr<TGtkPlatform> Create(int& argc, char**& argv);
   ~TGtkPlatform() override;
 
+  // --- the window system ---
   std::unique_ptr<tk::INativeWindow> CreateNativeWindow(tk::IWindowEvents& events,
                                                         const tk::TWindowParams& params) override;
   void RunMessageLoop() override;
   void Terminate() override;
-  TimerId StartTimer(unsigned intervalMs, std::function<void()> tick) override;
-  void StopTimer(TimerId id) override;
   tk::TPoint CursorPos() const override;
   short KeyState(int virtualKey) const override;
+  void PopupMenu(const tk::TMenuModel& menu, tk::TPoint screen) override;
+  // --- the dialogs ---
   void ShowErrorBox(const std::string& caption, const std::string& text) override;
   tk::TModalResult MessageDialog(const tk::TMessageDialogParams& params) override;
   std::optional<std::string> SaveDialog(const tk::TSaveDialogParams& params) override;
-  void PopupMenu(const tk::TMenuModel& menu, tk::TPoint screen) override;
   void Beep() override;
+  // --- the shell ---
   std::string ProgramPath() const override;
   void OpenUrl(const std::string& address) override;
+  // Through xdg-email; the mail program is started and left to itself.
   unsigned SendMail(const tk::TMailRequest& request) override;
-  // The mail program is started and left to itself.
   tk::TAttachmentReading AttachmentReading() const override {
     return tk::TAttachmentReading::kLater;
   }
+  // --- the clock ---
+  TimerId StartTimer(unsigned intervalMs, std::function<void()> tick) override;
+  void StopTimer(TimerId id) override;
 
   // --- for the windows ---
   void WindowCreated(TGtkFormWindow* window);

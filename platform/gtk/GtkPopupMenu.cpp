@@ -15,24 +15,24 @@ namespace {
 constexpr char kItemKey[] = "poterinko-menu-item";
 constexpr char kDestroyKey[] = "poterinko-menu-closing";
 
-using TClick = std::function<void()>;
+using Command = std::function<void()>;
 
 gboolean ClickLater(gpointer click) {
-  const std::unique_ptr<TClick> owned(static_cast<TClick*>(click));
+  const std::unique_ptr<Command> owned(static_cast<Command*>(click));
   tk::GuardCallback([&] { (*owned)(); });
   return G_SOURCE_REMOVE;
 }
 
-void DeleteClick(gpointer click) { delete static_cast<TClick*>(click); }
+void DeleteClick(gpointer click) { delete static_cast<Command*>(click); }
 
-void OnActivate(GtkMenuItem* widget, gpointer) {
+void ActivateSignal(GtkMenuItem* widget, gpointer) {
   tk::GuardCallback([&] {
     // Submenu headers are activated too when they open; only leaves run commands.
     if (gtk_menu_item_get_submenu(widget)) return;
-    const auto* click = static_cast<TClick*>(g_object_get_data(G_OBJECT(widget), kItemKey));
+    const auto* click = static_cast<Command*>(g_object_get_data(G_OBJECT(widget), kItemKey));
     // GTK hides the menu before it activates the item; the idle runs after it is gone (and
     // after the menu's widgets are destroyed: it owns a copy of the command).
-    if (click && *click) g_idle_add(ClickLater, new TClick(*click));
+    if (click && *click) g_idle_add(ClickLater, new Command(*click));
   });
 }
 
@@ -51,7 +51,7 @@ void DestroyLater(GtkWidget* menu) {
   g_idle_add(DestroyNow, menu);
 }
 
-void OnDeactivate(GtkMenuShell* menu, gpointer) {
+void DeactivateSignal(GtkMenuShell* menu, gpointer) {
   // "activate" of the chosen item is still to come after this signal: destroy from the loop.
   tk::GuardCallback([&] { DestroyLater(GTK_WIDGET(menu)); });
 }
@@ -77,10 +77,10 @@ GtkWidget* MenuItemWidget(const tk::TMenuEntry& item) {
   gtk_container_add(GTK_CONTAINER(widget), box);
 
   gtk_widget_set_sensitive(widget, item.Enabled);
-  g_object_set_data_full(G_OBJECT(widget), kItemKey, new TClick(item.Click), DeleteClick);
+  g_object_set_data_full(G_OBJECT(widget), kItemKey, new Command(item.Click), DeleteClick);
   if (!item.Items.empty())
     gtk_menu_item_set_submenu(GTK_MENU_ITEM(widget), BuildGtkMenu(item.Items));
-  else g_signal_connect(widget, "activate", G_CALLBACK(OnActivate), nullptr);
+  else g_signal_connect(widget, "activate", G_CALLBACK(ActivateSignal), nullptr);
   return widget;
 }
 
@@ -99,7 +99,7 @@ GtkWidget* BuildGtkMenu(const std::vector<tk::TMenuEntry>& items) {
 void ShowPopupMenu(const tk::TMenuModel& popup, GdkWindow* relativeTo, tk::TPoint point) {
   GtkWidget* menu = BuildGtkMenu(popup.Items);
   g_object_ref_sink(menu);
-  g_signal_connect(menu, "deactivate", G_CALLBACK(OnDeactivate), nullptr);
+  g_signal_connect(menu, "deactivate", G_CALLBACK(DeactivateSignal), nullptr);
   const GdkRectangle at{point.X, point.Y, 1, 1};
   GdkEvent* trigger = gtk_get_current_event();
   gtk_menu_popup_at_rect(GTK_MENU(menu), relativeTo, &at, GDK_GRAVITY_NORTH_WEST,

@@ -6,7 +6,8 @@
 
 #include <vector>
 
-#include "toolkit/platform/Platform.h"
+#include "toolkit/graphics/Geometry.h"
+#include "toolkit/platform/MenuModel.h"
 
 typedef struct _GtkWidget GtkWidget;
 typedef struct _GdkWindow GdkWindow;

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/platform/Platform.h"
+#include "toolkit/platform/Shell.h"
 
 namespace gtkui {
 

@@ -81,9 +81,9 @@ void THeadlessPlatform::RunMessageLoop() {
   if (Driver) Driver();
 }
 
-IPlatform::TimerId THeadlessPlatform::StartTimer(unsigned intervalMs, std::function<void()> tick) {
+IClock::TimerId THeadlessPlatform::StartTimer(unsigned intervalMs, std::function<void()> tick) {
   const TimerId id = FNextTimer++;
-  FTimers[id] = TScheduledTimer{intervalMs, FNow + intervalMs, std::move(tick)};
+  FTimers[id] = ScheduledTimer{intervalMs, FNow + intervalMs, std::move(tick)};
   return id;
 }
 
@@ -142,9 +142,9 @@ std::optional<std::string> THeadlessPlatform::SaveDialog(const TSaveDialogParams
     answer = FSaveAnswers.front();
     FSaveAnswers.pop_front();
   }
-  if (answer) answer = ApplyDefaultExtension(*answer, p.DefaultExt);
+  // The answer is the name as typed; the line shows the path the program goes on with.
   Emit("save-dialog filter=" + Quote(p.Filter) + " defext=" + Quote(p.DefaultExt) + " -> " +
-       (answer ? *answer : std::string("cancel")));
+       (answer ? ApplyDefaultExtension(*answer, p.DefaultExt) : std::string("cancel")));
   return answer;
 }
 
@@ -193,8 +193,8 @@ unsigned THeadlessPlatform::SendMail(const TMailRequest& r) {
   }
   Emit("mail subject=" + Quote(r.Subject) + " note=" + Quote(r.Note) +
        " to=" + Quote(r.RecipientName) + " address=" + Quote(r.RecipientAddress) +
-       " class=" + std::to_string(r.RecipientClass) + " attachment=" + Quote(r.AttachmentPath) +
-       " jpeg=" + jpeg + " -> " + std::to_string(code));
+       " class=" + std::to_string(static_cast<unsigned>(r.RecipientClass)) +
+       " attachment=" + Quote(r.AttachmentPath) + " jpeg=" + jpeg + " -> " + std::to_string(code));
   return code;
 }
 

@@ -29,32 +29,39 @@ class THeadlessWindow;
 using TSaveAnswer = std::optional<std::string>;
 enum class TConfirmAnswer { kYes, kNo, kEscape };
 
-class THeadlessPlatform : public tk::IPlatform, private tk::IFileObserver {
+class THeadlessPlatform : public tk::IWindowSystem,
+                          public tk::ISystemDialogs,
+                          public tk::IShell,
+                          public tk::IClock,
+                          private tk::IFileObserver {
  public:
   THeadlessPlatform();
   ~THeadlessPlatform() override;
 
-  // --- the interface ---
+  // --- the window system ---
   std::unique_ptr<tk::INativeWindow> CreateNativeWindow(tk::IWindowEvents& events,
                                                         const tk::TWindowParams& params) override;
   void RunMessageLoop() override;
   void Terminate() override { FTerminated = true; }
-  TimerId StartTimer(unsigned intervalMs, std::function<void()> tick) override;
-  void StopTimer(TimerId id) override;
   tk::TPoint CursorPos() const override { return FCursor; }
   short KeyState(int virtualKey) const override;
+  void PopupMenu(const tk::TMenuModel& menu, tk::TPoint screen) override;
+  // --- the dialogs: answered as queued, and logged ---
   void ShowErrorBox(const std::string& caption, const std::string& text) override;
   tk::TModalResult MessageDialog(const tk::TMessageDialogParams& params) override;
   std::optional<std::string> SaveDialog(const tk::TSaveDialogParams& params) override;
-  void PopupMenu(const tk::TMenuModel& menu, tk::TPoint screen) override;
   void Beep() override { Emit("beep"); }
+  // --- the shell: logged ---
   std::string ProgramPath() const override { return FProgramPath; }
-  // The wall-clock time at start plus the scripted time that has passed since.
-  std::time_t CurrentTime() const override;
   void OpenUrl(const std::string& address) override;
   unsigned SendMail(const tk::TMailRequest& request) override;
   // As the host system's own backend hands mail over.
   tk::TAttachmentReading AttachmentReading() const override;
+  // --- the clock: scripted ---
+  // The wall-clock time at start plus the scripted time that has passed since.
+  std::time_t CurrentTime() const override;
+  TimerId StartTimer(unsigned intervalMs, std::function<void()> tick) override;
+  void StopTimer(TimerId id) override;
 
   // --- the script's side ---
   // The loop body: called by RunMessageLoop; it injects input until it returns.
@@ -73,7 +80,6 @@ class THeadlessPlatform : public tk::IPlatform, private tk::IFileObserver {
   void QueueMailResult(unsigned code) { FMailResults.push_back(code); }
   // The next popup menu chooses this item (by component name).
   void QueueMenuChoice(const std::string& itemName) { FMenuChoices.push_back(itemName); }
-  bool HasPendingMenuChoice() const { return !FMenuChoices.empty(); }
 
   // The window that input goes to: the last one shown.
   THeadlessWindow* ActiveWindow() const;
@@ -123,12 +129,12 @@ class THeadlessPlatform : public tk::IPlatform, private tk::IFileObserver {
   std::deque<unsigned> FMailResults;
   std::deque<std::string> FMenuChoices;
 
-  struct TScheduledTimer {
+  struct ScheduledTimer {
     unsigned Interval;
     std::uint64_t Due;  // on the scripted clock
     std::function<void()> Tick;
   };
-  std::map<TimerId, TScheduledTimer> FTimers;
+  std::map<TimerId, ScheduledTimer> FTimers;
   TimerId FNextTimer = 1;
   std::uint64_t FNow = 0;
   std::time_t FStartTime;

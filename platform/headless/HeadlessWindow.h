@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "toolkit/platform/Platform.h"
+#include "toolkit/platform/NativeWindow.h"
 
 namespace headless {
 

@@ -8,6 +8,9 @@
 
 #include "platform/win32/WinText.h"
 
+// The toolkit's input codes come first: <windows.h> defines macros of the same names.
+#include "toolkit/platform/InputCodes.h"
+
 #include <windows.h>
 
 namespace win32ui {

@@ -2,7 +2,7 @@
 // The files of one drop as the shell hands them over with WM_DROPFILES.
 
 #include "platform/win32/Handles.h"
-#include "toolkit/platform/Platform.h"
+#include "toolkit/platform/NativeWindow.h"
 
 namespace win32ui {
 

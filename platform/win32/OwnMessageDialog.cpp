@@ -12,7 +12,7 @@ namespace win32ui {
 
 namespace {
 
-struct TDialogState {
+struct DialogState {
   const tk::TMessageDialogParams& params;
   HICON icon;
 };
@@ -42,7 +42,7 @@ std::wstring WindowText(HWND window) {
   return text;
 }
 
-void LayOut(HWND dialog, const TDialogState& state) {
+void LayOut(HWND dialog, const DialogState& state) {
   const int buttonCount = static_cast<int>(state.params.Buttons.size());
   HWND text = GetDlgItem(dialog, kTextControlId);
   const SIZE textSize =
@@ -102,7 +102,7 @@ int DefaultButtonIndex(const tk::TMessageDialogParams& params) {
 INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG: {
-      const auto& state = *reinterpret_cast<const TDialogState*>(lParam);
+      const auto& state = *reinterpret_cast<const DialogState*>(lParam);
       SetWindowLongPtrW(dialog, DWLP_USER, lParam);
       LayOut(dialog, state);
       const int defaultId = MessageDialogButtonId(
@@ -113,7 +113,7 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
     }
     case WM_COMMAND: {
       const auto* state =
-          reinterpret_cast<const TDialogState*>(GetWindowLongPtrW(dialog, DWLP_USER));
+          reinterpret_cast<const DialogState*>(GetWindowLongPtrW(dialog, DWLP_USER));
       const int id = LOWORD(wParam);
       bool ours = id == IDCANCEL;
       for (std::size_t i = 0; state && i < state->params.Buttons.size(); ++i)
@@ -152,7 +152,7 @@ std::vector<std::uint16_t> MessageDialogTemplate(const tk::TMessageDialogParams&
 tk::TModalResult RunOwnMessageDialog(HWND owner, const tk::TMessageDialogParams& params,
                                      HICON icon) {
   const std::vector<std::uint16_t> words = MessageDialogTemplate(params, icon != nullptr);
-  TDialogState state{params, icon};
+  DialogState state{params, icon};
   const INT_PTR id = DialogBoxIndirectParamW(GetModuleHandleW(nullptr),
                                              reinterpret_cast<const DLGTEMPLATE*>(words.data()),
                                              owner, DialogProc, reinterpret_cast<LPARAM>(&state));

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/win32/Handles.h"
-#include "toolkit/platform/Platform.h"
+#include "toolkit/platform/SystemDialogs.h"
 
 namespace win32ui {
 

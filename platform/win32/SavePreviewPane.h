@@ -10,6 +10,9 @@
 
 #include "toolkit/controls/PicturePreview.h"
 
+// The toolkit's input codes come first: <windows.h> defines macros of the same names.
+#include "toolkit/platform/InputCodes.h"
+
 #include <windows.h>
 
 #include <commdlg.h>

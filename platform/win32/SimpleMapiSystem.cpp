@@ -53,12 +53,12 @@ static_assert(sizeof(TMapiMessage) == 48 && offsetof(TMapiMessage, lpFiles) == 4
 namespace {
 
 // MAPISendMail as the library exports it: WINAPI (__stdcall), the callee cleans the stack.
-using TMapiSendMail = ULONG(WINAPI*)(LHANDLE session, ULONG_PTR uiParam, TMapiMessage* message,
-                                     FLAGS flags, ULONG reserved);
+using SendMailFunction = ULONG(WINAPI*)(LHANDLE session, ULONG_PTR uiParam, TMapiMessage* message,
+                                        FLAGS flags, ULONG reserved);
 
-class TWin32SimpleMapiSystem : public ISimpleMapiSystem {
+class Win32SimpleMapiSystem : public ISimpleMapiSystem {
  public:
-  explicit TWin32SimpleMapiSystem(std::uintptr_t uiParent) : FUiParent(uiParent) {}
+  explicit Win32SimpleMapiSystem(std::uintptr_t uiParent) : FUiParent(uiParent) {}
 
   bool GetVersionEx(std::uint32_t& major, std::uint32_t& minor) override {
     OSVERSIONINFOA version{};
@@ -110,7 +110,7 @@ class TWin32SimpleMapiSystem : public ISimpleMapiSystem {
   std::uint32_t CallSendMail(void* entry, std::uintptr_t session, std::uintptr_t uiParam,
                              TMapiMessage& message, std::uint32_t flags,
                              std::uint32_t reserved) override {
-    const auto sendMail = reinterpret_cast<TMapiSendMail>(entry);
+    const auto sendMail = reinterpret_cast<SendMailFunction>(entry);
     return sendMail(session, uiParam, &message, flags, reserved);
   }
 
@@ -125,7 +125,7 @@ class TWin32SimpleMapiSystem : public ISimpleMapiSystem {
 }  // namespace
 
 std::unique_ptr<ISimpleMapiSystem> CreateWin32SimpleMapiSystem(std::uintptr_t uiParent) {
-  return std::make_unique<TWin32SimpleMapiSystem>(uiParent);
+  return std::make_unique<Win32SimpleMapiSystem>(uiParent);
 }
 
 }  // namespace win32ui

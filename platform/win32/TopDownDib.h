@@ -3,6 +3,9 @@
 // negative height), row 0 first. The words 0x00RRGGBB lie in memory as blue, green, red, 0,
 // which is what BI_RGB means for 32 bits. Include after the toolkit's headers.
 
+// The toolkit's input codes come first: <windows.h> defines macros of the same names.
+#include "toolkit/platform/InputCodes.h"
+
 #include <windows.h>
 
 namespace win32ui {

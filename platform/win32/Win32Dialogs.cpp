@@ -7,7 +7,6 @@
 #include "platform/win32/SavePreviewPane.h"
 #include "platform/win32/TaskModal.h"
 #include "platform/win32/WinText.h"
-#include "toolkit/controls/Dialogs.h"
 
 #include <windows.h>
 
@@ -146,7 +145,7 @@ std::optional<std::string> RunSaveDialog(HWND owner, const tk::TSaveDialogParams
     chosen = GetSaveFileNameW(&dialog);
   }
   if (!chosen) return std::nullopt;
-  return tk::ApplyDefaultExtension(WideToUtf8(file.data()), params.DefaultExt);
+  return WideToUtf8(file.data());
 }
 
 }  // namespace win32ui

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/win32/Handles.h"
-#include "toolkit/platform/Platform.h"
+#include "toolkit/platform/SystemDialogs.h"
 
 namespace win32ui {
 

@@ -20,12 +20,12 @@ namespace {
 
 constexpr wchar_t kFormClass[] = L"PoterinkoForm";
 
-struct TWindowStyle {
+struct WindowStyle {
   DWORD style;
   DWORD exStyle;
 };
 
-TWindowStyle StyleOf(tk::TBorderStyle border) {
+WindowStyle StyleOf(tk::TBorderStyle border) {
   constexpr DWORD kFrame = WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
   switch (border) {
     case tk::TBorderStyle::bsNone: return {kFrame | WS_POPUP, 0};
@@ -105,7 +105,7 @@ TWin32FormWindow::TWin32FormWindow(TWin32Platform& platform, tk::IWindowEvents& 
 }
 
 HWND TWin32FormWindow::CreateHandle() const {
-  const TWindowStyle style = StyleOf(FParams.BorderStyle);
+  const WindowStyle style = StyleOf(FParams.BorderStyle);
   const DWORD exStyle = style.exStyle | (FParams.Topmost ? WS_EX_TOPMOST : 0);
   const SIZE outer = OuterSize(style.style, exStyle, FParams.ClientWidth, FParams.ClientHeight);
   // Owned by the application window: no taskbar entry of its own, and above its owner.

@@ -175,7 +175,7 @@ void TWin32Platform::Terminate() {
   }
 }
 
-tk::IPlatform::TimerId TWin32Platform::StartTimer(unsigned intervalMs, std::function<void()> tick) {
+tk::IClock::TimerId TWin32Platform::StartTimer(unsigned intervalMs, std::function<void()> tick) {
   const TimerId id = FNextTimer++;
   FTimers[id] = std::move(tick);
   SetTimer(FApplicationWindow, static_cast<UINT_PTR>(id), intervalMs, nullptr);

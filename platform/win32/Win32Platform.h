@@ -18,7 +18,10 @@ namespace win32ui {
 
 class TWin32FormWindow;
 
-class TWin32Platform : public tk::IPlatform {
+class TWin32Platform : public tk::IWindowSystem,
+                       public tk::ISystemDialogs,
+                       public tk::IShell,
+                       public tk::IClock {
  public:
   // Registers the window classes and creates the application window; nullptr when that fails.
   static std::unique_ptr<TWin32Platform> Create();
@@ -26,28 +29,32 @@ class TWin32Platform : public tk::IPlatform {
   TWin32Platform(const TWin32Platform&) = delete;
   TWin32Platform& operator=(const TWin32Platform&) = delete;
 
+  // --- the window system ---
   std::unique_ptr<tk::INativeWindow> CreateNativeWindow(tk::IWindowEvents& events,
                                                         const tk::TWindowParams& params) override;
   void RunMessageLoop() override;
   void Terminate() override;
-  TimerId StartTimer(unsigned intervalMs, std::function<void()> tick) override;
-  void StopTimer(TimerId id) override;
   tk::TPoint CursorPos() const override;
   short KeyState(int virtualKey) const override;
   bool HasNativeCapture() const override;
+  void PopupMenu(const tk::TMenuModel& menu, tk::TPoint screen) override;
+  // --- the dialogs, owned by the application window ---
   void ShowErrorBox(const std::string& caption, const std::string& text) override;
   tk::TModalResult MessageDialog(const tk::TMessageDialogParams& params) override;
   std::optional<std::string> SaveDialog(const tk::TSaveDialogParams& params) override;
-  void PopupMenu(const tk::TMenuModel& menu, tk::TPoint screen) override;
   void Beep() override;
+  // --- the shell ---
   std::string ProgramPath() const override;
   void OpenUrl(const std::string& address) override;
-  // Through Simple MAPI, the mail program's windows parented to the application window.
+  // Through Simple MAPI, the mail program's windows parented to the application window; it
+  // returns once the mail program has taken the message and its attachment.
   unsigned SendMail(const tk::TMailRequest& request) override;
-  // Simple MAPI returns once the mail program has taken the message and its attachment.
   tk::TAttachmentReading AttachmentReading() const override {
     return tk::TAttachmentReading::kBeforeSendReturns;
   }
+  // --- the clock ---
+  TimerId StartTimer(unsigned intervalMs, std::function<void()> tick) override;
+  void StopTimer(TimerId id) override;
 
   // The hidden top-level window: taskbar entry, owner of the forms' windows and of every
   // message box, the mail program's parent.

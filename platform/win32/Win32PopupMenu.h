@@ -6,7 +6,8 @@
 #include <vector>
 
 #include "platform/win32/Handles.h"
-#include "toolkit/platform/Platform.h"
+#include "toolkit/graphics/Geometry.h"
+#include "toolkit/platform/MenuModel.h"
 
 struct HMENU__;
 typedef HMENU__* HMENU;

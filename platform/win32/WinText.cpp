@@ -13,18 +13,8 @@ std::wstring Utf8ToWide(std::string_view utf8) {
   return wide;
 }
 
-std::string WideToUtf8(std::wstring_view wide) {
-  if (wide.empty()) return {};
-  const int size = static_cast<int>(wide.size());
-  const int length =
-      WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
-  std::string utf8(static_cast<std::size_t>(length), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, utf8.data(), length, nullptr, nullptr);
-  return utf8;
-}
-
-std::string Utf8ToCodePage(std::string_view utf8, unsigned codePage) {
-  const std::wstring wide = Utf8ToWide(utf8);
+namespace {
+std::string WideToCodePage(std::wstring_view wide, unsigned codePage) {
   if (wide.empty()) return {};
   const int size = static_cast<int>(wide.size());
   const int length =
@@ -32,6 +22,13 @@ std::string Utf8ToCodePage(std::string_view utf8, unsigned codePage) {
   std::string bytes(static_cast<std::size_t>(length), '\0');
   WideCharToMultiByte(codePage, 0, wide.data(), size, bytes.data(), length, nullptr, nullptr);
   return bytes;
+}
+}  // namespace
+
+std::string WideToUtf8(std::wstring_view wide) { return WideToCodePage(wide, CP_UTF8); }
+
+std::string Utf8ToCodePage(std::string_view utf8, unsigned codePage) {
+  return WideToCodePage(Utf8ToWide(utf8), codePage);
 }
 
 std::string Utf8ToAnsi(std::string_view utf8) { return Utf8ToCodePage(utf8, CP_ACP); }

@@ -127,17 +127,6 @@ INSTANTIATE_TEST_SUITE_P(
                       ExtensionCase{"a.bmp.txt", false, false},
                       ExtensionCase{"x.bmpx", false, false}, ExtensionCase{"x.bm", false, false}));
 
-TEST(DroppedFileExtensionTest, TakesTheTextFromTheLastDotAfterEveryFolderDelimiter) {
-  EXPECT_EQ(DroppedFileExtension("a.jpg"), ".jpg");
-  EXPECT_EQ(DroppedFileExtension("C:\\my.pics\\photo"), "");
-  EXPECT_EQ(DroppedFileExtension("/home/me/my.pics/photo"), "");
-  EXPECT_EQ(DroppedFileExtension("C:.jpg"), ".jpg");
-  EXPECT_EQ(DroppedFileExtension("C:x"), "");
-  EXPECT_EQ(DroppedFileExtension("写真.JPEG"), ".JPEG");
-  EXPECT_EQ(DroppedFileExtension("a.b.bmp"), ".bmp");
-  EXPECT_EQ(DroppedFileExtension(""), "");
-}
-
 TEST_F(BoardInputTest, OnlyTheFirstFileOfADropCounts) {
   Hover(2);
   platform.DropFiles({0, 0},

@@ -7,10 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "packaging/icons/IconPng.h"
 #include "packaging/icons/IconScale.h"
 #include "platform/icon/MainIconArt.h"
 #include "tests/support/TempFolder.h"
+#include "toolkit/core/FileIO.h"
+#include "tools/png/PngCodec.h"
 
 namespace {
 
@@ -87,7 +88,7 @@ TEST_P(IconPngTest, FileHoldsTheScaledArtWithItsAlpha) {
   const int size = GetParam();
   const Pixels pixels = appicon::ScaleIcon(appicon::MainIconPixels(), appicon::kMainIconSize, size);
   tk::test::TempFolder folder;
-  appicon::WriteIconPng(folder.Path("icon.png"), pixels, size);
+  tk::WriteFileBytes(folder.Path("icon.png"), png::EncodePng(pixels, size, size));
   int width = 0, height = 0;
   EXPECT_EQ(ReadRgba(folder.Path("icon.png"), width, height), pixels);
   EXPECT_EQ(width, size);

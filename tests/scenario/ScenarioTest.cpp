@@ -23,7 +23,7 @@
 #include "toolkit/codecs/JpegCodec.h"
 #include "toolkit/core/FileIO.h"
 #include "toolkit/graphics/Canvas.h"
-#include "tools/scenario/PngCodec.h"
+#include "tools/png/PngCodec.h"
 
 namespace {
 
@@ -184,7 +184,7 @@ TEST_P(ScenarioTest, LogAndPixelsMatch) {
     int x = 0, y = 0;
     in >> png >> x >> y >> hex >> tolerance;
     const int allowed = tolerance.empty() ? 0 : std::stoi(tolerance.substr(1));
-    const auto image = scenario::DecodePng(tk::ReadFileBytes(folder.Path(png)));
+    const auto image = png::DecodePng(tk::ReadFileBytes(folder.Path(png)));
     const std::uint32_t actual = image->PixelWord(x, y), wanted = std::stoul(hex, nullptr, 16);
     for (int shift = 0; shift <= 16; shift += 8)
       EXPECT_LE(std::abs(static_cast<int>((actual >> shift) & 0xFF) -

@@ -12,7 +12,7 @@
 
 namespace tk::test {
 
-class TFakeGlyphSource : public TGlyphSource {
+class FakeGlyphSource : public TGlyphSource {
  public:
   static constexpr int kNarrow = 10, kWide = 20, kAscent = 8, kDescent = 2, kBoxRows = 6;
 

@@ -306,7 +306,7 @@ TBmpDecodeResult DecodeBmp(std::span<const std::uint8_t> data) {
 std::unique_ptr<TBitmap> ReadBmp(std::span<const std::uint8_t> file) {
   auto result = DecodeBmp(file);
   if (auto* bitmap = std::get_if<std::unique_ptr<TBitmap>>(&result)) return std::move(*bitmap);
-  throw EInvalidGraphic(SInvalidBitmap);
+  throw EInvalidGraphic(kInvalidBitmap);
 }
 
 }  // namespace tk

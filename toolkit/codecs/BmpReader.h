@@ -24,9 +24,9 @@
 
 namespace tk {
 
-inline constexpr const char* SInvalidBitmap = "ビットマップイメージが不正です";
+inline constexpr const char* kInvalidBitmap = "ビットマップイメージが不正です";
 
-// Why a file was refused; the user sees SInvalidBitmap whatever the reason.
+// Why a file was refused; the user sees kInvalidBitmap whatever the reason.
 enum class TBmpError {
   kTruncated,          // a header, palette or the pixels reach past the end of the file
   kNotABitmap,         // no "BM" signature
@@ -45,7 +45,7 @@ using TBmpDecodeResult = std::variant<std::unique_ptr<TBitmap>, TBmpError>;
 // allocated.
 TBmpDecodeResult DecodeBmp(std::span<const std::uint8_t> file);
 
-// DecodeBmp at the toolkit boundary: raises EInvalidGraphic with SInvalidBitmap on failure.
+// DecodeBmp at the toolkit boundary: raises EInvalidGraphic with kInvalidBitmap on failure.
 std::unique_ptr<TBitmap> ReadBmp(std::span<const std::uint8_t> file);
 
 }  // namespace tk

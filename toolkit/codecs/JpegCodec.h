@@ -15,7 +15,7 @@
 namespace tk {
 
 // %d is libjpeg's message number (its msg_code).
-inline constexpr const char* SJPEGError = "JPEG エラー #%d";
+inline constexpr const char* kJpegError = "JPEG エラー #%d";
 
 // An error reported by libjpeg, or a limit of ours given one of libjpeg's message numbers
 // (JERR_IMAGE_TOO_BIG for a header over kMaxPicturePixels).

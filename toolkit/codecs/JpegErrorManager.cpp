@@ -40,7 +40,7 @@ jpeg_error_mgr* UseJpegErrorManager(TJpegErrorManager& manager) {
 
 namespace {
 EJPEG JpegError(int messageCode) {
-  std::string text = SJPEGError;
+  std::string text = kJpegError;
   text.replace(text.find("%d"), 2, std::to_string(messageCode));
   return EJPEG(text);
 }

@@ -4,17 +4,13 @@
 #include "toolkit/codecs/JpegCodec.h"
 #include "toolkit/codecs/JpegImage.h"
 #include "toolkit/codecs/PictureLimits.h"
+#include "toolkit/core/Ascii.h"
 #include "toolkit/core/Exceptions.h"
 #include "toolkit/core/FileIO.h"
+#include "toolkit/core/FileName.h"
 
 namespace tk {
 namespace {
-
-std::string LowerAscii(std::string text) {
-  for (char& c : text)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return text;
-}
 
 // A new graphic of the same class with the same content.
 std::unique_ptr<TGraphic> CopyOf(const TGraphic& graphic) {
@@ -29,19 +25,16 @@ std::unique_ptr<TGraphic> CopyOf(const TGraphic& graphic) {
 }  // namespace
 
 std::optional<TPictureFileKind> PictureFileKindOf(const std::string& path) {
-  const std::size_t dot = path.find_last_of(".");
-  const std::size_t separator = path.find_last_of("/\\:");
-  if (dot == std::string::npos || (separator != std::string::npos && separator > dot))
-    return std::nullopt;
-  const std::string extension = LowerAscii(path.substr(dot));
-  if (extension == ".bmp") return TPictureFileKind::pkBitmap;
-  if (extension == ".jpg" || extension == ".jpeg") return TPictureFileKind::pkJPEG;
+  const std::string_view extension = ExtensionOf(path);
+  if (EqualsNoCase(extension, ".bmp")) return TPictureFileKind::kBitmap;
+  if (EqualsNoCase(extension, ".jpg") || EqualsNoCase(extension, ".jpeg"))
+    return TPictureFileKind::kJpeg;
   return std::nullopt;
 }
 
 std::unique_ptr<TGraphic> ReadGraphic(TPictureFileKind kind, std::span<const std::uint8_t> data,
                                       int coverWidth, int coverHeight) {
-  if (kind == TPictureFileKind::pkBitmap) return ReadBmp(data);
+  if (kind == TPictureFileKind::kBitmap) return ReadBmp(data);
   auto jpeg = std::make_unique<TJPEGImage>();
   jpeg->LoadFromBytes(data, coverWidth, coverHeight);
   return jpeg;
@@ -59,8 +52,8 @@ void TPicture::SetGraphic(std::unique_ptr<TGraphic> graphic) {
 
 void TPicture::LoadFromFile(const std::string& path) {
   const auto kind = PictureFileKindOf(path);
-  if (!kind) throw EInvalidGraphic(Format(SUnknownPictureExtension, path));
-  if (*kind == TPictureFileKind::pkJPEG) {
+  if (!kind) throw EInvalidGraphic(Format(kUnknownPictureExtension, path));
+  if (*kind == TPictureFileKind::kJpeg) {
     SetGraphic(ReadJpegFile(path));
     return;
   }
@@ -69,7 +62,7 @@ void TPicture::LoadFromFile(const std::string& path) {
     bytes = ReadFileBytes(path, kMaxPictureFileBytes);
   } catch (const EFileTooLarge&) {
     // Larger than any picture the readers accept: their own error, before anything is read.
-    throw EInvalidGraphic(SInvalidBitmap);
+    throw EInvalidGraphic(kInvalidBitmap);
   }
   SetGraphic(ReadGraphic(*kind, bytes));
 }
@@ -93,7 +86,7 @@ std::unique_ptr<TJPEGImage> TPicture::ReadJpegFile(const std::string& path) cons
   try {
     jpeg->LoadFromStream(stream, FDecodeWidth, FDecodeHeight, FKeepStretchSamples);
   } catch (const EJPEG&) {
-    if (unreadable) throw EFOpenError(Format(SFOpenError, path));
+    if (unreadable) throw EFOpenError(Format(kFileOpenError, path));
     throw;
   }
   return jpeg;

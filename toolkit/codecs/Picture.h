@@ -19,10 +19,10 @@ namespace tk {
 class TJPEGImage;
 
 // The text for a file whose extension names no reader; %s is the path.
-inline constexpr const char* SUnknownPictureExtension =
+inline constexpr const char* kUnknownPictureExtension =
     "ファイル %s は読み込める画像ではありません";
 
-enum class TPictureFileKind { pkBitmap, pkJPEG };
+enum class TPictureFileKind { kBitmap, kJpeg };
 
 // The reader a path's own extension names, letter case ignored: ".bmp" a bitmap, ".jpg" and
 // ".jpeg" a JPEG; nothing for any other extension or none. Only the last path component
@@ -47,7 +47,7 @@ class TPicture : public TPersistent {
   void SetGraphic(std::unique_ptr<TGraphic> graphic);
 
   // Loads a file with the reader its extension names. Raises EInvalidGraphic
-  // (SUnknownPictureExtension) before opening a file of any other extension, EFOpenError when
+  // (kUnknownPictureExtension) before opening a file of any other extension, EFOpenError when
   // the file cannot be read, or the reader's error; the picture is then unchanged.
   void LoadFromFile(const std::string& path);
 
@@ -59,8 +59,6 @@ class TPicture : public TPersistent {
   // DecodeJpeg): it shows exactly the same at that size, and thirty camera photos fit in the
   // memory of one.
   void SetStretchSize(int width, int height);
-  int DecodeWidth() const { return FDecodeWidth; }
-  int DecodeHeight() const { return FDecodeHeight; }
 
   // Frees the graphic; fires OnChange only if there was one.
   void Clear();

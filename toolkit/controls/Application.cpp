@@ -4,19 +4,18 @@
 
 #include "toolkit/controls/Form.h"
 #include "toolkit/core/Utf8.h"
-#include "toolkit/platform/Platform.h"
+#include "toolkit/platform/SystemDialogs.h"
+#include "toolkit/platform/WindowSystem.h"
 
 namespace tk {
 
 TApplication::TApplication() : TComponent(nullptr) {}
 
-TApplication::~TApplication() = default;
-
 void TApplication::Run() {
   FTerminated = false;
   if (!FMainForm) return;
   FMainForm->Show();
-  if (!FTerminated) Platform().RunMessageLoop();
+  if (!FTerminated) WindowSystem().RunMessageLoop();
 }
 
 void TApplication::DestroyForms() {
@@ -26,7 +25,7 @@ void TApplication::DestroyForms() {
 
 void TApplication::Terminate() {
   FTerminated = true;
-  Platform().Terminate();
+  WindowSystem().Terminate();
 }
 
 void TApplication::Guard(const std::function<void()>& handler) {
@@ -49,7 +48,7 @@ void TApplication::HandleException() {
 }
 
 void TApplication::ShowException(const std::string& message) {
-  Platform().ShowErrorBox(FTitle, ErrorReportText(message));
+  SystemDialogs().ShowErrorBox(FTitle, ErrorReportText(message));
 }
 
 TApplication& Application() {

@@ -16,7 +16,6 @@ class TForm;
 class TApplication : public TComponent {
  public:
   TApplication();
-  ~TApplication() override;
   const char* ClassName() const override { return "TApplication"; }
 
   void Initialize() {}

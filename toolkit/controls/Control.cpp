@@ -4,7 +4,7 @@
 
 #include "toolkit/controls/Form.h"
 #include "toolkit/controls/WinControl.h"
-#include "toolkit/platform/Platform.h"
+#include "toolkit/platform/WindowSystem.h"
 
 namespace tk {
 
@@ -71,27 +71,20 @@ void TControl::SetVisible(bool value) {
 bool TControl::Showing() const { return FVisible && FParent && FParent->Showing(); }
 
 void TControl::SetEnabled(bool value) {
-  if (value == FEnabled) return;
-  FEnabled = value;
-  Perform(CM_ENABLEDCHANGED);
+  if (StoreChanged(FEnabled, value)) Perform(CM_ENABLEDCHANGED);
 }
 
 void TControl::SetCaption(const std::string& text) {
-  if (text == FText) return;
-  FText = text;
-  Perform(CM_TEXTCHANGED);
+  if (StoreChanged(FText, text)) Perform(CM_TEXTCHANGED);
 }
 
 void TControl::SetParentFont(bool value) {
-  if (value == FParentFont) return;
-  FParentFont = value;
+  if (!StoreChanged(FParentFont, value)) return;
   if (value && FParent) Perform(CM_PARENTFONTCHANGED);
 }
 
 void TControl::SetColor(TColor value) {
-  if (value == FColor) return;
-  FColor = value;
-  Perform(CM_COLORCHANGED);
+  if (StoreChanged(FColor, value)) Perform(CM_COLORCHANGED);
 }
 
 void TControl::FontChanged(TObject*) {
@@ -159,7 +152,7 @@ TShiftState TControl::KeysToShiftState(std::uintptr_t keys) {
   if (keys & MK_LBUTTON) s |= ssLeft;
   if (keys & MK_RBUTTON) s |= ssRight;
   if (keys & MK_MBUTTON) s |= ssMiddle;
-  if (Platform().KeyState(VK_MENU) < 0) s |= ssAlt;
+  if (WindowSystem().KeyState(VK_MENU) < 0) s |= ssAlt;
   return s;
 }
 

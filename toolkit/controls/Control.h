@@ -7,6 +7,7 @@
 
 #include "toolkit/controls/Messages.h"
 #include "toolkit/core/Component.h"
+#include "toolkit/core/EnumNames.h"
 #include "toolkit/graphics/Color.h"
 #include "toolkit/graphics/Font.h"
 #include "toolkit/graphics/Geometry.h"
@@ -28,19 +29,37 @@ enum TControlStyleFlag : unsigned {
 enum TControlStateFlag : unsigned { csLButtonDown = 0x01, csClicked = 0x02 };
 
 enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
+inline constexpr auto kAlignNames = EnumNames<TAlign>({{TAlign::alNone, "alNone"},
+                                                       {TAlign::alTop, "alTop"},
+                                                       {TAlign::alBottom, "alBottom"},
+                                                       {TAlign::alLeft, "alLeft"},
+                                                       {TAlign::alRight, "alRight"},
+                                                       {TAlign::alClient, "alClient"},
+                                                       {TAlign::alCustom, "alCustom"}});
 enum class TDragMode { dmManual, dmAutomatic };
+inline constexpr auto kDragModeNames = EnumNames<TDragMode>(
+    {{TDragMode::dmManual, "dmManual"}, {TDragMode::dmAutomatic, "dmAutomatic"}});
 enum class THelpType { htKeyword, htContext };
+inline constexpr auto kHelpTypeNames = EnumNames<THelpType>(
+    {{THelpType::htKeyword, "htKeyword"}, {THelpType::htContext, "htContext"}});
 enum class TBiDiMode {
   bdLeftToRight,
   bdRightToLeft,
   bdRightToLeftNoAlign,
   bdRightToLeftReadingOnly
 };
+inline constexpr auto kBiDiModeNames =
+    EnumNames<TBiDiMode>({{TBiDiMode::bdLeftToRight, "bdLeftToRight"},
+                          {TBiDiMode::bdRightToLeft, "bdRightToLeft"},
+                          {TBiDiMode::bdRightToLeftNoAlign, "bdRightToLeftNoAlign"},
+                          {TBiDiMode::bdRightToLeftReadingOnly, "bdRightToLeftReadingOnly"}});
 using TCursor = int;
 inline constexpr TCursor crDefault = 0;
 inline constexpr TCursor crDrag = -12;
 enum TAnchorKind : unsigned { akLeft = 1, akTop = 2, akRight = 4, akBottom = 8 };
 using TAnchors = unsigned;
+inline constexpr auto kAnchorNames = SetMemberNames<TAnchorKind>(
+    {{akLeft, "akLeft"}, {akTop, "akTop"}, {akRight, "akRight"}, {akBottom, "akBottom"}});
 
 using TMouseEvent = TEvent<TObject*, TMouseButton, TShiftState, int, int>;
 using TMouseMoveEvent = TEvent<TObject*, TShiftState, int, int>;

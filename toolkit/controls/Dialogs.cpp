@@ -1,6 +1,7 @@
 #include "toolkit/controls/Dialogs.h"
 
 #include "toolkit/controls/Application.h"
+#include "toolkit/core/FileName.h"
 
 namespace tk {
 
@@ -8,19 +9,15 @@ TSavePictureDialog::TSavePictureDialog(TComponent* owner) : TComponent(owner) {}
 
 bool TSavePictureDialog::Execute() {
   TSaveDialogParams params{FFilter, FDefaultExt, FFileName, FTitle};
-  std::optional<std::string> chosen = Platform().SaveDialog(params);
+  std::optional<std::string> chosen = SystemDialogs().SaveDialog(params);
   if (!chosen || chosen->empty()) return false;
   FFileName = ApplyDefaultExtension(*chosen, FDefaultExt);
   return true;
 }
 
 std::string ApplyDefaultExtension(const std::string& path, const std::string& ext) {
-  if (ext.empty()) return path;
-  const std::size_t nameStart = path.find_last_of("/\\:");
-  const std::size_t dot = path.find_last_of('.');
-  const bool hasExtension =
-      dot != std::string::npos && (nameStart == std::string::npos || dot > nameStart);
-  return hasExtension ? path : path + "." + ext;
+  if (ext.empty() || !ExtensionOf(path).empty()) return path;
+  return path + "." + ext;
 }
 
 namespace {
@@ -50,7 +47,7 @@ TModalResult MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButton
   p.CancelResult = (buttons & mbCancel) ? TModalResult::mrCancel
                    : (buttons & mbNo)   ? TModalResult::mrNo
                                         : TModalResult::mrOk;
-  return Platform().MessageDialog(p);
+  return SystemDialogs().MessageDialog(p);
 }
 
 void ShowMessage(const std::string& text) { MessageDlg(text, TMsgDlgType::mtCustom, mbOK, 0); }

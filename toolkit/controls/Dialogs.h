@@ -4,7 +4,8 @@
 #include <string>
 
 #include "toolkit/core/Component.h"
-#include "toolkit/platform/Platform.h"
+#include "toolkit/core/EnumNames.h"
+#include "toolkit/platform/SystemDialogs.h"
 
 namespace tk {
 
@@ -16,6 +17,12 @@ enum TOpenOption : unsigned {
   ofEnableSizing = 0x10,
 };
 using TOpenOptions = unsigned;
+inline constexpr auto kOpenOptionNames =
+    SetMemberNames<TOpenOption>({{ofReadOnly, "ofReadOnly"},
+                                 {ofOverwritePrompt, "ofOverwritePrompt"},
+                                 {ofHideReadOnly, "ofHideReadOnly"},
+                                 {ofNoChangeDir, "ofNoChangeDir"},
+                                 {ofEnableSizing, "ofEnableSizing"}});
 
 class TSavePictureDialog : public TComponent {
  public:

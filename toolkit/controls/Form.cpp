@@ -6,6 +6,7 @@
 #include "toolkit/controls/GraphicControl.h"
 #include "toolkit/controls/Menus.h"
 #include "toolkit/controls/Screen.h"
+#include "toolkit/platform/WindowSystem.h"
 
 namespace tk {
 
@@ -25,8 +26,7 @@ TForm::~TForm() {
 }
 
 void TForm::SetFormStyle(TFormStyle style) {
-  if (style == FFormStyle) return;
-  FFormStyle = style;
+  if (!StoreChanged(FFormStyle, style)) return;
   if (FHandle) FHandle->SetTopmost(style == TFormStyle::fsStayOnTop);
 }
 
@@ -59,7 +59,7 @@ INativeWindow& TForm::Handle() {
     params.BorderStyle = FBorderStyle;
     params.Topmost = FFormStyle == TFormStyle::fsStayOnTop;
     params.AcceptFiles = FAcceptFiles;
-    FHandle = Platform().CreateNativeWindow(*this, params);
+    FHandle = WindowSystem().CreateNativeWindow(*this, params);
   }
   return *FHandle;
 }

@@ -7,15 +7,20 @@
 #include <string>
 
 #include "toolkit/controls/WinControl.h"
+#include "toolkit/core/EnumNames.h"
 #include "toolkit/core/MethodTable.h"
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/graphics/Canvas.h"
-#include "toolkit/platform/Platform.h"
+#include "toolkit/platform/NativeWindow.h"
 
 namespace tk {
 
 enum class TFormStyle { fsNormal, fsStayOnTop };
+inline constexpr auto kFormStyleNames = EnumNames<TFormStyle>(
+    {{TFormStyle::fsNormal, "fsNormal"}, {TFormStyle::fsStayOnTop, "fsStayOnTop"}});
 enum class TPosition { poDesigned, poScreenCenter };
+inline constexpr auto kPositionNames = EnumNames<TPosition>(
+    {{TPosition::poDesigned, "poDesigned"}, {TPosition::poScreenCenter, "poScreenCenter"}});
 
 class TForm : public TWinControl, public IWindowEvents {
  public:
@@ -53,7 +58,6 @@ class TForm : public TWinControl, public IWindowEvents {
 
   // Creates the native window now if it does not exist yet.
   INativeWindow& Handle();
-  bool HandleAllocated() const { return FHandle != nullptr; }
   void Show();
   void Close();
   // Files dropped from the file manager reach FilesDropped while this is on.

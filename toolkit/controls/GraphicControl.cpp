@@ -7,8 +7,6 @@ namespace tk {
 TGraphicControl::TGraphicControl(TComponent* owner)
     : TControl(owner), FCanvas(std::make_unique<TCanvas>()) {}
 
-TGraphicControl::~TGraphicControl() = default;
-
 void TGraphicControl::PaintOnto(TBitmap& surface, const TRect& clip) {
   const TRect area = IntersectRect(BoundsRect(), clip);
   if (area.IsEmpty()) return;

@@ -14,7 +14,6 @@ class TBitmap;
 class TGraphicControl : public TControl {
  public:
   explicit TGraphicControl(TComponent* owner);
-  ~TGraphicControl() override;
   const char* ClassName() const override { return "TGraphicControl"; }
 
   // The canvas of the parent's surface, origin at this control's top-left corner, clipped to

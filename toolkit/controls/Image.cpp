@@ -11,25 +11,18 @@ TImage::TImage(TComponent* owner) : TGraphicControl(owner), FPicture(std::make_u
   SetBounds(Left(), Top(), 105, 105);
 }
 
-TImage::~TImage() = default;
-
 void TImage::SetStretch(bool value) {
-  if (value == FStretch) return;
-  FStretch = value;
+  if (!StoreChanged(FStretch, value)) return;
   UpdateDecodeSize();
   Invalidate();
 }
 
 void TImage::SetTransparent(bool value) {
-  if (value == FTransparent) return;
-  FTransparent = value;
-  PictureChanged(nullptr);
+  if (StoreChanged(FTransparent, value)) PictureChanged(nullptr);
 }
 
 void TImage::SetCenter(bool value) {
-  if (value == FCenter) return;
-  FCenter = value;
-  Invalidate();
+  if (StoreChanged(FCenter, value)) Invalidate();
 }
 
 void TImage::SetBounds(int left, int top, int width, int height) {

@@ -13,7 +13,6 @@ namespace tk {
 class TImage : public TGraphicControl {
  public:
   explicit TImage(TComponent* owner);
-  ~TImage() override;
   const char* ClassName() const override { return "TImage"; }
 
   TPicture& Picture() { return *FPicture; }

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "toolkit/controls/Messages.h"
-#include "toolkit/platform/Platform.h"
+#include "toolkit/platform/WindowSystem.h"
 
 namespace tk {
 
@@ -73,12 +73,9 @@ TPopupMenu::TPopupMenu(TComponent* owner)
   FItems->FMenu = this;
 }
 
-TPopupMenu::~TPopupMenu() = default;
-
 void TPopupMenu::Popup(TPoint screen) {
-  FPopupPoint = screen;
   OnPopup(this);
-  Platform().PopupMenu(Model(), screen);
+  WindowSystem().PopupMenu(Model(), screen);
 }
 
 namespace {

@@ -7,8 +7,9 @@
 #include <vector>
 
 #include "toolkit/core/Component.h"
+#include "toolkit/core/EnumNames.h"
 #include "toolkit/graphics/Geometry.h"
-#include "toolkit/platform/Platform.h"
+#include "toolkit/platform/MenuModel.h"
 
 namespace tk {
 
@@ -45,7 +46,6 @@ class TMenuItem : public TComponent {
   TMenuItem* Items(int index) const { return FItems[static_cast<std::size_t>(index)]; }
   void Add(TMenuItem* item);
   void Remove(TMenuItem* item);
-  TMenuItem* ParentItem() const { return FParentItem; }
 
   // Runs the item's command (fires OnClick) when it is enabled.
   virtual void Click();
@@ -68,11 +68,14 @@ class TMenuItem : public TComponent {
 };
 
 enum class TMenuAutoFlag { maAutomatic, maManual, maParent };
+inline constexpr auto kMenuAutoFlagNames =
+    EnumNames<TMenuAutoFlag>({{TMenuAutoFlag::maAutomatic, "maAutomatic"},
+                              {TMenuAutoFlag::maManual, "maManual"},
+                              {TMenuAutoFlag::maParent, "maParent"}});
 
 class TPopupMenu : public TComponent {
  public:
   explicit TPopupMenu(TComponent* owner);
-  ~TPopupMenu() override;
   const char* ClassName() const override { return "TPopupMenu"; }
 
   TMenuItem& Items() { return *FItems; }
@@ -85,7 +88,6 @@ class TPopupMenu : public TComponent {
   void Popup(TPoint screen);
   // The items as the platform shows them; each entry's Click clicks its item.
   TMenuModel Model() const;
-  TPoint PopupPoint() const { return FPopupPoint; }
 
   // The enabled item, at any depth, whose shortcut is `shortCut`.
   TMenuItem* FindShortCut(TShortCut shortCut) const;
@@ -95,7 +97,6 @@ class TPopupMenu : public TComponent {
  private:
   std::unique_ptr<TMenuItem> FItems;
   TMenuAutoFlag FAutoHotkeys = TMenuAutoFlag::maAutomatic;
-  TPoint FPopupPoint;
 };
 
 }  // namespace tk

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "toolkit/controls/Form.h"
-#include "toolkit/platform/Platform.h"
+#include "toolkit/platform/WindowSystem.h"
 
 namespace tk {
 namespace {
@@ -25,7 +25,7 @@ void RemoveForm(TForm* form) {
 bool MouseCaptureHeld() {
   for (TForm* form : Forms())
     if (form->CaptureControl()) return true;
-  return Platform().HasNativeCapture();
+  return WindowSystem().HasNativeCapture();
 }
 
 TControl* FindControlAtScreen(TPoint screen, bool allowDisabled) {

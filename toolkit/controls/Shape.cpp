@@ -10,8 +10,6 @@ TShape::TShape(TComponent* owner)
   SetBounds(Left(), Top(), 65, 65);
 }
 
-TShape::~TShape() = default;
-
 void TShape::Paint() {
   TCanvas& c = Canvas();
   c.Pen().Assign(*FPen);

@@ -10,7 +10,6 @@ namespace tk {
 class TShape : public TGraphicControl {
  public:
   explicit TShape(TComponent* owner);
-  ~TShape() override;
   const char* ClassName() const override { return "TShape"; }
 
   TPen& Pen() { return *FPen; }

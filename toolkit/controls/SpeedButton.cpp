@@ -10,15 +10,11 @@ TSpeedButton::TSpeedButton(TComponent* owner) : TGraphicControl(owner) {
 }
 
 void TSpeedButton::SetGroupIndex(int value) {
-  if (value == FGroupIndex) return;
-  FGroupIndex = value;
-  UpdateExclusive();
+  if (StoreChanged(FGroupIndex, value)) UpdateExclusive();
 }
 
 void TSpeedButton::SetAllowAllUp(bool value) {
-  if (value == FAllowAllUp) return;
-  FAllowAllUp = value;
-  UpdateExclusive();
+  if (StoreChanged(FAllowAllUp, value)) UpdateExclusive();
 }
 
 void TSpeedButton::SetDown(bool value) {
@@ -37,9 +33,7 @@ void TSpeedButton::SetDown(bool value) {
 }
 
 void TSpeedButton::SetFlat(bool value) {
-  if (value == FFlat) return;
-  FFlat = value;
-  Invalidate();
+  if (StoreChanged(FFlat, value)) Invalidate();
 }
 
 void BroadcastButtonPressed(TWinControl& parent, int groupIndex, TSpeedButton& sender) {

@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "toolkit/controls/GraphicControl.h"
+#include "toolkit/core/EnumNames.h"
 
 namespace tk {
 
@@ -16,6 +17,11 @@ class TWinControl;
 
 // Where a button puts its glyph relative to its caption.
 enum TButtonLayout : std::uint8_t { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
+inline constexpr auto kButtonLayoutNames =
+    EnumNames<TButtonLayout>({{blGlyphLeft, "blGlyphLeft"},
+                              {blGlyphRight, "blGlyphRight"},
+                              {blGlyphTop, "blGlyphTop"},
+                              {blGlyphBottom, "blGlyphBottom"}});
 
 class TSpeedButton : public TGraphicControl {
  public:

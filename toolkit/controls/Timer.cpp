@@ -12,15 +12,11 @@ TTimer::~TTimer() {
 }
 
 void TTimer::SetEnabled(bool value) {
-  if (value == FEnabled) return;
-  FEnabled = value;
-  UpdateTimer();
+  if (StoreChanged(FEnabled, value)) UpdateTimer();
 }
 
 void TTimer::SetInterval(unsigned ms) {
-  if (ms == FInterval) return;
-  FInterval = ms;
-  UpdateTimer();
+  if (StoreChanged(FInterval, ms)) UpdateTimer();
 }
 
 void TTimer::SetOnTimer(TNotifyEvent handler) {
@@ -30,12 +26,12 @@ void TTimer::SetOnTimer(TNotifyEvent handler) {
 
 void TTimer::UpdateTimer() {
   if (FId) {
-    Platform().StopTimer(FId);
+    Clock().StopTimer(FId);
     FId = 0;
   }
   if (FEnabled && FInterval > 0 && FOnTimer) {
-    FId = Platform().StartTimer(FInterval,
-                                [this] { Application().Guard([this] { FOnTimer(this); }); });
+    FId =
+        Clock().StartTimer(FInterval, [this] { Application().Guard([this] { FOnTimer(this); }); });
   }
 }
 

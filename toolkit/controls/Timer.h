@@ -3,7 +3,7 @@
 // milliseconds on the GUI thread.
 
 #include "toolkit/core/Component.h"
-#include "toolkit/platform/Platform.h"
+#include "toolkit/platform/Clock.h"
 
 namespace tk {
 
@@ -26,7 +26,7 @@ class TTimer : public TComponent {
   bool FEnabled = true;
   unsigned FInterval = 1000;
   TNotifyEvent FOnTimer;
-  IPlatform::TimerId FId = 0;
+  IClock::TimerId FId = 0;
 };
 
 }  // namespace tk

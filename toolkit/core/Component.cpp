@@ -9,7 +9,7 @@ TComponent::TComponent(TComponent* owner) {
 }
 
 TComponent::~TComponent() {
-  FComponentState |= csDestroying;
+  FDestroying = true;
   while (!FComponents.empty()) {
     // Detach first so that the child's own destructor does not look for itself here.
     std::unique_ptr<TComponent> last = std::move(FComponents.back());
@@ -28,13 +28,6 @@ TComponent* TComponent::FindComponent(std::string_view name) const {
     if (c->FName == name) return c.get();
   return nullptr;
 }
-
-void TComponent::SetLoading(bool loading) {
-  if (loading) FComponentState |= csLoading;
-  else FComponentState &= ~csLoading;
-}
-
-void TComponent::Loaded() { FComponentState &= ~csLoading; }
 
 void TComponent::InsertComponent(TComponent* component) {
   component->FOwner = this;

@@ -13,8 +13,6 @@
 
 namespace tk {
 
-enum TComponentStateFlag : unsigned { csLoading = 1, csDestroying = 2, csReading = 4 };
-
 class TMethodTable;
 
 class TComponent : public TPersistent {
@@ -35,10 +33,8 @@ class TComponent : public TPersistent {
   }
   TComponent* FindComponent(std::string_view name) const;
 
-  unsigned ComponentState() const { return FComponentState; }
-  void SetLoading(bool loading);
   // Called once a form text has set every property of the component.
-  virtual void Loaded();
+  virtual void Loaded() {}
 
   // Form text nests objects; a nested object is handed to the one it stands in (a control to its
   // parent window, a menu item to its menu). The default ignores it.
@@ -49,7 +45,7 @@ class TComponent : public TPersistent {
   virtual const TMethodTable* Methods() const { return nullptr; }
 
  protected:
-  bool Destroying() const { return FComponentState & csDestroying; }
+  bool Destroying() const { return FDestroying; }
 
  private:
   void InsertComponent(TComponent* component);
@@ -59,7 +55,7 @@ class TComponent : public TPersistent {
   std::intptr_t FTag = 0;
   TComponent* FOwner = nullptr;
   std::vector<std::unique_ptr<TComponent>> FComponents;
-  unsigned FComponentState = 0;
+  bool FDestroying = false;
 };
 
 }  // namespace tk

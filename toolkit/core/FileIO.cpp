@@ -162,10 +162,10 @@ int ProcessId() { return static_cast<int>(getpid()); }
 #endif
 
 [[noreturn]] void ThrowOpenError(const std::string& path) {
-  throw EFOpenError(Format(SFOpenError, path));
+  throw EFOpenError(Format(kFileOpenError, path));
 }
 [[noreturn]] void ThrowCreateError(const std::string& path) {
-  throw EFCreateError(Format(SFCreateError, path));
+  throw EFCreateError(Format(kFileCreateError, path));
 }
 
 bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {

@@ -12,8 +12,8 @@
 namespace tk {
 
 // The texts of the errors below; %s stands for the path as the caller gave it.
-inline constexpr const char* SFOpenError = "ファイル %s は開けません";
-inline constexpr const char* SFCreateError = "ファイル %s を作成できません";
+inline constexpr const char* kFileOpenError = "ファイル %s は開けません";
+inline constexpr const char* kFileCreateError = "ファイル %s を作成できません";
 
 // A file longer than the reader was willing to take; the caller says what that means.
 class EFileTooLarge : public std::runtime_error {

@@ -12,9 +12,7 @@ constexpr std::uint32_t kWhite = 0xFFFFFF;
 }
 
 void TGraphic::SetTransparent(bool value) {
-  if (value == FTransparent) return;
-  FTransparent = value;
-  Changed();
+  if (StoreChanged(FTransparent, value)) Changed();
 }
 
 TBitmap::TBitmap() = default;
@@ -62,8 +60,7 @@ void TBitmap::SetPixelFormat(TPixelFormat format) {
 }
 
 void TBitmap::SetHandleType(TBitmapHandleType type) {
-  if (type == FHandleType) return;
-  FHandleType = type;
+  if (!StoreChanged(FHandleType, type)) return;
   if (type == TBitmapHandleType::bmDDB && FPixelFormat == TPixelFormat::pf32bit)
     FPixelFormat = TPixelFormat::pfDevice;
   Changed();

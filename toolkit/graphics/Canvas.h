@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "toolkit/core/EnumNames.h"
 #include "toolkit/graphics/Color.h"
 #include "toolkit/graphics/Font.h"
 #include "toolkit/graphics/Geometry.h"
@@ -18,7 +19,11 @@ class TBitmap;
 class TGraphic;
 
 enum class TBrushStyle { bsSolid, bsClear };
+inline constexpr auto kBrushStyleNames =
+    EnumNames<TBrushStyle>({{TBrushStyle::bsSolid, "bsSolid"}, {TBrushStyle::bsClear, "bsClear"}});
 enum class TPenStyle { psSolid, psClear };
+inline constexpr auto kPenStyleNames =
+    EnumNames<TPenStyle>({{TPenStyle::psSolid, "psSolid"}, {TPenStyle::psClear, "psClear"}});
 enum class TPenMode { pmCopy };
 
 class TBrush : public TPersistent {

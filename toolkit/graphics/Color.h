@@ -61,8 +61,6 @@ inline constexpr TColor clWhite = 0xFFFFFF;
 inline constexpr TColor clNone = 0x1FFFFFFF;
 inline constexpr TColor clDefault = 0x20000000;
 
-inline constexpr bool IsSystemColor(TColor c) { return (c & 0xFF000000u) == 0x80000000u; }
-
 // The current value (0x00BBGGRR) of system colour `index`, as GetSysColor gives it.
 std::uint32_t GetSysColor(int index);
 

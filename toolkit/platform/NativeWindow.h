@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "toolkit/core/EnumNames.h"
 #include "toolkit/graphics/Geometry.h"
 #include "toolkit/platform/InputCodes.h"
 
@@ -14,6 +15,13 @@ namespace tk {
 class TBitmap;
 
 enum class TBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+inline constexpr auto kBorderStyleNames =
+    EnumNames<TBorderStyle>({{TBorderStyle::bsNone, "bsNone"},
+                             {TBorderStyle::bsSingle, "bsSingle"},
+                             {TBorderStyle::bsSizeable, "bsSizeable"},
+                             {TBorderStyle::bsDialog, "bsDialog"},
+                             {TBorderStyle::bsToolWindow, "bsToolWindow"},
+                             {TBorderStyle::bsSizeToolWin, "bsSizeToolWin"}});
 
 // How the backend should make a window.
 struct TWindowParams {

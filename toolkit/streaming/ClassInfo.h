@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "toolkit/core/Component.h"
+#include "toolkit/core/EnumNames.h"
 #include "toolkit/core/MethodTable.h"
 #include "toolkit/streaming/FormText.h"
 
@@ -28,8 +29,8 @@ struct TClassInfo;
 enum class TPropType {
   kInteger,  // 32-bit signed
   kBoolean,
-  kEnum,     // identifiers by ordinal
-  kSet,      // bit i named by identifier i
+  kEnum,     // a value by its name
+  kSet,      // member bits by their names
   kColor,    // colour names or numbers
   kCharset,  // character set names or numbers
   kString,
@@ -39,10 +40,17 @@ enum class TPropType {
   kBinary,     // {hex} data
 };
 
+// The name of an Enum property's value, or of a Set property's member bit: an entry of the
+// name table beside the enumeration.
+struct TValueName {
+  std::int64_t Value;
+  std::string_view Name;
+};
+
 struct TPropInfo {
   std::string Name;
   TPropType Type = TPropType::kInteger;
-  std::vector<std::string> Names;  // Enum and Set identifiers
+  std::vector<TValueName> Names;  // Enum values and Set members
   // Integer-like properties (Integer, Boolean, Enum, Set, Color, Charset) travel as numbers.
   std::optional<std::int64_t> DefaultOrdinal;
   std::int64_t MinValue = INT32_MIN;  // Integer range
@@ -186,17 +194,18 @@ class TClassBuilder {
   TClassBuilder& Charset(const char* name, G get, S set, Rules... rules) {
     return Add(Ordinal(TPropType::kCharset, name, {}, get, set), rules...);
   }
-  // Identifiers by ordinal.
-  template <class G, class S, class... Rules>
-  TClassBuilder& Enum(const char* name, std::vector<std::string> names, G get, S set,
+  // A value of an enumeration, by the names of its table (see EnumNames).
+  template <class E, std::size_t N, class G, class S, class... Rules>
+  TClassBuilder& Enum(const char* name, const TEnumNames<E, N>& names, G get, S set,
                       Rules... rules) {
-    return Add(Ordinal(TPropType::kEnum, name, std::move(names), get, set), rules...);
+    static_assert(std::is_same_v<E, detail::TSetterArgT<S>>, "the names of another enumeration");
+    return Add(Ordinal(TPropType::kEnum, name, ValueNames(names), get, set), rules...);
   }
-  // Bit i named by identifier i.
-  template <class G, class S, class... Rules>
-  TClassBuilder& Set(const char* name, std::vector<std::string> names, G get, S set,
+  // A set of member bits, by the names of its table (see SetMemberNames).
+  template <class E, std::size_t N, class G, class S, class... Rules>
+  TClassBuilder& Set(const char* name, const TEnumNames<E, N>& members, G get, S set,
                      Rules... rules) {
-    return Add(Ordinal(TPropType::kSet, name, std::move(names), get, set), rules...);
+    return Add(Ordinal(TPropType::kSet, name, ValueNames(members), get, set), rules...);
   }
   template <class G, class S, class... Rules>
   TClassBuilder& String(const char* name, G get, S set, Rules... rules) {
@@ -268,9 +277,16 @@ class TClassBuilder {
     return p;
   }
 
+  template <class E, std::size_t N>
+  static std::vector<TValueName> ValueNames(const TEnumNames<E, N>& names) {
+    std::vector<TValueName> out;
+    for (const TEnumName<E>& n : names) out.push_back({static_cast<std::int64_t>(n.Value), n.Name});
+    return out;
+  }
+
   // Integer-like properties travel as 64-bit numbers and reach the setter as its own type.
   template <class G, class S>
-  static TPropInfo Ordinal(TPropType type, const char* name, std::vector<std::string> names, G get,
+  static TPropInfo Ordinal(TPropType type, const char* name, std::vector<TValueName> names, G get,
                            S set) {
     using A = detail::TSetterArgT<S>;
     TPropInfo p = Named(type, name);
@@ -282,20 +298,20 @@ class TClassBuilder {
     return p;
   }
 
-  struct TRuleState {
+  struct RuleState {
     bool Declared = false;  // a default was given, or none is wanted
   };
-  static void Apply(TPropInfo&, TRuleState& state, TNoDefault) { state.Declared = true; }
-  static void Apply(TPropInfo& p, TRuleState& state, TNeverStored) {
+  static void Apply(TPropInfo&, RuleState& state, TNoDefault) { state.Declared = true; }
+  static void Apply(TPropInfo& p, RuleState& state, TNeverStored) {
     state.Declared = true;
     p.Stored = [](TObject&) { return false; };
   }
   template <class C>
-  static void Apply(TPropInfo& p, TRuleState&, TStoredUnless<C> rule) {
+  static void Apply(TPropInfo& p, RuleState&, TStoredUnless<C> rule) {
     p.Stored = [flag = rule.Flag](TObject& o) { return !(Self(o).*flag)(); };
   }
   template <class V>
-  static void Apply(TPropInfo& p, TRuleState& state, const V& value) {
+  static void Apply(TPropInfo& p, RuleState& state, const V& value) {
     state.Declared = true;
     if constexpr (std::is_convertible_v<V, std::string>) p.DefaultString = std::string(value);
     else p.DefaultOrdinal = static_cast<std::int64_t>(value);
@@ -303,7 +319,7 @@ class TClassBuilder {
 
   template <class... Rules>
   TClassBuilder& Add(TPropInfo p, const Rules&... rules) {
-    TRuleState state;
+    RuleState state;
     (Apply(p, state, rules), ...);
     if (!state.Declared && (p.ReadOrdinal || p.ReadString)) {
       if (!FSample) throw Exception(p.Name + " of " + FInfo.Name + " needs a declared default");

@@ -1,23 +1,22 @@
 #include "toolkit/streaming/FormReader.h"
 
 #include <algorithm>
-#include <cctype>
 
+#include "toolkit/core/Ascii.h"
 #include "toolkit/graphics/Color.h"
-#include "toolkit/streaming/ValueNames.h"
+#include "toolkit/graphics/Font.h"
 
 namespace tk {
 namespace {
 
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) ==
-                  std::tolower(static_cast<unsigned char>(y));
-         });
-}
-
 std::string Where(int line, const std::string& path) {
   return (line > 0 ? "line " + std::to_string(line) + ": " : std::string()) + path + ": ";
+}
+
+const TValueName* Named(const TPropInfo& p, std::string_view name) {
+  auto it = std::find_if(p.Names.begin(), p.Names.end(),
+                         [&](const TValueName& n) { return n.Name == name; });
+  return it == p.Names.end() ? nullptr : &*it;
 }
 
 struct Fixup {
@@ -45,7 +44,6 @@ class Reader {
                        " exists already");
     TComponent* component = info->Create(&FRoot);
     FCreated.push_back(component);
-    component->SetLoading(true);
     component->SetName(node.Name);
     component->SetParentComponent(&parent);
     ApplyAll(*component, *info, node);
@@ -102,18 +100,18 @@ class Reader {
           return;
         case TPropType::kEnum: {
           need(TFormValue::TKind::kIdent, "a name");
-          auto it = std::find(p.Names.begin(), p.Names.end(), v.Text);
-          if (it == p.Names.end()) fail("unknown value " + v.Text);
-          p.WriteOrdinal(object, it - p.Names.begin());
+          const TValueName* named = Named(p, v.Text);
+          if (!named) fail("unknown value " + v.Text);
+          p.WriteOrdinal(object, named->Value);
           return;
         }
         case TPropType::kSet: {
           need(TFormValue::TKind::kSet, "a set [..]");
           std::int64_t bits = 0;
           for (const auto& item : v.Items) {
-            auto it = std::find(p.Names.begin(), p.Names.end(), item);
-            if (it == p.Names.end()) fail("unknown set member " + item);
-            bits |= std::int64_t{1} << (it - p.Names.begin());
+            const TValueName* named = Named(p, item);
+            if (!named) fail("unknown set member " + item);
+            bits |= named->Value;
           }
           p.WriteOrdinal(object, bits);
           return;
@@ -213,7 +211,6 @@ void ReadFormInto(TComponent& root, const TClassInfo& rootClass, std::string_vie
     throw EReadError("line " + std::to_string(tree->Line) + ": " + tree->ClassName +
                      " cannot be read into a " + rootClass.Name);
   Reader reader(root);
-  root.SetLoading(true);
   try {
     root.SetName(tree->Name);
     reader.ApplyAll(root, rootClass, *tree);
@@ -221,7 +218,6 @@ void ReadFormInto(TComponent& root, const TClassInfo& rootClass, std::string_vie
     reader.Finish();
   } catch (...) {
     reader.DestroyCreated();
-    root.SetLoading(false);
     throw;
   }
   root.Loaded();
@@ -234,7 +230,6 @@ std::unique_ptr<TComponent> ReadForm(std::string_view text) {
     throw EReadError("line " + std::to_string(tree->Line) + ": unknown class " + tree->ClassName);
   std::unique_ptr<TComponent> root(info->Create(nullptr));
   Reader reader(*root);
-  root->SetLoading(true);
   root->SetName(tree->Name);
   reader.ApplyAll(*root, *info, *tree);
   reader.ReadChildren(*tree, *root);

@@ -1,8 +1,8 @@
 #include "toolkit/streaming/FormWriter.h"
 
 #include "toolkit/graphics/Color.h"
+#include "toolkit/graphics/Font.h"
 #include "toolkit/streaming/FormReader.h"
-#include "toolkit/streaming/ValueNames.h"
 
 namespace tk {
 namespace {
@@ -11,14 +11,14 @@ std::string FormatOrdinal(const TPropInfo& p, std::int64_t v) {
   switch (p.Type) {
     case TPropType::kBoolean: return v ? "True" : "False";
     case TPropType::kEnum:
-      if (v >= 0 && v < static_cast<std::int64_t>(p.Names.size()))
-        return p.Names[static_cast<std::size_t>(v)];
+      for (const TValueName& n : p.Names)
+        if (n.Value == v) return std::string(n.Name);
       return std::to_string(v);
     case TPropType::kSet: {
       TFormValue set;
       set.Kind = TFormValue::TKind::kSet;
-      for (std::size_t i = 0; i < p.Names.size(); ++i)
-        if (v & (std::int64_t{1} << i)) set.Items.push_back(p.Names[i]);
+      for (const TValueName& n : p.Names)
+        if (v & n.Value) set.Items.emplace_back(n.Name);
       return FormatFormValue(set);
     }
     case TPropType::kColor: {
@@ -26,7 +26,7 @@ std::string FormatOrdinal(const TPropInfo& p, std::int64_t v) {
       if (auto name = ColorToIdent(color)) return *name;
       return std::to_string(static_cast<std::int32_t>(color));
     }
-    case TPropType::kCharset: return CharsetToIdent(static_cast<int>(v));
+    case TPropType::kCharset: return CharsetToIdent(static_cast<TFontCharset>(v));
     default: return std::to_string(v);
   }
 }

@@ -10,11 +10,6 @@
 #include "toolkit/controls/SpeedButton.h"
 
 namespace tk {
-namespace {
-
-const std::vector<std::string> kFontStyles = {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"};
-
-}  // namespace
 
 const TClassInfo& FontClassInfo() {
   using F = TFont;
@@ -24,19 +19,18 @@ const TClassInfo& FontClassInfo() {
           .Color("Color", &F::Color, &F::SetColor, kNoDefault)
           .Integer("Height", &F::Height, &F::SetHeight, kNoDefault)
           .String("Name", &F::Name, &F::SetName, kNoDefault)
-          .Enum("Pitch", {"fpDefault", "fpVariable", "fpFixed"}, &F::Pitch, &F::SetPitch)
-          .Set("Style", kFontStyles, &F::Style, &F::SetStyle, kNoDefault)
+          .Enum("Pitch", kFontPitchNames, &F::Pitch, &F::SetPitch)
+          .Set("Style", kFontStyleNames, &F::Style, &F::SetStyle, kNoDefault)
           .Build();
   return info;
 }
 
 const TClassInfo& PenClassInfo() {
-  static const TClassInfo info =
-      TClassBuilder<TPen>("TPen")
-          .Color("Color", &TPen::Color, &TPen::SetColor)
-          .Enum("Style", {"psSolid", "psClear"}, &TPen::Style, &TPen::SetStyle)
-          .Integer("Width", &TPen::Width, &TPen::SetWidth)
-          .Build();
+  static const TClassInfo info = TClassBuilder<TPen>("TPen")
+                                     .Color("Color", &TPen::Color, &TPen::SetColor)
+                                     .Enum("Style", kPenStyleNames, &TPen::Style, &TPen::SetStyle)
+                                     .Integer("Width", &TPen::Width, &TPen::SetWidth)
+                                     .Build();
   return info;
 }
 
@@ -44,7 +38,7 @@ const TClassInfo& BrushClassInfo() {
   static const TClassInfo info =
       TClassBuilder<TBrush>("TBrush")
           .Color("Color", &TBrush::Color, &TBrush::SetColor)
-          .Enum("Style", {"bsSolid", "bsClear"}, &TBrush::Style, &TBrush::SetStyle)
+          .Enum("Style", kBrushStyleNames, &TBrush::Style, &TBrush::SetStyle)
           .Build();
   return info;
 }
@@ -124,23 +118,18 @@ const TClassInfo& ControlCatalogue() {
           .Integer("Height", &C::Height, &C::SetHeight, kNoDefault)
           .Integer("Cursor", &C::Cursor, &C::SetCursor)
           .String("Hint", &C::Hint, &C::SetHint)
-          .Enum("HelpType", {"htKeyword", "htContext"}, &C::HelpType, &C::SetHelpType)
+          .Enum("HelpType", kHelpTypeNames, &C::HelpType, &C::SetHelpType)
           .String("HelpKeyword", &C::HelpKeyword, &C::SetHelpKeyword)
           .Integer("HelpContext", &C::HelpContext, &C::SetHelpContext)
           .Component("Action", &NoAction, &RefuseAction)
-          .Enum("Align",
-                {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient", "alCustom"},
-                &C::Align, &C::SetAlign)
-          .Set("Anchors", {"akLeft", "akTop", "akRight", "akBottom"}, &C::Anchors, &C::SetAnchors)
-          .Enum("BiDiMode",
-                {"bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign",
-                 "bdRightToLeftReadingOnly"},
-                &C::BiDiMode, &C::SetBiDiMode)
+          .Enum("Align", kAlignNames, &C::Align, &C::SetAlign)
+          .Set("Anchors", kAnchorNames, &C::Anchors, &C::SetAnchors)
+          .Enum("BiDiMode", kBiDiModeNames, &C::BiDiMode, &C::SetBiDiMode)
           .String("Caption", &C::Caption, &C::SetCaption)
           .Color("Color", &C::Color, &C::SetColor)
           .Object("Constraints", ConstraintsClassInfo(), &C::Constraints)
           .Integer("DragCursor", &C::DragCursor, &C::SetDragCursor)
-          .Enum("DragMode", {"dmManual", "dmAutomatic"}, &C::DragMode, &C::SetDragMode)
+          .Enum("DragMode", kDragModeNames, &C::DragMode, &C::SetDragMode)
           .Boolean("Enabled", &C::Enabled, &C::SetEnabled)
           .Object("Font", FontClassInfo(), &C::Font, StoredUnless(&C::ParentFont))
           .Boolean("ParentBiDiMode", &C::ParentBiDiMode, &C::SetParentBiDiMode)
@@ -171,15 +160,13 @@ const TClassInfo& FormClassInfo() {
           .From(ControlCatalogue(), {"Name", "Tag", "Left", "Top"})
           .Integer("ClientWidth", &F::Width, &F::SetClientWidth, kNoDefault)
           .Integer("ClientHeight", &F::Height, &F::SetClientHeight, kNoDefault)
-          .Enum("BorderStyle",
-                {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"},
-                &F::BorderStyle, &F::SetBorderStyle)
+          .Enum("BorderStyle", kBorderStyleNames, &F::BorderStyle, &F::SetBorderStyle)
           .From(ControlCatalogue(), {"Caption"})
           .Color("Color", &F::Color, &F::SetColor)
           .From(ControlCatalogue(), {"Font"})
-          .Enum("FormStyle", {"fsNormal", "fsStayOnTop"}, &F::FormStyle, &F::SetFormStyle)
+          .Enum("FormStyle", kFormStyleNames, &F::FormStyle, &F::SetFormStyle)
           .From(ControlCatalogue(), {"PopupMenu"})
-          .Enum("Position", {"poDesigned", "poScreenCenter"}, &F::Position, &F::SetPosition)
+          .Enum("Position", kPositionNames, &F::Position, &F::SetPosition)
           .Boolean("KeyPreview", &F::KeyPreview, &F::SetKeyPreview)
           .Boolean("OldCreateOrder", &F::OldCreateOrder, &F::SetOldCreateOrder)
           .Integer("PixelsPerInch", &F::PixelsPerInch, &F::SetPixelsPerInch)
@@ -236,13 +223,13 @@ const TClassInfo& ShapeClassInfo() {
 
 const TClassInfo& PopupMenuClassInfo() {
   using P = TPopupMenu;
-  static const TClassInfo info = TClassBuilder<P>("TPopupMenu")
-                                     .Creatable()
-                                     .From(ComponentCatalogue(), {"Name", "Tag"})
-                                     .Enum("AutoHotkeys", {"maAutomatic", "maManual", "maParent"},
-                                           &P::AutoHotkeys, &P::SetAutoHotkeys)
-                                     .Event("OnPopup", &P::OnPopup)
-                                     .Build();
+  static const TClassInfo info =
+      TClassBuilder<P>("TPopupMenu")
+          .Creatable()
+          .From(ComponentCatalogue(), {"Name", "Tag"})
+          .Enum("AutoHotkeys", kMenuAutoFlagNames, &P::AutoHotkeys, &P::SetAutoHotkeys)
+          .Event("OnPopup", &P::OnPopup)
+          .Build();
   return info;
 }
 
@@ -269,10 +256,7 @@ const TClassInfo& SavePictureDialogClassInfo() {
                                      .String("DefaultExt", &D::DefaultExt, &D::SetDefaultExt)
                                      .String("FileName", &D::FileName, &D::SetFileName)
                                      .String("Filter", &D::Filter, &D::SetFilter)
-                                     .Set("Options",
-                                          {"ofReadOnly", "ofOverwritePrompt", "ofHideReadOnly",
-                                           "ofNoChangeDir", "ofEnableSizing"},
-                                          &D::Options, &D::SetOptions)
+                                     .Set("Options", kOpenOptionNames, &D::Options, &D::SetOptions)
                                      .String("Title", &D::Title, &D::SetTitle)
                                      .Build();
   return info;

@@ -9,7 +9,8 @@
 
 namespace gallery {
 
-enum TPicture { kDisk = 1, kBall, kArrow, kFolder, kCheck, kHeart, kPictureCount = kHeart };
+// The pictures by the Tag that names them.
+enum TGlyphPicture { kDisk = 1, kBall, kArrow, kFolder, kCheck, kHeart, kPictureCount = kHeart };
 
 std::unique_ptr<tk::TBitmap> MakePicture(int picture);
 

@@ -4,8 +4,8 @@
 #include "toolkit/controls/Menus.h"
 #include "toolkit/core/FileIO.h"
 #include "toolkit/streaming/FormReader.h"
+#include "tools/png/PngCodec.h"
 #include "tools/scenario/Keys.h"
-#include "tools/scenario/PngCodec.h"
 
 namespace scenario {
 
@@ -119,7 +119,7 @@ void TScenarioRunner::Shot(const TCommand& c) {
   TForm* form = FPlatform.ActiveForm();
   if (!form) throw EScriptError(c.Line, "no window is open");
   try {
-    WriteFileBytes(c.Args[0], EncodePng(form->BackBuffer()));
+    WriteFileBytes(c.Args[0], png::EncodePng(form->BackBuffer()));
   } catch (const std::exception& e) {
     throw EScriptError(c.Line, e.what());
   }

@@ -31,68 +31,49 @@ TGradBox::TGradBox(TComponent* owner)
 }
 
 void TGradBox::SetCaptionLeft(int value) {
-  if (value == FCaptionLeft) return;
-  FCaptionLeft = value;
-  Invalidate();
+  if (StoreChanged(FCaptionLeft, value)) Invalidate();
 }
 
 void TGradBox::SetCaptionTop(int value) {
-  if (value == FCaptionTop) return;
-  FCaptionTop = value;
-  Invalidate();
+  if (StoreChanged(FCaptionTop, value)) Invalidate();
 }
 
 void TGradBox::SetTopColor(TColor value) {
-  if (value == FTopColor) return;
-  FTopColor = value;
-  Invalidate();
+  if (StoreChanged(FTopColor, value)) Invalidate();
 }
 
 void TGradBox::SetLastColor(TColor value) {
-  if (value == FLastColor) return;
-  FLastColor = value;
-  Invalidate();
+  if (StoreChanged(FLastColor, value)) Invalidate();
 }
 
 void TGradBox::SetOutLineColor(TColor value) {
-  if (value == FOutLineColor) return;
-  FOutLineColor = value;
+  if (!StoreChanged(FOutLineColor, value)) return;
   if (FDrawOutLine) Invalidate();
 }
 
 void TGradBox::SetDrawOutLine(bool value) {
-  if (value == FDrawOutLine) return;
-  FDrawOutLine = value;
-  Invalidate();
+  if (StoreChanged(FDrawOutLine, value)) Invalidate();
 }
 
 void TGradBox::SetGradStyle(TGradStyle value) {
-  if (value == FGradStyle) return;
-  FGradStyle = value;
-  Invalidate();
+  if (StoreChanged(FGradStyle, value)) Invalidate();
 }
 
 void TGradBox::SetFont3D(bool value) {
-  if (value == FFont3D) return;
-  FFont3D = value;
-  Invalidate();
+  if (StoreChanged(FFont3D, value)) Invalidate();
 }
 
 void TGradBox::SetFontDepth(std::uint8_t value) {
-  if (value == FFontDepth) return;
-  FFontDepth = value;
+  if (!StoreChanged(FFontDepth, value)) return;
   if (FFont3D) Invalidate();
 }
 
 void TGradBox::SetStyle3D(TFontStyle3D value) {
-  if (value == FStyle3D) return;
-  FStyle3D = value;
-  Invalidate();
+  if (StoreChanged(FStyle3D, value)) Invalidate();
 }
 
 void TGradBox::SetBackFont(TColor value) {
-  if (value == FBackFont) return;
-  FBackFont = value;
+  if (!StoreChanged(FBackFont, value)) return;
   if (FFont3D) Invalidate();
 }
 

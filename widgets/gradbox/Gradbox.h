@@ -8,11 +8,22 @@
 #include <cstdint>
 
 #include "toolkit/controls/GraphicControl.h"
+#include "toolkit/core/EnumNames.h"
 
 namespace widgets {
 
 enum TGradStyle : std::uint8_t { gsTopBottom, gsBottomTop, gsLeftRight, gsRightLeft, gsNone };
+inline constexpr auto kGradStyleNames = tk::EnumNames<TGradStyle>({{gsTopBottom, "gsTopBottom"},
+                                                                   {gsBottomTop, "gsBottomTop"},
+                                                                   {gsLeftRight, "gsLeftRight"},
+                                                                   {gsRightLeft, "gsRightLeft"},
+                                                                   {gsNone, "gsNone"}});
 enum TFontStyle3D : std::uint8_t { fsLowShadow, fsRaiseShadow, fsLow3D, fsRaise3D };
+inline constexpr auto kFontStyle3DNames =
+    tk::EnumNames<TFontStyle3D>({{fsLowShadow, "fsLowShadow"},
+                                 {fsRaiseShadow, "fsRaiseShadow"},
+                                 {fsLow3D, "fsLow3D"},
+                                 {fsRaise3D, "fsRaise3D"}});
 
 class TGradBox : public tk::TGraphicControl {
  public:

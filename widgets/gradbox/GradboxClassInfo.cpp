@@ -20,12 +20,10 @@ const TClassInfo& GradBoxClassInfo() {
           .Color("LastColor", &B::LastColor, &B::SetLastColor)
           .Color("OutLineColor", &B::OutLineColor, &B::SetOutLineColor)
           .Boolean("DrawOutLine", &B::DrawOutLine, &B::SetDrawOutLine, kNoDefault)
-          .Enum("GradStyle", {"gsTopBottom", "gsBottomTop", "gsLeftRight", "gsRightLeft", "gsNone"},
-                &B::GradStyle, &B::SetGradStyle)
+          .Enum("GradStyle", kGradStyleNames, &B::GradStyle, &B::SetGradStyle)
           .Boolean("Font3D", &B::Font3D, &B::SetFont3D, kNoDefault)
           .Integer("FontDepth", &B::FontDepth, &B::SetFontDepth)
-          .Enum("Style3D", {"fsLowShadow", "fsRaiseShadow", "fsLow3D", "fsRaise3D"}, &B::Style3D,
-                &B::SetStyle3D)
+          .Enum("Style3D", kFontStyle3DNames, &B::Style3D, &B::SetStyle3D)
           .Color("BackFont", &B::BackFont, &B::SetBackFont)
           .Event("OnPaint", &B::OnPaint)
           .From(ControlCatalogue(),

@@ -6,7 +6,7 @@
 #include "toolkit/controls/Screen.h"
 #include "toolkit/controls/Timer.h"
 #include "toolkit/controls/WinControl.h"
-#include "toolkit/platform/Platform.h"
+#include "toolkit/platform/WindowSystem.h"
 
 namespace widgets {
 
@@ -23,7 +23,7 @@ TShiftState CurrentShiftState() {
                                               {VK_CONTROL, ssCtrl},   {VK_MENU, ssAlt}};
   TShiftState shift = 0;
   for (auto [key, member] : keys)
-    if (Platform().KeyState(key) < 0) shift |= member;
+    if (WindowSystem().KeyState(key) < 0) shift |= member;
   return shift;
 }
 
@@ -174,8 +174,7 @@ void TShineSpeedButton::SetFontShadow(TColor value) {
 }
 
 void TShineSpeedButton::SetTransparent(bool value) {
-  if (value == FTransparent) return;
-  FTransparent = value;
+  if (!StoreChanged(FTransparent, value)) return;
   SetControlStyle(value ? ControlStyle() & ~csOpaque : ControlStyle() | csOpaque);
   Invalidate();
 }
@@ -224,9 +223,7 @@ void TShineSpeedButton::FontsAndColorsOnChange(TObject*) { Invalidate(); }
 // --- the group ---
 
 void TShineSpeedButton::SetAllowAllUp(bool value) {
-  if (value == FAllowAllUp) return;
-  FAllowAllUp = value;
-  GroupUpdateStatus(FGroupIndex);
+  if (StoreChanged(FAllowAllUp, value)) GroupUpdateStatus(FGroupIndex);
 }
 
 void TShineSpeedButton::SetGroupIndex(int value) {
@@ -352,12 +349,12 @@ void TShineSpeedButton::MouseLeave(TShiftState shift, int x, int y) {
 }
 
 void TShineSpeedButton::CMMouseEnter(TMessage&) {
-  const TPoint p = ScreenToClient(Platform().CursorPos());
+  const TPoint p = ScreenToClient(WindowSystem().CursorPos());
   MouseEnter(CurrentShiftState(), p.X, p.Y);
 }
 
 void TShineSpeedButton::CMMouseLeave(TMessage&) {
-  const TPoint p = ScreenToClient(Platform().CursorPos());
+  const TPoint p = ScreenToClient(WindowSystem().CursorPos());
   MouseLeave(CurrentShiftState(), p.X, p.Y);
 }
 
@@ -366,7 +363,7 @@ void TShineSpeedButton::ActiveButtonTimerOnTimer(TObject*) {
     FActiveButtonTimer->SetEnabled(false);
     return;
   }
-  const TPoint p = ScreenToClient(Platform().CursorPos());
+  const TPoint p = ScreenToClient(WindowSystem().CursorPos());
   if (ClientRect().Contains(p)) return;
   MouseLeave(CurrentShiftState(), p.X, p.Y);
 }
@@ -374,7 +371,7 @@ void TShineSpeedButton::ActiveButtonTimerOnTimer(TObject*) {
 void TShineSpeedButton::UpdateTracking() {
   if (!Enabled()) return;
   // Primed the opposite way, so that the handler performed below always acts.
-  if (FindControlAtScreen(Platform().CursorPos(), true) == this) {
+  if (FindControlAtScreen(WindowSystem().CursorPos(), true) == this) {
     FMouseInside = false;
     Perform(CM_MOUSEENTER);
   } else {

@@ -31,20 +31,13 @@ const TClassInfo& ShineSpeedButtonClassInfo() {
           .Boolean("Down", &B::Down, &B::SetDown)
           .Boolean("ClickDownHook", &B::ClickDownHook, &B::SetClickDownHook)
           .Boolean("AccelCharDown", &B::AccelCharDown, &B::SetAccelCharDown)
-          .Enum("FrameType", {"ftFlatFrame", "ftNormalFrame", "ftEnclosedFrame"}, &B::FrameType,
-                &B::SetFrameType)
+          .Enum("FrameType", kFrameTypeNames, &B::FrameType, &B::SetFrameType)
           .Boolean("Transparent", &B::Transparent, &B::SetTransparent)
           .Boolean("ActiveFrame", &B::ActiveFrame, &B::SetActiveFrame)
           .Boolean("UpFrame", &B::UpFrame, &B::SetUpFrame)
           .Boolean("DownFrame", &B::DownFrame, &B::SetDownFrame)
-          .Enum("ActiveImage",
-                {"aiNormal", "aiXorLight", "aiHalfLight", "aiQuaterLight", "aiAddLight",
-                 "aiFrameLight", "aiFrameLight2", "aiMaskLight"},
-                &B::ActiveImage, &B::SetActiveImage)
-          .Enum(
-              "DisabledImage",
-              {"diDefault", "diGrayscale", "diAlphaHalfTrans", "diAlphaQuaterTrans", "diMaskTrans"},
-              &B::DisabledImage, &B::SetDisabledImage)
+          .Enum("ActiveImage", kActiveImageTypeNames, &B::ActiveImage, &B::SetActiveImage)
+          .Enum("DisabledImage", kDisabledImageTypeNames, &B::DisabledImage, &B::SetDisabledImage)
           .Color("DisabledHighlight", &B::DisabledHighlight, &B::SetDisabledHighlight)
           .Color("DisabledShadow", &B::DisabledShadow, &B::SetDisabledShadow)
           .Object("Colors", ShineBtnColorsClassInfo(), &B::Colors)
@@ -55,8 +48,7 @@ const TClassInfo& ShineSpeedButtonClassInfo() {
           .Color("FontShadow", &B::FontShadow, &B::SetFontShadow)
           .Object("ActiveFont", FontClassInfo(), &B::ActiveFont)
           .Boolean("AllowAllUp", &B::AllowAllUp, &B::SetAllowAllUp)
-          .Enum("Layout", {"blGlyphLeft", "blGlyphRight", "blGlyphTop", "blGlyphBottom"},
-                &B::Layout, &B::SetLayout)
+          .Enum("Layout", kButtonLayoutNames, &B::Layout, &B::SetLayout)
           .Integer("Margin", &B::Margin, &B::SetMargin)
           .Integer("Spacing", &B::Spacing, &B::SetSpacing)
           .Object("Glyph", BitmapClassInfo(), &B::Glyph)

@@ -7,10 +7,8 @@ namespace win32ui {
 
 namespace {
 // A text the records point to: zero-terminated, owned for the duration of the send.
-struct TRecordText {
-  explicit TRecordText(std::string text) : bytes(text.begin(), text.end()) {
-    bytes.push_back('\0');
-  }
+struct RecordText {
+  explicit RecordText(std::string text) : bytes(text.begin(), text.end()) { bytes.push_back('\0'); }
   char* get() { return bytes.data(); }
   std::vector<char> bytes;
 };
@@ -45,15 +43,16 @@ void TSimpleMapi::LoadOnce() {
 }
 
 unsigned TSimpleMapi::Send(const tk::TMailRequest& request) {
-  TRecordText subject(FSystem.ToAnsi(request.Subject));
-  TRecordText note(FSystem.ToAnsi(request.Note));
-  TRecordText name(FSystem.ToAnsi(request.RecipientName));
-  TRecordText address(FSystem.ToAnsi(request.RecipientAddress));
+  RecordText subject(FSystem.ToAnsi(request.Subject));
+  RecordText note(FSystem.ToAnsi(request.Note));
+  RecordText name(FSystem.ToAnsi(request.RecipientName));
+  RecordText address(FSystem.ToAnsi(request.RecipientAddress));
   std::string nativePath = request.AttachmentPath;
   std::replace(nativePath.begin(), nativePath.end(), '/', '\\');
-  TRecordText path(FSystem.ToAnsi(nativePath));
+  RecordText path(FSystem.ToAnsi(nativePath));
 
-  TMapiRecipDesc recipient{0, request.RecipientClass, name.get(), address.get(), 0, nullptr};
+  TMapiRecipDesc recipient{
+      0, static_cast<std::uint32_t>(request.RecipientClass), name.get(), address.get(), 0, nullptr};
   TMapiFileDesc file{0, 0, 0xFFFFFFFFu, path.get(), nullptr, nullptr};
   TMapiMessage message{0, subject.get(), note.get(), nullptr,    nullptr, nullptr,
                        0, nullptr,       1,          &recipient, 1,       &file};

@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "toolkit/platform/Platform.h"
+#include "toolkit/platform/Shell.h"
 
 namespace win32ui {
 

@@ -196,7 +196,7 @@ class SaveDialogTest : public DisplayTest {
   gchar* folder = nullptr;
 };
 
-TEST_F(SaveDialogTest, OffersTheLastPathAndAddsTheDefaultExtension) {
+TEST_F(SaveDialogTest, OffersTheLastPathAndGivesTheChosenOne) {
   std::string offeredName, offeredFolder, filterName;
   gboolean confirms = TRUE;
   bool hasPreview = false;
@@ -219,7 +219,7 @@ TEST_F(SaveDialogTest, OffersTheLastPathAndAddsTheDefaultExtension) {
       kFolderLoaded);
   const auto chosen = platform->SaveDialog(BoardParams());
   ASSERT_TRUE(chosen.has_value());
-  EXPECT_EQ(*chosen, std::string(folder) + "/board.jpg");
+  EXPECT_EQ(*chosen, std::string(folder) + "/board");  // TSavePictureDialog adds ".jpg"
   EXPECT_EQ(offeredName, "last.jpg");
   EXPECT_EQ(offeredFolder, folder);
   EXPECT_EQ(filterName, "JPEG ファイル (*.jpg;*.jpeg)");

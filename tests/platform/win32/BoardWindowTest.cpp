@@ -55,7 +55,7 @@ int Differing(const std::vector<std::uint32_t>& a, const std::vector<std::uint32
 // the Win32 board and its platform are installed again afterwards.
 std::vector<std::uint32_t> HeadlessRendering(
     const std::function<void(headless::THeadlessPlatform&)>& steps) {
-  tk::IPlatform& win32 = tk::Platform();
+  win32ui::TWin32Platform& win32 = SharedPlatform();
   TMainForm1* win32Board = app::MainForm1;
   std::vector<std::uint32_t> pixels;
   {
@@ -244,7 +244,7 @@ TEST_F(BoardWindow, CtrlSSavesThroughTheSaveDialog) {
         PostMessageW(dialog, WM_COMMAND, IDOK, 0);
       });
   {
-    THeldKeys ctrl({VK_CONTROL, VK_LCONTROL});
+    HeldKeys ctrl({VK_CONTROL, VK_LCONTROL});
     PostMessageW(window, WM_KEYDOWN, 'S', 0x001F0001);
     // The translation's Ctrl+S character is dropped with the used key.
     PostMessageW(window, WM_CHAR, 0x13, 0x001F0001);
@@ -307,16 +307,16 @@ TEST_F(BoardWindow, TheMenuTogglesTopmostBothWaysAndDropsStillWork) {
   }
 }
 
-struct TKeyboardMenuCase {
+struct KeyboardMenuCase {
   const char* Name;
   UINT Message;
   WPARAM Key;
   std::vector<int> Held;
 };
 
-void PrintTo(const TKeyboardMenuCase& c, std::ostream* os) { *os << c.Name; }
+void PrintTo(const KeyboardMenuCase& c, std::ostream* os) { *os << c.Name; }
 
-class KeyboardMenu : public BoardWindow, public ::testing::WithParamInterface<TKeyboardMenuCase> {};
+class KeyboardMenu : public BoardWindow, public ::testing::WithParamInterface<KeyboardMenuCase> {};
 
 // The context-menu key and Shift+F10 open the menu once, at the client area's corner.
 TEST_P(KeyboardMenu, OpensOnceAtTheClientCorner) {
@@ -329,7 +329,7 @@ TEST_P(KeyboardMenu, OpensOnceAtTheClientCorner) {
   };
   AnswerWhenShown(OpenMenu, close);
   {
-    THeldKeys held(GetParam().Held);
+    HeldKeys held(GetParam().Held);
     PostMessageW(window, GetParam().Message, GetParam().Key, 0x00000001);
     PostMessageW(window, GetParam().Message == WM_KEYDOWN ? WM_KEYUP : WM_SYSKEYUP, GetParam().Key,
                  static_cast<LPARAM>(0xC0000001));
@@ -346,8 +346,8 @@ TEST_P(KeyboardMenu, OpensOnceAtTheClientCorner) {
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, KeyboardMenu,
-    ::testing::Values(TKeyboardMenuCase{"MenuKey", WM_KEYDOWN, VK_APPS, {}},
-                      TKeyboardMenuCase{"ShiftF10", WM_SYSKEYDOWN, VK_F10, {VK_SHIFT, VK_LSHIFT}}),
+    ::testing::Values(KeyboardMenuCase{"MenuKey", WM_KEYDOWN, VK_APPS, {}},
+                      KeyboardMenuCase{"ShiftF10", WM_SYSKEYDOWN, VK_F10, {VK_SHIFT, VK_LSHIFT}}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(BoardWindow, ClosingTheWindowEndsTheLoop) {

@@ -43,26 +43,26 @@ HWND FindDialog(const std::wstring& caption) { return FindThreadWindow(L"#32770"
 
 // Every window of the thread (the application window and the dialog's owner included) is
 // disabled while a dialog modal to the program is open; only the dialog itself takes input.
-struct TSeen {
+struct Seen {
   std::wstring yes, no;
   bool ownerEnabled = true;
 };
 
-enum class TAnswer { Yes, No, Escape, Enter, CloseButton };
+enum class Reply { Yes, No, Escape, Enter, CloseButton };
 
-struct TDialogCase {
+struct DialogCase {
   TDialogKind Kind;
-  TAnswer Answer;
+  Reply Answer;
   tk::TModalResult Expected;
 };
 
-void PrintTo(const TDialogCase& c, std::ostream* os) {
+void PrintTo(const DialogCase& c, std::ostream* os) {
   static const char* const kAnswers[] = {"Yes", "No", "Escape", "Enter", "CloseButton"};
   *os << (c.Kind == TDialogKind::kTaskDialog ? "TaskDialog" : "OwnDialog") << "_"
       << kAnswers[static_cast<int>(c.Answer)];
 }
 
-class ConfirmationDialog : public testing::TestWithParam<TDialogCase> {
+class ConfirmationDialog : public testing::TestWithParam<DialogCase> {
  protected:
   void SetUp() override {
     if (GetParam().Kind == TDialogKind::kTaskDialog && !TaskDialogAvailable())
@@ -73,8 +73,8 @@ class ConfirmationDialog : public testing::TestWithParam<TDialogCase> {
 TEST_P(ConfirmationDialog, ShowsOurLabelsAndAnswersAsTheUserChose) {
   TWin32Platform& platform = SharedPlatform();
   HWND owner = platform.ApplicationWindow();
-  TSeen seen;
-  const TAnswer answer = GetParam().Answer;
+  Seen seen;
+  const Reply answer = GetParam().Answer;
   // Keys go to the focused control: answer once the dialog has taken the focus.
   AnswerWhenShown(
       [] {
@@ -90,11 +90,11 @@ TEST_P(ConfirmationDialog, ShowsOurLabelsAndAnswersAsTheUserChose) {
         seen.no = WindowText(no);
         seen.ownerEnabled = IsWindowEnabled(owner) != FALSE;
         switch (answer) {
-          case TAnswer::Yes: PostMessageW(yes, BM_CLICK, 0, 0); break;
-          case TAnswer::No: PostMessageW(no, BM_CLICK, 0, 0); break;
-          case TAnswer::Escape: PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0x00010001); break;
-          case TAnswer::Enter: PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 0x001C0001); break;
-          case TAnswer::CloseButton: PostMessageW(dialog, WM_CLOSE, 0, 0); break;
+          case Reply::Yes: PostMessageW(yes, BM_CLICK, 0, 0); break;
+          case Reply::No: PostMessageW(no, BM_CLICK, 0, 0); break;
+          case Reply::Escape: PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0x00010001); break;
+          case Reply::Enter: PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 0x001C0001); break;
+          case Reply::CloseButton: PostMessageW(dialog, WM_CLOSE, 0, 0); break;
         }
       });
   const tk::TModalResult result = RunMessageDialog(owner, Confirmation(), GetParam().Kind);
@@ -106,22 +106,22 @@ TEST_P(ConfirmationDialog, ShowsOurLabelsAndAnswersAsTheUserChose) {
   EXPECT_TRUE(IsWindowEnabled(owner));
 }
 
-using enum TAnswer;
+using enum Reply;
 using tk::TModalResult;
 constexpr TDialogKind kTask = TDialogKind::kTaskDialog;
 constexpr TDialogKind kOwn = TDialogKind::kOwnDialog;
 
 INSTANTIATE_TEST_SUITE_P(Answers, ConfirmationDialog,
-                         testing::Values(TDialogCase{kTask, Yes, TModalResult::mrYes},
-                                         TDialogCase{kTask, No, TModalResult::mrNo},
-                                         TDialogCase{kTask, Escape, TModalResult::mrNo},
-                                         TDialogCase{kTask, Enter, TModalResult::mrYes},
-                                         TDialogCase{kTask, CloseButton, TModalResult::mrNo},
-                                         TDialogCase{kOwn, Yes, TModalResult::mrYes},
-                                         TDialogCase{kOwn, No, TModalResult::mrNo},
-                                         TDialogCase{kOwn, Escape, TModalResult::mrNo},
-                                         TDialogCase{kOwn, Enter, TModalResult::mrYes},
-                                         TDialogCase{kOwn, CloseButton, TModalResult::mrNo}),
+                         testing::Values(DialogCase{kTask, Yes, TModalResult::mrYes},
+                                         DialogCase{kTask, No, TModalResult::mrNo},
+                                         DialogCase{kTask, Escape, TModalResult::mrNo},
+                                         DialogCase{kTask, Enter, TModalResult::mrYes},
+                                         DialogCase{kTask, CloseButton, TModalResult::mrNo},
+                                         DialogCase{kOwn, Yes, TModalResult::mrYes},
+                                         DialogCase{kOwn, No, TModalResult::mrNo},
+                                         DialogCase{kOwn, Escape, TModalResult::mrNo},
+                                         DialogCase{kOwn, Enter, TModalResult::mrYes},
+                                         DialogCase{kOwn, CloseButton, TModalResult::mrNo}),
                          [](const auto& info) {
                            std::ostringstream name;
                            PrintTo(info.param, &name);
@@ -240,36 +240,36 @@ TEST_F(SaveDialog, AJpegExtensionIsKept) {
 
 TEST_F(SaveDialog, CancelGivesNothing) { EXPECT_FALSE(Run(L"").has_value()); }
 
-struct TDescendantSearch {
+struct DescendantSearch {
   const std::function<bool(HWND)>& Wanted;
   HWND Found = nullptr;
 };
 
 BOOL CALLBACK CheckDescendant(HWND window, LPARAM data) {
-  auto& search = *reinterpret_cast<TDescendantSearch*>(data);
+  auto& search = *reinterpret_cast<DescendantSearch*>(data);
   if (search.Wanted(window)) search.Found = window;
   return search.Found == nullptr;
 }
 
 HWND FindDescendant(HWND parent, const std::function<bool(HWND)>& wanted) {
-  TDescendantSearch search{wanted};
+  DescendantSearch search{wanted};
   EnumChildWindows(parent, CheckDescendant, reinterpret_cast<LPARAM>(&search));
   return search.Found;
 }
 
 // What the preview pane shows after the user selects a file in the dialog's own file list.
-struct TPreviewSeen {
+struct PreviewSeen {
   std::wstring Caption;
   std::vector<std::uint32_t> Pixels;
   int Width = 0, Height = 0;
   std::uint32_t At(int x, int y) const { return Pixels[static_cast<std::size_t>(y * Width + x)]; }
 };
 
-TPreviewSeen SelectAndLook(HWND dialog, const wchar_t* name) {
+PreviewSeen SelectAndLook(HWND dialog, const wchar_t* name) {
   HWND list = FindDescendant(dialog, [](HWND w) { return ClassNameOf(w) == L"SysListView32"; });
   HWND pane =
       FindDescendant(dialog, [](HWND w) { return GetDlgItem(w, kPreviewPictureId) != nullptr; });
-  TPreviewSeen seen;
+  PreviewSeen seen;
   if (!list || !pane) return seen;
   // Starts with the name whether or not the view shows extensions.
   LVFINDINFOW find{};
@@ -307,7 +307,7 @@ TEST_F(SaveDialog, PreviewShowsTheSelectedPictureScaledToFitAndNothingForOtherFi
       .write(reinterpret_cast<const char*>(bmp.data()), static_cast<std::streamsize>(bmp.size()));
   std::ofstream(folder.Path("notes.txt")) << "not a picture";
 
-  TPreviewSeen picture, text;
+  PreviewSeen picture, text;
   AnswerWhenShown([] { return FindThreadWindow(L"#32770"); },
                   [&](HWND dialog) {
                     picture = SelectAndLook(dialog, L"two");

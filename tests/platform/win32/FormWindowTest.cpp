@@ -18,9 +18,9 @@ namespace win32ui::test {
 namespace {
 
 // Fails the first time it paints, then paints yellow.
-class TFailingControl : public tk::TGraphicControl {
+class FailingControl : public tk::TGraphicControl {
  public:
-  explicit TFailingControl(tk::TForm* form) : tk::TGraphicControl(form) {
+  explicit FailingControl(tk::TForm* form) : tk::TGraphicControl(form) {
     SetParent(form);
     SetBounds(0, 0, 20, 20);
   }
@@ -50,7 +50,7 @@ class FormWindow : public ::testing::Test {
 };
 
 TEST_F(FormWindow, AnErrorWhilePaintingIsReportedOnceAfterThePaint) {
-  auto* control = new TFailingControl(form.get());
+  auto* control = new FailingControl(form.get());
   int reports = 0;
   std::wstring text;
   const std::wstring title = L"ぽてりんこ";
@@ -80,7 +80,7 @@ TEST_F(FormWindow, AnErrorWhilePaintingIsReportedOnceAfterThePaint) {
 
 TEST_F(FormWindow, TimersTickUntilStoppedEvenFromTheirOwnTick) {
   int ticks = 0;
-  tk::IPlatform::TimerId id = 0;
+  tk::IClock::TimerId id = 0;
   id = platform->StartTimer(10, [&] {
     if (++ticks == 3) platform->StopTimer(id);
   });
@@ -97,7 +97,7 @@ TEST_F(FormWindow, AnErrorInATickIsReportedAndTheLoopGoesOn) {
                     reported = true;
                     PostMessageW(box, WM_COMMAND, IDOK, 0);
                   });
-  tk::IPlatform::TimerId id = 0;
+  tk::IClock::TimerId id = 0;
   id = platform->StartTimer(10, [&] {
     platform->StopTimer(id);
     throw std::runtime_error("x");

@@ -8,7 +8,7 @@
 namespace win32ui {
 namespace {
 
-struct TReceived {
+struct Received {
   std::uintptr_t session = 99, uiParam = 0;
   const TMapiMessage* message = nullptr;
   std::uint32_t flags = 0, reserved = 99;

@@ -9,15 +9,15 @@
 namespace win32ui {
 namespace {
 
-struct TCodePageCase {
+struct CodePageCase {
   const char* Name;
   std::string Utf8;
   std::string Bytes;  // in code page 932
 };
 
-void PrintTo(const TCodePageCase& c, std::ostream* os) { *os << c.Name; }
+void PrintTo(const CodePageCase& c, std::ostream* os) { *os << c.Name; }
 
-class ShiftJisBytes : public testing::TestWithParam<TCodePageCase> {};
+class ShiftJisBytes : public testing::TestWithParam<CodePageCase> {};
 
 TEST_P(ShiftJisBytes, AreTheCodePagesOwn) {
   EXPECT_EQ(Utf8ToCodePage(GetParam().Utf8, 932), GetParam().Bytes);
@@ -28,11 +28,11 @@ TEST_P(ShiftJisBytes, AreTheCodePagesOwn) {
 INSTANTIATE_TEST_SUITE_P(
     Names, ShiftJisBytes,
     testing::Values(
-        TCodePageCase{"Ascii", "timetable", "timetable"},
-        TCodePageCase{"Kanji", "時間割", "\x8E\x9E\x8A\xD4\x8A\x84"},
-        TCodePageCase{"Hiragana", "ぽてりんこ", "\x82\xDB\x82\xC4\x82\xE8\x82\xF1\x82\xB1"},
-        TCodePageCase{"TrailByteBackslash", "表ソフト", "\x95\x5C\x83\x5C\x83\x74\x83\x67"},
-        TCodePageCase{"HalfWidthKana", "ｱ", "\xB1"}, TCodePageCase{"Empty", "", ""}),
+        CodePageCase{"Ascii", "timetable", "timetable"},
+        CodePageCase{"Kanji", "時間割", "\x8E\x9E\x8A\xD4\x8A\x84"},
+        CodePageCase{"Hiragana", "ぽてりんこ", "\x82\xDB\x82\xC4\x82\xE8\x82\xF1\x82\xB1"},
+        CodePageCase{"TrailByteBackslash", "表ソフト", "\x95\x5C\x83\x5C\x83\x74\x83\x67"},
+        CodePageCase{"HalfWidthKana", "ｱ", "\xB1"}, CodePageCase{"Empty", "", ""}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(InformationAddress, AJapaneseProgramNameGoesOutAsItsShiftJisBytes) {
@@ -54,15 +54,15 @@ TEST(Utf16, RoundTripsEveryPlane) {
   EXPECT_EQ(WideToUtf8(L""), "");
 }
 
-struct TFilterCase {
+struct FilterCase {
   const char* Name;
   std::string Filter;
   std::wstring Expected;
 };
 
-void PrintTo(const TFilterCase& c, std::ostream* os) { *os << c.Name; }
+void PrintTo(const FilterCase& c, std::ostream* os) { *os << c.Name; }
 
-class DialogFilter : public testing::TestWithParam<TFilterCase> {};
+class DialogFilter : public testing::TestWithParam<FilterCase> {};
 
 TEST_P(DialogFilter, IsNulSeparatedAndEndsInTwoNuls) {
   EXPECT_EQ(FilterForFileDialog(GetParam().Filter), GetParam().Expected);
@@ -72,14 +72,14 @@ using namespace std::string_literals;
 
 INSTANTIATE_TEST_SUITE_P(
     Filters, DialogFilter,
-    testing::Values(TFilterCase{"TheBoards", "JPEG ファイル (*.jpg;*.jpeg)|*.jpg;*.jpeg",
-                                L"JPEG ファイル (*.jpg;*.jpeg)\0*.jpg;*.jpeg\0\0"s},
-                    TFilterCase{"TwoPairs", "JPEG|*.jpg|All|*.*", L"JPEG\0*.jpg\0All\0*.*\0\0"s},
-                    TFilterCase{"DescriptionWithoutPatternsIsLeftOut", "JPEG|*.jpg|All",
-                                L"JPEG\0*.jpg\0\0"s},
+    testing::Values(FilterCase{"TheBoards", "JPEG ファイル (*.jpg;*.jpeg)|*.jpg;*.jpeg",
+                               L"JPEG ファイル (*.jpg;*.jpeg)\0*.jpg;*.jpeg\0\0"s},
+                    FilterCase{"TwoPairs", "JPEG|*.jpg|All|*.*", L"JPEG\0*.jpg\0All\0*.*\0\0"s},
+                    FilterCase{"DescriptionWithoutPatternsIsLeftOut", "JPEG|*.jpg|All",
+                               L"JPEG\0*.jpg\0\0"s},
                     // An empty name would end the list where it stands.
-                    TFilterCase{"EmptyName", "|*.jpg", L"*.jpg\0*.jpg\0\0"s},
-                    TFilterCase{"OnlyADescription", "JPEG", L""s}, TFilterCase{"Empty", "", L""s}),
+                    FilterCase{"EmptyName", "|*.jpg", L"*.jpg\0*.jpg\0\0"s},
+                    FilterCase{"OnlyADescription", "JPEG", L""s}, FilterCase{"Empty", "", L""s}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 }  // namespace

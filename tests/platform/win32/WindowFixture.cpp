@@ -17,13 +17,13 @@ namespace win32ui::test {
 
 namespace {
 
-struct TPendingAnswer {
+struct PendingAnswer {
   std::function<HWND()> find;
   std::function<void(HWND)> answer;
   UINT_PTR timer = 0;
 };
-std::unique_ptr<TPendingAnswer>& Pending() {
-  static std::unique_ptr<TPendingAnswer> pending;
+std::unique_ptr<PendingAnswer>& Pending() {
+  static std::unique_ptr<PendingAnswer> pending;
   return pending;
 }
 
@@ -34,18 +34,18 @@ void CALLBACK PollForWindow(HWND, UINT, UINT_PTR, DWORD) {
   if (!found) return;
   KillTimer(nullptr, pending->timer);
   // Taken out first: the answer may run a modal loop of its own.
-  std::unique_ptr<TPendingAnswer> done = std::move(pending);
+  std::unique_ptr<PendingAnswer> done = std::move(pending);
   done->answer(found);
 }
 
-struct TSearch {
+struct Search {
   std::wstring className;
   const std::wstring* caption;
   std::vector<HWND> found;
 };
 
 BOOL CALLBACK CollectWindow(HWND window, LPARAM data) {
-  auto& search = *reinterpret_cast<TSearch*>(data);
+  auto& search = *reinterpret_cast<Search*>(data);
   if (!IsWindowVisible(window) || ClassNameOf(window) != search.className) return TRUE;
   if (search.caption && WindowText(window) != *search.caption) return TRUE;
   search.found.push_back(window);
@@ -79,19 +79,19 @@ void PumpFor(int milliseconds) {
 }
 
 std::vector<HWND> ThreadWindows(const std::wstring& className) {
-  TSearch search{className, nullptr, {}};
+  Search search{className, nullptr, {}};
   EnumThreadWindows(GetCurrentThreadId(), CollectWindow, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
 HWND FindThreadWindow(const std::wstring& className, const std::wstring* caption) {
-  TSearch search{className, caption, {}};
+  Search search{className, caption, {}};
   EnumThreadWindows(GetCurrentThreadId(), CollectWindow, reinterpret_cast<LPARAM>(&search));
   return search.found.empty() ? nullptr : search.found.front();
 }
 
 void AnswerWhenShown(std::function<HWND()> find, std::function<void(HWND)> answer) {
-  auto pending = std::make_unique<TPendingAnswer>();
+  auto pending = std::make_unique<PendingAnswer>();
   pending->find = std::move(find);
   pending->answer = std::move(answer);
   pending->timer = SetTimer(nullptr, 0, 20, PollForWindow);
@@ -175,13 +175,13 @@ HDROP MakeDropHandle(const std::vector<std::wstring>& files) {
   return static_cast<HDROP>(memory);
 }
 
-THeldKeys::THeldKeys(std::vector<int> virtualKeys) : FSaved(256) {
+HeldKeys::HeldKeys(std::vector<int> virtualKeys) : FSaved(256) {
   GetKeyboardState(FSaved.data());
   std::vector<unsigned char> state = FSaved;
   for (int key : virtualKeys) state[static_cast<std::size_t>(key)] |= 0x80;
   SetKeyboardState(state.data());
 }
 
-THeldKeys::~THeldKeys() { SetKeyboardState(FSaved.data()); }
+HeldKeys::~HeldKeys() { SetKeyboardState(FSaved.data()); }
 
 }  // namespace win32ui::test

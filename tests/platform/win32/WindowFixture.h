@@ -43,12 +43,12 @@ std::vector<std::uint32_t> PrintClient(HWND control);
 HDROP MakeDropHandle(const std::vector<std::wstring>& files);
 
 // Keys held down for GetKeyState while the object lives (Ctrl for Ctrl+S).
-class THeldKeys {
+class HeldKeys {
  public:
-  explicit THeldKeys(std::vector<int> virtualKeys);
-  ~THeldKeys();
-  THeldKeys(const THeldKeys&) = delete;
-  THeldKeys& operator=(const THeldKeys&) = delete;
+  explicit HeldKeys(std::vector<int> virtualKeys);
+  ~HeldKeys();
+  HeldKeys(const HeldKeys&) = delete;
+  HeldKeys& operator=(const HeldKeys&) = delete;
 
  private:
   std::vector<unsigned char> FSaved;

@@ -134,7 +134,7 @@ TEST(JpegFileTest, FileThatCannotBeReadGivesTheOpenError) {
     picture.LoadFromFile(path);
     FAIL() << "no error";
   } catch (const Exception& e) {
-    EXPECT_EQ(e.Message(), Format(SFOpenError, path));
+    EXPECT_EQ(e.Message(), Format(kFileOpenError, path));
   }
   EXPECT_EQ(picture.Graphic(), nullptr);
 }

@@ -444,14 +444,14 @@ TEST(JpegOrientationTest, CoverAppliesToThePictureAsShown) {
 
 // A file of every kind the board reads: its samplings (per component, across and down; {}:
 // libjpeg's 2x2 1x1 1x1), what it stores, how it is coded and turned, how much of it arrived.
-enum class TCoding { kBaseline, kProgressive, kArithmetic, kRestarts };
+enum class Coding { kBaseline, kProgressive, kArithmetic, kRestarts };
 
 struct CellCase {
   const char* name;
   int width, height;
   std::vector<std::pair<int, int>> sampling = {};
   J_COLOR_SPACE stored = JCS_YCbCr;
-  TCoding coding = TCoding::kBaseline;
+  Coding coding = Coding::kBaseline;
   int orientation = 1;
   int keptPercent = 100;  // of the file, the rest cut off
 };
@@ -469,9 +469,9 @@ std::vector<std::uint8_t> CellFile(const CellCase& c) {
     for (std::size_t i = 0; i < c.sampling.size(); ++i)
       cinfo.comp_info[i].h_samp_factor = c.sampling[i].first,
       cinfo.comp_info[i].v_samp_factor = c.sampling[i].second;
-    if (c.coding == TCoding::kProgressive) jpeg_simple_progression(&cinfo);
-    cinfo.arith_code = c.coding == TCoding::kArithmetic;
-    cinfo.restart_in_rows = c.coding == TCoding::kRestarts;
+    if (c.coding == Coding::kProgressive) jpeg_simple_progression(&cinfo);
+    cinfo.arith_code = c.coding == Coding::kArithmetic;
+    cinfo.restart_in_rows = c.coding == Coding::kRestarts;
   };
   std::vector<std::uint8_t> file = EncodeDirectly(
       c.width, c.height, input, std::vector<JSAMPLE>(c.width * components), configure, true);
@@ -502,7 +502,7 @@ TEST_P(JpegCellTest, ShowsTheWholeDecodeStretched) {
   }
 }
 
-using enum TCoding;
+using enum Coding;
 
 INSTANTIATE_TEST_SUITE_P(
     Kinds, JpegCellTest,

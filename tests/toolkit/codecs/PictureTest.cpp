@@ -34,8 +34,8 @@ TEST_P(PictureKindTest, ExtensionOfTheLastComponentCaseIgnored) {
   EXPECT_EQ(PictureFileKindOf(GetParam().path), GetParam().kind) << GetParam().path;
 }
 
-constexpr auto kBmp = TPictureFileKind::pkBitmap;
-constexpr auto kJpeg = TPictureFileKind::pkJPEG;
+constexpr auto kBmp = TPictureFileKind::kBitmap;
+constexpr auto kJpeg = TPictureFileKind::kJpeg;
 
 INSTANTIATE_TEST_SUITE_P(
     Paths, PictureKindTest,

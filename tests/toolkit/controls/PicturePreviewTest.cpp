@@ -13,25 +13,25 @@
 namespace tk {
 namespace {
 
-struct TFitCase {
+struct FitCase {
   int Width, Height, Box;
   TPreviewSize Expected;
 };
 
-class FitWithinBox : public testing::TestWithParam<TFitCase> {};
+class FitWithinBox : public testing::TestWithParam<FitCase> {};
 
 TEST_P(FitWithinBox, ShrinksTheLongerSideToTheBoxKeepingProportions) {
-  const TFitCase& c = GetParam();
+  const FitCase& c = GetParam();
   EXPECT_EQ(FitWithin(c.Width, c.Height, c.Box), c.Expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, FitWithinBox,
-                         testing::Values(TFitCase{40, 30, 160, {40, 30}},        // fits: as is
-                                         TFitCase{160, 160, 160, {160, 160}},    // just fits
-                                         TFitCase{652, 593, 160, {160, 145}},    // 145.5
-                                         TFitCase{6000, 4000, 160, {160, 106}},  // 106.7
-                                         TFitCase{1, 1000, 160, {1, 160}},
-                                         TFitCase{10000, 1, 160, {160, 1}}));  // never 0
+                         testing::Values(FitCase{40, 30, 160, {40, 30}},        // fits: as is
+                                         FitCase{160, 160, 160, {160, 160}},    // just fits
+                                         FitCase{652, 593, 160, {160, 145}},    // 145.5
+                                         FitCase{6000, 4000, 160, {160, 106}},  // 106.7
+                                         FitCase{1, 1000, 160, {1, 160}},
+                                         FitCase{10000, 1, 160, {160, 1}}));  // never 0
 
 class PicturePreview : public testing::Test {
  protected:

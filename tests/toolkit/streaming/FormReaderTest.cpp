@@ -15,9 +15,9 @@ namespace tk {
 namespace {
 
 // A form with handlers of two signatures, as a program's window has.
-class THandlerForm : public TForm {
+class HandlerForm : public TForm {
  public:
-  explicit THandlerForm(TComponent* owner) : TForm(owner) {
+  explicit HandlerForm(TComponent* owner) : TForm(owner) {
     FMethods.Add<TObject*>("ItemClick", [this](TObject*) { ++clicks; });
     FMethods.Add<TObject*, TShiftState, int, int>(
         "PictureMove", [this](TObject*, TShiftState, int, int) { ++moves; });
@@ -75,7 +75,7 @@ class FormReaderTest : public ::testing::Test {
 };
 
 TEST_F(FormReaderTest, BuildsEveryComponentThroughItsSetters) {
-  THandlerForm form(nullptr);
+  HandlerForm form(nullptr);
   ReadFormInto(form, FormClassInfo(), kText);
   EXPECT_EQ(form.Name(), "Form1");
   EXPECT_EQ(form.Caption(), "A form");
@@ -103,10 +103,10 @@ TEST_F(FormReaderTest, BuildsEveryComponentThroughItsSetters) {
 }
 
 TEST_F(FormReaderTest, WrittenTextReadsBackToTheSameText) {
-  THandlerForm form(nullptr);
+  HandlerForm form(nullptr);
   ReadFormInto(form, FormClassInfo(), kText);
   const std::string written = WriteForm(form);
-  THandlerForm again(nullptr);
+  HandlerForm again(nullptr);
   ReadFormInto(again, FormClassInfo(), written);
   EXPECT_EQ(WriteForm(again), written);
   // Values at their declared defaults are left out.
@@ -129,7 +129,7 @@ TEST_P(FormReadFaultTest, IsRefusedAndNothingIsLeftBuilt) {
   std::string text = kText;
   const std::string caption = "  Caption = 'A form'";
   text.replace(text.find(caption), caption.size(), GetParam().line);
-  THandlerForm form(nullptr);
+  HandlerForm form(nullptr);
   try {
     ReadFormInto(form, FormClassInfo(), text);
     FAIL() << "accepted";
@@ -160,7 +160,7 @@ TEST_F(FormReaderTest, DuplicateNamesAreRefused) {
 }
 
 TEST_F(FormReaderTest, SettingOnePropertyFromText) {
-  THandlerForm root(nullptr);
+  HandlerForm root(nullptr);
   ReadFormInto(root, FormClassInfo(), kText);
   TComponent* frame = root.FindComponent("Frame1");
   SetPropertyFromText(root, *frame, ClassInfoOf(*frame), "Pen.Color", "$0000FF");

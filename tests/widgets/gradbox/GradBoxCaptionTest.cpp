@@ -42,7 +42,7 @@ class GradBoxCaptionTest : public tk::testing::HeadlessTest {
         ASSERT_EQ(Pixel(x, y), expected(x, y)) << "pixel " << x << "," << y;
   }
 
-  tk::test::TFakeGlyphSource glyphs;
+  tk::test::FakeGlyphSource glyphs;
   TGradBox* box;
 };
 

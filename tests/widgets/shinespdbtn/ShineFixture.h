@@ -86,7 +86,7 @@ class ShineTest : public tk::testing::HeadlessTest {
     ASSERT_EQ(b.DrawState(), state);
   }
 
-  tk::test::TFakeGlyphSource glyphs;
+  tk::test::FakeGlyphSource glyphs;
 };
 
 }  // namespace widgets::test

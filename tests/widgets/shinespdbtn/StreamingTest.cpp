@@ -56,7 +56,7 @@ class ShineStreamingTest : public ::testing::Test {
     tk::SetGlyphSourceProvider([this](const tk::TFont&) -> tk::TGlyphSource& { return glyphs; });
   }
   ~ShineStreamingTest() override { tk::SetGlyphSourceProvider(nullptr); }
-  tk::test::TFakeGlyphSource glyphs;
+  tk::test::FakeGlyphSource glyphs;
 };
 
 TEST_F(ShineStreamingTest, PropertyListHasTheDeclaredOrder) {

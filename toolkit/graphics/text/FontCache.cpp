@@ -11,9 +11,9 @@ namespace {
 // Text without a font: nothing to draw, but the room a Japanese Gothic would take (ascent
 // 0.88 and descent 0.2 of the em, narrow characters half an em wide), so that text is laid
 // out and aligned as usual. A positive height is the cell height, 1.075 em.
-class TBlankGlyphSource : public TGlyphSource {
+class BlankGlyphSource : public TGlyphSource {
  public:
-  explicit TBlankGlyphSource(int height)
+  explicit BlankGlyphSource(int height)
       : FEm(std::max(1, height < 0 ? -height : height * 1000 / 1075)) {}
   int Ascent() const override { return (FEm * 88 + 50) / 100; }
   int Descent() const override { return (FEm * 20 + 50) / 100; }
@@ -42,7 +42,7 @@ std::optional<TFontFace> TFontCache::Resolve(const TFontRequest& request) {
 
 TGlyphSource& TFontCache::Blank(int height) {
   std::unique_ptr<TGlyphSource>& source = FBlank[height];
-  if (!source) source = std::make_unique<TBlankGlyphSource>(height);
+  if (!source) source = std::make_unique<BlankGlyphSource>(height);
   return *source;
 }
 
@@ -63,8 +63,8 @@ TGlyphSource& TFontCache::Source(const TFontRequest& request, int height) {
 TGlyphSource& TFontCache::SourceOfFace(const TFontRequest& request, int height) {
   const std::optional<TFontFace> face = Resolve(request);
   if (!face) return Blank(height);
-  const TSourceKey key{face->Path, face->Index, height, request.Bold && !face->Bold,
-                       request.Italic && !face->Italic};
+  const SourceKey key{face->Path, face->Index, height, request.Bold && !face->Bold,
+                      request.Italic && !face->Italic};
   if (auto found = FSources.find(key); found != FSources.end()) return *found->second;
   TFaceHandle handle = OpenFace(face->Path, face->Index);
   if (!handle) return Blank(height);

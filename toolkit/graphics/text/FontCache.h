@@ -28,11 +28,11 @@ class TFontCache {
   TGlyphSource& Source(const TFont& font);
 
  private:
-  struct TSourceKey {
+  struct SourceKey {
     std::string Path;
     int Index, Height;
     bool Embolden, Slant;
-    friend auto operator<=>(const TSourceKey&, const TSourceKey&) = default;
+    friend auto operator<=>(const SourceKey&, const SourceKey&) = default;
   };
   TGlyphSource& Source(const TFontRequest& request, int height);
   TGlyphSource& SourceOfFace(const TFontRequest& request, int height);
@@ -41,7 +41,7 @@ class TFontCache {
 
   TFontResolver& FResolver;
   std::map<std::pair<TFontRequest, int>, TGlyphSource*> FByRequest;
-  std::map<TSourceKey, std::unique_ptr<TGlyphSource>> FSources;
+  std::map<SourceKey, std::unique_ptr<TGlyphSource>> FSources;
   std::map<int, std::unique_ptr<TGlyphSource>> FBlank;
 };
 

@@ -9,26 +9,26 @@
 namespace tk {
 namespace {
 
-struct TPatternDeleter {
+struct PatternDeleter {
   void operator()(FcPattern* p) const { FcPatternDestroy(p); }
 };
-using TPattern = std::unique_ptr<FcPattern, TPatternDeleter>;
+using Pattern = std::unique_ptr<FcPattern, PatternDeleter>;
 
 const FcChar8* Text(const char* s) { return reinterpret_cast<const FcChar8*>(s); }
 
-TPattern StylePattern(bool bold, bool italic) {
-  TPattern p(FcPatternCreate());
+Pattern StylePattern(bool bold, bool italic) {
+  Pattern p(FcPatternCreate());
   FcPatternAddInteger(p.get(), FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
   FcPatternAddInteger(p.get(), FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
   FcPatternAddBool(p.get(), FC_SCALABLE, FcTrue);
   return p;
 }
 
-TPattern Match(FcConfig* config, TPattern pattern) {
+Pattern Match(FcConfig* config, Pattern pattern) {
   FcConfigSubstitute(config, pattern.get(), FcMatchPattern);
   FcDefaultSubstitute(pattern.get());
   FcResult result = FcResultNoMatch;
-  return TPattern(FcFontMatch(config, pattern.get(), &result));
+  return Pattern(FcFontMatch(config, pattern.get(), &result));
 }
 
 std::string FilePath(const FcPattern* match) {
@@ -75,11 +75,11 @@ bool IsGenericFamily(const std::string& family) {
 
 }  // namespace
 
-struct TFontconfigResolver::TConfig {
+struct TFontconfigResolver::State {
   FcConfig* Config = nullptr;
 };
 
-TFontconfigResolver::TFontconfigResolver() : FConfig(std::make_unique<TConfig>()) {
+TFontconfigResolver::TFontconfigResolver() : FConfig(std::make_unique<State>()) {
   FConfig->Config = FcInitLoadConfigAndFonts();
 }
 
@@ -95,12 +95,12 @@ std::optional<TFontFace> TFontconfigResolver::FindFamily(const std::string& fami
                                                          bool italic) {
   FcConfig* config = FConfig->Config;
   if (!config) return std::nullopt;
-  TPattern request = StylePattern(bold, italic);
+  Pattern request = StylePattern(bold, italic);
   FcPatternAddString(request.get(), FC_FAMILY, Text(family.c_str()));
-  const TPattern match = Match(config, std::move(request));
+  const Pattern match = Match(config, std::move(request));
   if (!match) return std::nullopt;
   if (HasFamily(match.get(), family) || IsGenericFamily(family)) return FaceOf(match.get());
-  const TPattern fallback = Match(config, StylePattern(bold, italic));
+  const Pattern fallback = Match(config, StylePattern(bold, italic));
   if (fallback && FilePath(fallback.get()) != FilePath(match.get())) return FaceOf(match.get());
   return std::nullopt;
 }
@@ -108,12 +108,12 @@ std::optional<TFontFace> TFontconfigResolver::FindFamily(const std::string& fami
 std::optional<TFontFace> TFontconfigResolver::FindJapanese(bool bold, bool italic) {
   FcConfig* config = FConfig->Config;
   if (!config) return std::nullopt;
-  TPattern request = StylePattern(bold, italic);
+  Pattern request = StylePattern(bold, italic);
   FcLangSet* languages = FcLangSetCreate();
   FcLangSetAdd(languages, Text("ja"));
   FcPatternAddLangSet(request.get(), FC_LANG, languages);
   FcLangSetDestroy(languages);
-  const TPattern match = Match(config, std::move(request));
+  const Pattern match = Match(config, std::move(request));
   if (!match) return std::nullopt;
   FcLangSet* covered = nullptr;
   if (FcPatternGetLangSet(match.get(), FC_LANG, 0, &covered) != FcResultMatch ||
@@ -126,7 +126,7 @@ std::optional<TFontFace> TFontconfigResolver::FindJapanese(bool bold, bool itali
 std::optional<TFontFace> TFontconfigResolver::FindAny(bool bold, bool italic) {
   FcConfig* config = FConfig->Config;
   if (!config) return std::nullopt;
-  const TPattern match = Match(config, StylePattern(bold, italic));
+  const Pattern match = Match(config, StylePattern(bold, italic));
   return match ? FaceOf(match.get()) : std::nullopt;
 }
 

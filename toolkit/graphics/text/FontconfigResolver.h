@@ -16,8 +16,8 @@ class TFontconfigResolver : public TFontResolver {
   std::optional<TFontFace> FindAny(bool bold, bool italic) override;
 
  private:
-  struct TConfig;
-  std::unique_ptr<TConfig> FConfig;
+  struct State;
+  std::unique_ptr<State> FConfig;
 };
 
 }  // namespace tk

@@ -16,11 +16,11 @@ int Round(double v) { return static_cast<int>(std::lround(v)); }
 
 // The vertical extent the system measures text by: winAscent/winDescent of the OS/2 table,
 // or the horizontal header's ascender and descender when the font has no usable OS/2 table.
-struct TDesignExtent {
+struct FaceExtent {
   double Ascent, Descent;
 };
 
-TDesignExtent DesignExtent(FT_Face face) {
+FaceExtent DesignExtent(FT_Face face) {
   const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
   if (os2 && os2->version != 0xFFFF && os2->usWinAscent + os2->usWinDescent > 0)
     return {static_cast<double>(os2->usWinAscent), static_cast<double>(os2->usWinDescent)};
@@ -62,7 +62,7 @@ TFreeTypeGlyphSource::TFreeTypeGlyphSource(TFaceHandle face, int height, bool em
     : FFace(std::move(face)), FEmbolden(embolden), FSlant(slant), FFallback(fallback) {
   FT_Face f = FFace.get();
   if (height == 0) height = TFont::kDefaultHeight;
-  const TDesignExtent extent = DesignExtent(f);
+  const FaceExtent extent = DesignExtent(f);
   const double upem = f->units_per_EM > 0 ? f->units_per_EM : 1000.0;
   // A cell height fixes ascent + descent; the em follows from the design extent.
   double em = height < 0 ? -height : height * upem / (extent.Ascent + extent.Descent);
@@ -91,18 +91,18 @@ TFreeTypeGlyphSource::TFreeTypeGlyphSource(TFaceHandle face, int height, bool em
   }
 }
 
-const TFreeTypeGlyphSource::TCachedGlyph& TFreeTypeGlyphSource::Load(char32_t code) {
+const TFreeTypeGlyphSource::CachedGlyph& TFreeTypeGlyphSource::Load(char32_t code) {
   if (auto it = FGlyphs.find(code); it != FGlyphs.end()) return it->second;
   const FT_UInt index = FT_Get_Char_Index(FFace.get(), code);
-  TCachedGlyph glyph;
+  CachedGlyph glyph;
   if (index == 0 && FFallback) glyph = {FFallback->Advance(code), FFallback->Glyph(code)};
   else glyph = Render(index);
   return FGlyphs.emplace(code, std::move(glyph)).first->second;
 }
 
-TFreeTypeGlyphSource::TCachedGlyph TFreeTypeGlyphSource::Render(FT_UInt index) {
+TFreeTypeGlyphSource::CachedGlyph TFreeTypeGlyphSource::Render(FT_UInt index) {
   FT_Face f = FFace.get();
-  TCachedGlyph glyph;
+  CachedGlyph glyph;
   // Outlines at every size (no embedded bitmaps), lightly hinted: whole-pixel advances like
   // hinted system text, shapes close to their design.
   if (FT_Load_Glyph(f, index, FT_LOAD_NO_BITMAP | FT_LOAD_TARGET_LIGHT) != 0) return glyph;

@@ -31,12 +31,12 @@ class TFreeTypeGlyphSource : public TGlyphSource {
   TTextStroke StrikeOut() const override { return FStrikeOut; }
 
  private:
-  struct TCachedGlyph {
+  struct CachedGlyph {
     int Advance = 0;
     TGlyphImage Image;
   };
-  const TCachedGlyph& Load(char32_t code);
-  TCachedGlyph Render(FT_UInt index);
+  const CachedGlyph& Load(char32_t code);
+  CachedGlyph Render(FT_UInt index);
 
   TFaceHandle FFace;
   bool FEmbolden;
@@ -47,7 +47,7 @@ class TFreeTypeGlyphSource : public TGlyphSource {
   int FAverageCharWidth = 0;
   TTextStroke FUnderline;
   TTextStroke FStrikeOut;
-  std::unordered_map<char32_t, TCachedGlyph> FGlyphs;  // nodes stay put: references are kept
+  std::unordered_map<char32_t, CachedGlyph> FGlyphs;  // nodes stay put: references are kept
 };
 
 }  // namespace tk

@@ -13,7 +13,7 @@ namespace {
 
 constexpr int kTabStopChars = 8;
 
-struct TItem {
+struct Item {
   char32_t Code = 0;
   bool Underlined = false;
 };
@@ -30,8 +30,8 @@ std::u32string Decode(std::string_view text) {
 }
 
 // `&x` underlines x, `&&` stands for one `&`, a final `&` stands for nothing.
-std::vector<TItem> ResolvePrefixes(const std::u32string& codes, bool prefixes) {
-  std::vector<TItem> items;
+std::vector<Item> ResolvePrefixes(const std::u32string& codes, bool prefixes) {
+  std::vector<Item> items;
   items.reserve(codes.size());
   for (std::size_t i = 0; i < codes.size(); ++i) {
     if (prefixes && codes[i] == U'&') {
@@ -44,15 +44,15 @@ std::vector<TItem> ResolvePrefixes(const std::u32string& codes, bool prefixes) {
   return items;
 }
 
-struct TParagraph {
+struct Paragraph {
   std::size_t Begin, End;
 };
 
 // Hard breaks at CR, LF and CR LF. A break at the very end opens no further line, and a text
 // that is not empty has at least one line even if nothing of it is drawable.
-std::vector<TParagraph> SplitParagraphs(const std::vector<TItem>& items, bool singleLine,
-                                        bool textEmpty) {
-  std::vector<TParagraph> paragraphs;
+std::vector<Paragraph> SplitParagraphs(const std::vector<Item>& items, bool singleLine,
+                                       bool textEmpty) {
+  std::vector<Paragraph> paragraphs;
   std::size_t begin = 0;
   if (!singleLine) {
     for (std::size_t i = 0; i < items.size(); ++i) {
@@ -67,10 +67,9 @@ std::vector<TParagraph> SplitParagraphs(const std::vector<TItem>& items, bool si
   return paragraphs;
 }
 
-class TLineBreaker {
+class LineBreaker {
  public:
-  TLineBreaker(const std::vector<TItem>& items, unsigned format, int maxWidth,
-               TTextMetrics& metrics)
+  LineBreaker(const std::vector<Item>& items, unsigned format, int maxWidth, TTextMetrics& metrics)
       : FItems(items),
         FMetrics(metrics),
         FWrap((format & DT_WORDBREAK) && !(format & DT_SINGLELINE)),
@@ -80,7 +79,7 @@ class TLineBreaker {
         FX(items.size()),
         FAdvance(items.size()) {}
 
-  void Break(const TParagraph& p, std::vector<TTextLine>& lines) {
+  void Break(const Paragraph& p, std::vector<TTextLine>& lines) {
     std::size_t start = p.Begin;
     while (true) {
       const std::size_t next = BreakOneLine(start, p.End, lines);
@@ -143,7 +142,7 @@ class TLineBreaker {
     lines.push_back(std::move(line));
   }
 
-  const std::vector<TItem>& FItems;
+  const std::vector<Item>& FItems;
   TTextMetrics& FMetrics;
   const bool FWrap;
   const bool FExpandTabs;
@@ -163,10 +162,10 @@ TTextLayout LayoutText(std::string_view text, const TRect& rect, unsigned format
   layout.Clipped = !(format & DT_NOCLIP);
   layout.Clip = rect;
 
-  const std::vector<TItem> items = ResolvePrefixes(Decode(text), !(format & DT_NOPREFIX));
+  const std::vector<Item> items = ResolvePrefixes(Decode(text), !(format & DT_NOPREFIX));
   const bool singleLine = format & DT_SINGLELINE;
-  TLineBreaker breaker(items, format, rect.Width(), metrics);
-  for (const TParagraph& p : SplitParagraphs(items, singleLine, text.empty()))
+  LineBreaker breaker(items, format, rect.Width(), metrics);
+  for (const Paragraph& p : SplitParagraphs(items, singleLine, text.empty()))
     breaker.Break(p, layout.Lines);
 
   const int count = static_cast<int>(layout.Lines.size());

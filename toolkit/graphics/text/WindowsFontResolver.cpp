@@ -77,7 +77,7 @@ bool IsFontFile(const fs::path& path) {
 
 }  // namespace
 
-const std::vector<TWindowsFontResolver::TEntry>& TWindowsFontResolver::Entries() {
+const std::vector<TWindowsFontResolver::Entry>& TWindowsFontResolver::Entries() {
   if (FScanned) return FEntries;
   FScanned = true;
   for (const fs::path& folder : FontFolders()) {
@@ -90,7 +90,7 @@ const std::vector<TWindowsFontResolver::TEntry>& TWindowsFontResolver::Entries()
         TFaceHandle face = OpenFace(path, index);
         if (!face) break;
         count = static_cast<int>(face->num_faces);
-        TEntry entry;
+        Entry entry;
         entry.Families = FamilyNames(face.get());
         entry.Face = {path, index, (face->style_flags & FT_STYLE_FLAG_BOLD) != 0,
                       (face->style_flags & FT_STYLE_FLAG_ITALIC) != 0};
@@ -102,11 +102,11 @@ const std::vector<TWindowsFontResolver::TEntry>& TWindowsFontResolver::Entries()
   return FEntries;
 }
 
-std::optional<TFontFace> TWindowsFontResolver::Nearest(const std::vector<const TEntry*>& candidates,
+std::optional<TFontFace> TWindowsFontResolver::Nearest(const std::vector<const Entry*>& candidates,
                                                        bool bold, bool italic) {
-  const TEntry* best = nullptr;
+  const Entry* best = nullptr;
   int bestScore = -1;
-  for (const TEntry* e : candidates) {
+  for (const Entry* e : candidates) {
     const int score = (e->Face.Bold == bold ? 2 : 0) + (e->Face.Italic == italic ? 1 : 0);
     if (score > bestScore) best = e, bestScore = score;
   }
@@ -117,23 +117,23 @@ std::optional<TFontFace> TWindowsFontResolver::Nearest(const std::vector<const T
 std::optional<TFontFace> TWindowsFontResolver::FindFamily(const std::string& family, bool bold,
                                                           bool italic) {
   const std::string wanted = FoldFamilyName(family);
-  std::vector<const TEntry*> candidates;
-  for (const TEntry& e : Entries())
+  std::vector<const Entry*> candidates;
+  for (const Entry& e : Entries())
     if (std::find(e.Families.begin(), e.Families.end(), wanted) != e.Families.end())
       candidates.push_back(&e);
   return Nearest(candidates, bold, italic);
 }
 
 std::optional<TFontFace> TWindowsFontResolver::FindJapanese(bool bold, bool italic) {
-  std::vector<const TEntry*> candidates;
-  for (const TEntry& e : Entries())
+  std::vector<const Entry*> candidates;
+  for (const Entry& e : Entries())
     if (e.Japanese) candidates.push_back(&e);
   return Nearest(candidates, bold, italic);
 }
 
 std::optional<TFontFace> TWindowsFontResolver::FindAny(bool bold, bool italic) {
-  std::vector<const TEntry*> candidates;
-  for (const TEntry& e : Entries()) candidates.push_back(&e);
+  std::vector<const Entry*> candidates;
+  for (const Entry& e : Entries()) candidates.push_back(&e);
   return Nearest(candidates, bold, italic);
 }
 

@@ -18,16 +18,16 @@ class TWindowsFontResolver : public TFontResolver {
   std::optional<TFontFace> FindAny(bool bold, bool italic) override;
 
  private:
-  struct TEntry {
+  struct Entry {
     std::vector<std::string> Families;  // folded for comparison
     TFontFace Face;
     bool Japanese = false;
   };
-  const std::vector<TEntry>& Entries();
-  static std::optional<TFontFace> Nearest(const std::vector<const TEntry*>& candidates, bool bold,
+  const std::vector<Entry>& Entries();
+  static std::optional<TFontFace> Nearest(const std::vector<const Entry*>& candidates, bool bold,
                                           bool italic);
 
-  std::vector<TEntry> FEntries;
+  std::vector<Entry> FEntries;
   bool FScanned = false;
 };
 

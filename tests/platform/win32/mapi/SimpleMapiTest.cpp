@@ -93,7 +93,7 @@ class FakeSystem : public ISimpleMapiSystem {
 tk::TMailRequest Request() {
   tk::TMailRequest r;
   r.Subject = "(添付画像あり)";
-  r.RecipientClass = 1;
+  r.RecipientClass = tk::TRecipientClass::kTo;
   // As the program writes it: the folder from the system, the name joined with '/'.
   r.AttachmentPath = "C:\\apps/202612081530.jpg";
   return r;

@@ -16,9 +16,9 @@ namespace {
 constexpr std::uint32_t kWhite = 0xFFFFFF, kRed = 0xFF0000, kBlue = 0x0000FF;
 
 // Pixel word expected at every point, starting all white; boxes are painted in order.
-class TExpected {
+class ExpectedPicture {
  public:
-  TExpected(int w, int h) : FW(w), FH(h), FPixels(w * h, kWhite) {}
+  ExpectedPicture(int w, int h) : FW(w), FH(h), FPixels(w * h, kWhite) {}
   void Paint(const TRect& r, std::uint32_t pixel, const TRect& clip) {
     const TRect a = IntersectRect(IntersectRect(r, clip), {0, 0, FW, FH});
     for (int y = a.Top; y < a.Bottom; ++y)
@@ -45,11 +45,11 @@ class TExpected {
 
 constexpr TRect kAll{-1000, -1000, 1000, 1000};
 
-struct TRenderFixture : testing::Test {
+struct RenderFixture : testing::Test {
   TBitmap Bitmap{60, 40};
   TCanvas& Canvas = Bitmap.Canvas();
-  test::TFakeGlyphSource Glyphs;
-  TExpected Expected{60, 40};
+  test::FakeGlyphSource Glyphs;
+  ExpectedPicture Expected{60, 40};
 
   void SetUp() override { Canvas.Brush().SetStyle(TBrushStyle::bsClear); }
   void Draw(std::string_view text, TRect r, unsigned format, TFontStyles style = 0) {
@@ -57,14 +57,14 @@ struct TRenderFixture : testing::Test {
   }
 };
 
-TEST_F(TRenderFixture, GlyphsLandAtTheirPenPositionsOnTheBaseline) {
+TEST_F(RenderFixture, GlyphsLandAtTheirPenPositionsOnTheBaseline) {
   Draw("a b", {2, 1, 60, 40}, 0);
   Expected.Glyph(2, 1, 10, kRed, kAll);
   Expected.Glyph(22, 1, 10, kRed, kAll);  // the space draws nothing
   Expected.ExpectEqual(Bitmap);
 }
 
-TEST_F(TRenderFixture, LinesBelowTheRectangleAreClipped) {
+TEST_F(RenderFixture, LinesBelowTheRectangleAreClipped) {
   const TRect r{0, 0, 60, 15};
   Draw("ab\nab\nab", r, 0);
   for (int top : {0, 10, 20}) {
@@ -74,7 +74,7 @@ TEST_F(TRenderFixture, LinesBelowTheRectangleAreClipped) {
   Expected.ExpectEqual(Bitmap);
 }
 
-TEST_F(TRenderFixture, NoClipDrawsOutsideTheRectangle) {
+TEST_F(RenderFixture, NoClipDrawsOutsideTheRectangle) {
   Draw("ab\nab", {0, 0, 5, 5}, DT_NOCLIP);
   for (int top : {0, 10}) {
     Expected.Glyph(0, top, 10, kRed, kAll);
@@ -83,7 +83,7 @@ TEST_F(TRenderFixture, NoClipDrawsOutsideTheRectangle) {
   Expected.ExpectEqual(Bitmap);
 }
 
-TEST_F(TRenderFixture, TheCanvasClipCutsEvenWithNoClip) {
+TEST_F(RenderFixture, TheCanvasClipCutsEvenWithNoClip) {
   Canvas.SetClipRect({0, 0, 15, 40});
   Draw("abc", {0, 0, 60, 40}, DT_NOCLIP);
   Expected.Glyph(0, 0, 10, kRed, {0, 0, 15, 40});
@@ -91,7 +91,7 @@ TEST_F(TRenderFixture, TheCanvasClipCutsEvenWithNoClip) {
   Expected.ExpectEqual(Bitmap);
 }
 
-TEST_F(TRenderFixture, OriginMovesTheTextAndTheClipStaysInBitmapCoordinates) {
+TEST_F(RenderFixture, OriginMovesTheTextAndTheClipStaysInBitmapCoordinates) {
   Canvas.SetOrigin({20, 10});
   Canvas.SetClipRect({20, 10, 35, 40});
   Draw("ab", {0, 0, 100, 100}, 0);
@@ -101,7 +101,7 @@ TEST_F(TRenderFixture, OriginMovesTheTextAndTheClipStaysInBitmapCoordinates) {
   Expected.ExpectEqual(Bitmap);
 }
 
-TEST_F(TRenderFixture, SolidBrushFillsEachLineCellFirst) {
+TEST_F(RenderFixture, SolidBrushFillsEachLineCellFirst) {
   Canvas.Brush().SetColor(clBlue);
   const TRect r{5, 5, 60, 22};
   Draw("ab\nabc", r, DT_CENTER);
@@ -114,14 +114,14 @@ TEST_F(TRenderFixture, SolidBrushFillsEachLineCellFirst) {
   Expected.ExpectEqual(Bitmap);
 }
 
-TEST_F(TRenderFixture, PrefixUnderlinesOnlyItsCharacter) {
+TEST_F(RenderFixture, PrefixUnderlinesOnlyItsCharacter) {
   Draw("a&bc", {0, 0, 60, 40}, 0);
   for (int x : {0, 10, 20}) Expected.Glyph(x, 0, 10, kRed, kAll);
   Expected.Paint({10, 9, 20, 10}, kRed, kAll);  // the row below the baseline, under b
   Expected.ExpectEqual(Bitmap);
 }
 
-TEST_F(TRenderFixture, FontUnderlineAndStrikeOutSpanTheLine) {
+TEST_F(RenderFixture, FontUnderlineAndStrikeOutSpanTheLine) {
   Draw("ab\nc", {0, 0, 60, 40}, 0, fsUnderline | fsStrikeOut);
   for (int x : {0, 10}) Expected.Glyph(x, 0, 10, kRed, kAll);
   Expected.Glyph(0, 10, 10, kRed, kAll);
@@ -132,10 +132,10 @@ TEST_F(TRenderFixture, FontUnderlineAndStrikeOutSpanTheLine) {
   Expected.ExpectEqual(Bitmap);
 }
 
-TEST_F(TRenderFixture, PartialCoverageBlendsWithWhatIsBelow) {
-  struct THalfSource : test::TFakeGlyphSource {
+TEST_F(RenderFixture, PartialCoverageBlendsWithWhatIsBelow) {
+  struct HalfSource : test::FakeGlyphSource {
     const TGlyphImage& Glyph(char32_t code) override {
-      Image = test::TFakeGlyphSource::Glyph(code);
+      Image = test::FakeGlyphSource::Glyph(code);
       std::fill(Image.Coverage.begin(), Image.Coverage.end(), 51);  // a fifth
       return Image;
     }

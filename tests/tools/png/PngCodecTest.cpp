@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "tools/scenario/PngCodec.h"
+#include "tools/png/PngCodec.h"
 
-namespace scenario {
+namespace png {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
@@ -28,4 +28,4 @@ TEST(PngCodecTest, NonPngIsRefused) {
 }
 
 }  // namespace
-}  // namespace scenario
+}  // namespace png

@@ -8,7 +8,7 @@
 #include <memory>
 #include <optional>
 
-#include "tests/toolkit/text/NamedCases.h"
+#include "tests/toolkit/graphics/text/NamedCases.h"
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/graphics/text/FontCache.h"
@@ -73,17 +73,17 @@ TEST(FontResolver, BoldIsSynthesisedWhereTheFaceHasNone) {
   EXPECT_EQ(italic.Advance(U'I'), regular.Advance(U'I'));
 }
 
-struct TMetricsCase {
+struct MetricsCase {
   int Height;
   int Ascent, Descent;
 };
 
-class IpaMetrics : public testing::TestWithParam<TMetricsCase> {};
+class IpaMetrics : public testing::TestWithParam<MetricsCase> {};
 
 // IPAPGothic: 2048 units per em, winAscent 1802, winDescent 401.
 TEST_P(IpaMetrics, FollowTheWinMetricsScaledAndRounded) {
   if (!GothicIsIpa()) GTEST_SKIP() << "IPAPGothic is not the program's Gothic here";
-  const TMetricsCase& c = GetParam();
+  const MetricsCase& c = GetParam();
   TGlyphSource& glyphs = GlyphSourceFor(*MakeFont(TFont::kDefaultName, c.Height));
   EXPECT_EQ(glyphs.Ascent(), c.Ascent);
   EXPECT_EQ(glyphs.Descent(), c.Descent);
@@ -91,12 +91,12 @@ TEST_P(IpaMetrics, FollowTheWinMetricsScaledAndRounded) {
 
 INSTANTIATE_TEST_SUITE_P(
     Text, IpaMetrics,
-    testing::Values(TMetricsCase{-32, 28, 6},  // 1802 * 32 / 2048 = 28.2, 401 * 32 / 2048 = 6.3
-                    TMetricsCase{-12, 11, 2},  // 10.6 and 2.3: a 13-pixel line
-                    TMetricsCase{0, 11, 2},    // the default height is -12
-                    TMetricsCase{-16, 14, 3},  // 14.1 and 3.1
+    testing::Values(MetricsCase{-32, 28, 6},  // 1802 * 32 / 2048 = 28.2, 401 * 32 / 2048 = 6.3
+                    MetricsCase{-12, 11, 2},  // 10.6 and 2.3: a 13-pixel line
+                    MetricsCase{0, 11, 2},    // the default height is -12
+                    MetricsCase{-16, 14, 3},  // 14.1 and 3.1
                     // Positive: the cell height; ascent 1802 / 2203 of it, rounded.
-                    TMetricsCase{34, 28, 6}, TMetricsCase{13, 11, 2}, TMetricsCase{20, 16, 4}));
+                    MetricsCase{34, 28, 6}, MetricsCase{13, 11, 2}, MetricsCase{20, 16, 4}));
 
 TEST(IpaGlyphs, AdvancesAreTheHintedDesignWidths) {
   if (!GothicIsIpa()) GTEST_SKIP() << "IPAPGothic is not the program's Gothic here";
@@ -133,9 +133,9 @@ TEST(FontCache, KanaMissingFromALatinFaceComesFromTheGothic) {
 }
 
 // A machine without fonts (no face at all), or whose font file cannot be read.
-class TFixedResolver : public TFontResolver {
+class FixedResolver : public TFontResolver {
  public:
-  explicit TFixedResolver(std::optional<TFontFace> face) : FFace(std::move(face)) {}
+  explicit FixedResolver(std::optional<TFontFace> face) : FFace(std::move(face)) {}
 
  protected:
   std::optional<TFontFace> FindFamily(const std::string&, bool, bool) override { return FFace; }
@@ -151,7 +151,7 @@ class NoFontTest : public testing::TestWithParam<std::optional<TFontFace>> {};
 // Text still takes the room of a Japanese Gothic (ascent 0.88 em, descent 0.2 em, narrow
 // characters half an em), so layouts hold, but there is nothing to draw.
 TEST_P(NoFontTest, TextTakesItsRoomButDrawsNothing) {
-  TFixedResolver resolver(GetParam());
+  FixedResolver resolver(GetParam());
   TFontCache cache(resolver);
   TGlyphSource& glyphs = cache.Source(*MakeFont(TFont::kDefaultName, -25));
   EXPECT_EQ(glyphs.Ascent(), 22);  // 22.0
@@ -169,16 +169,16 @@ INSTANTIATE_TEST_SUITE_P(Machines, NoFontTest,
 
 // A column header: 120 x 50, caption "月" at (44, 10), drawn as the header box does (word
 // break and tab expansion, clear brush) while the canvas clip leaves out its right part.
-struct TCaptionCase {
+struct CaptionCase {
   const char* Name;
   TColor Color;
   std::uint32_t Pixel;  // what the colour resolves to
   TRect Clip;           // canvas clip, bitmap coordinates
 };
-class CaptionDrawing : public testing::TestWithParam<TCaptionCase> {};
+class CaptionDrawing : public testing::TestWithParam<CaptionCase> {};
 
 TEST_P(CaptionDrawing, StaysInsideRectangleAndClipInTheFontColour) {
-  const TCaptionCase& c = GetParam();
+  const CaptionCase& c = GetParam();
   constexpr std::uint32_t kBack = 0x80FF80;
   TBitmap bitmap(130, 60);
   for (int y = 0; y < bitmap.Height(); ++y)
@@ -211,9 +211,9 @@ TEST_P(CaptionDrawing, StaysInsideRectangleAndClipInTheFontColour) {
 
 INSTANTIATE_TEST_SUITE_P(
     Text, CaptionDrawing,
-    testing::Values(TCaptionCase{"WindowTextInFullBox", clWindowText, 0x000000, {0, 0, 120, 50}},
-                    TCaptionCase{"HighlightCutOnTheRight", clHighlight, 0x0078D7, {0, 0, 60, 60}},
-                    TCaptionCase{"PlainRedCutAtTheTop", clRed, 0xFF0000, {0, 20, 130, 60}}),
+    testing::Values(CaptionCase{"WindowTextInFullBox", clWindowText, 0x000000, {0, 0, 120, 50}},
+                    CaptionCase{"HighlightCutOnTheRight", clHighlight, 0x0078D7, {0, 0, 60, 60}},
+                    CaptionCase{"PlainRedCutAtTheTop", clRed, 0xFF0000, {0, 20, 130, 60}}),
     test::CaseName());
 
 TEST(DrawText, CalcRectMeasuresWithoutDrawing) {
