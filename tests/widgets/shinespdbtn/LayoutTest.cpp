@@ -6,6 +6,8 @@
 namespace widgets::test {
 namespace {
 
+using test::PrintTo;
+
 using tk::TPoint;
 using tk::TRect;
 
@@ -21,9 +23,7 @@ struct LayoutCase {
   int clientW = 25, clientH = 25;
 };
 
-void PrintTo(const LayoutCase& c, std::ostream* os) { *os << c.name; }
-
-class LayoutTest : public ShineTest, public ::testing::WithParamInterface<LayoutCase> {};
+using LayoutTest = ShineCaseTest<LayoutCase>;
 
 TEST_P(LayoutTest, PlacesGlyphAndCaption) {
   const LayoutCase& c = GetParam();
