@@ -175,18 +175,30 @@ TGtkFormWindow::~TGtkFormWindow() {
 }
 
 void TGtkFormWindow::ConnectSignals() {
-  g_signal_connect(FArea, "draw", G_CALLBACK(DrawSignal), this);
-  g_signal_connect(FArea, "motion-notify-event", G_CALLBACK(MotionSignal), this);
-  g_signal_connect(FArea, "button-press-event", G_CALLBACK(ButtonPressSignal), this);
-  g_signal_connect(FArea, "button-release-event", G_CALLBACK(ButtonReleaseSignal), this);
-  g_signal_connect(FArea, "leave-notify-event", G_CALLBACK(LeaveSignal), this);
-  g_signal_connect(FArea, "drag-motion", G_CALLBACK(DragMotionSignal), this);
-  g_signal_connect(FArea, "drag-drop", G_CALLBACK(DragDropSignal), this);
-  g_signal_connect(FArea, "drag-data-received", G_CALLBACK(DragDataReceivedSignal), this);
-  g_signal_connect(FWindow, "key-press-event", G_CALLBACK(KeyPressSignal), this);
-  g_signal_connect(FWindow, "key-release-event", G_CALLBACK(KeyReleaseSignal), this);
-  g_signal_connect(FWindow, "delete-event", G_CALLBACK(DeleteSignal), this);
-  g_signal_connect(FWindow, "focus-out-event", G_CALLBACK(FocusOutSignal), this);
+  struct Handler {
+    const char* signal;
+    GCallback callback;
+  };
+  // The drawing area takes the pointer, the painting and the drops; the window the keys and
+  // closing.
+  const Handler area[] = {
+      {"draw", G_CALLBACK(DrawSignal)},
+      {"motion-notify-event", G_CALLBACK(MotionSignal)},
+      {"button-press-event", G_CALLBACK(ButtonPressSignal)},
+      {"button-release-event", G_CALLBACK(ButtonReleaseSignal)},
+      {"leave-notify-event", G_CALLBACK(LeaveSignal)},
+      {"drag-motion", G_CALLBACK(DragMotionSignal)},
+      {"drag-drop", G_CALLBACK(DragDropSignal)},
+      {"drag-data-received", G_CALLBACK(DragDataReceivedSignal)},
+  };
+  const Handler window[] = {
+      {"key-press-event", G_CALLBACK(KeyPressSignal)},
+      {"key-release-event", G_CALLBACK(KeyReleaseSignal)},
+      {"delete-event", G_CALLBACK(DeleteSignal)},
+      {"focus-out-event", G_CALLBACK(FocusOutSignal)},
+  };
+  for (const Handler& h : area) g_signal_connect(FArea, h.signal, h.callback, this);
+  for (const Handler& h : window) g_signal_connect(FWindow, h.signal, h.callback, this);
   g_signal_connect_after(FWindow, "realize", G_CALLBACK(RealizeSignal), this);
 }
 

@@ -5,33 +5,26 @@
 //   make-main-icon OUTPUT.ico
 
 #include <cstdio>
-#include <exception>
 
+#include "platform/icon/IconWriterMain.h"
 #include "platform/icon/MainIconArt.h"
 #include "platform/win32/IconFile.h"
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fputs("usage: make-main-icon OUTPUT.ico\n", stderr);
-    return 2;
-  }
-  try {
+  return appicon::RunIconWriter(argc, argv, "make-main-icon", "OUTPUT.ico", [](const char* out) {
     const auto art = appicon::MainIconPixels();
     const std::vector<std::uint32_t> pixels(art.begin(), art.end());
     const std::vector<std::uint8_t> bytes = win32ui::EncodeIcon256(pixels, appicon::kMainIconSize);
-    std::FILE* file = std::fopen(argv[1], "wb");
+    std::FILE* file = std::fopen(out, "wb");
     if (!file) {
-      std::perror(argv[1]);
+      std::perror(out);
       return 1;
     }
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     if (std::fclose(file) != 0 || !written) {
-      std::perror(argv[1]);
+      std::perror(out);
       return 1;
     }
-  } catch (const std::exception& e) {
-    std::fprintf(stderr, "make-main-icon: %s\n", e.what());
-    return 1;
-  }
-  return 0;
+    return 0;
+  });
 }

@@ -20,6 +20,7 @@
 
 #include "tests/support/BmpBuilder.h"
 #include "tests/support/TempFolder.h"
+#include "tests/support/TextCase.h"
 #include "toolkit/codecs/JpegCodec.h"
 #include "toolkit/core/FileIO.h"
 #include "toolkit/graphics/Canvas.h"
@@ -198,37 +199,33 @@ INSTANTIATE_TEST_SUITE_P(Cases, ScenarioTest,
                          ::testing::Values("startup", "drops", "errors", "save", "mail", "window",
                                            "nofonts"));
 
-struct Malformed {
-  const char* script;
-  const char* message;
-};
+using tk::test::TextCase;
 
-void PrintTo(const Malformed& c, std::ostream* os) { *os << c.script; }
-
-class MalformedScriptTest : public ::testing::TestWithParam<Malformed> {};
+// A script line, and what the error names it by.
+class MalformedScriptTest : public ::testing::TestWithParam<TextCase> {};
 
 TEST_P(MalformedScriptTest, StopsWithExitCodeTwoNamingTheLine) {
   tk::test::TempFolder folder;
-  const std::string script = std::string("# a comment\n\nmove 1 1\n") + GetParam().script + "\n";
+  const std::string script = std::string("# a comment\n\nmove 1 1\n") + GetParam().Input + "\n";
   tk::WriteFileBytes(folder.Path("bad.txt"),
                      std::vector<std::uint8_t>(script.begin(), script.end()));
   const RunResult r = RunDriver("bad.txt", folder.Root());
   EXPECT_EQ(r.exitCode, 2);
-  EXPECT_NE(r.err.find(std::string("line 4: ") + GetParam().message), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find(std::string("line 4: ") + GetParam().Expected), std::string::npos) << r.err;
   EXPECT_EQ(r.out, "");  // nothing ran
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, MalformedScriptTest,
-    ::testing::Values(Malformed{"jump 1 2", "unknown command jump"},
-                      Malformed{"move 1", "move takes 2 arguments"},
-                      Malformed{"move 1 x", "move: a whole number expected"},
-                      Malformed{"down leftish 1 2", "button must be"},
-                      Malformed{"key ctrl+banana", "unknown key"},
-                      Malformed{"answer confirm maybe", "answer confirm takes yes, no or esc"},
-                      Malformed{"drop 1 2", "drop takes at least 3 arguments"},
-                      Malformed{"shot \"a.png", "unterminated quoted argument"},
-                      Malformed{"set Form1 3", "set takes NAME.PROPERTY VALUE"}));
+    ::testing::Values(TextCase{"jump 1 2", "unknown command jump"},
+                      TextCase{"move 1", "move takes 2 arguments"},
+                      TextCase{"move 1 x", "move: a whole number expected"},
+                      TextCase{"down leftish 1 2", "button must be"},
+                      TextCase{"key ctrl+banana", "unknown key"},
+                      TextCase{"answer confirm maybe", "answer confirm takes yes, no or esc"},
+                      TextCase{"drop 1 2", "drop takes at least 3 arguments"},
+                      TextCase{"shot \"a.png", "unterminated quoted argument"},
+                      TextCase{"set Form1 3", "set takes NAME.PROPERTY VALUE"}));
 
 TEST(ScenarioRuntimeTest, UnknownComponentStopsTheRunAfterWhatRan) {
   tk::test::TempFolder folder;

@@ -42,8 +42,15 @@ void BroadcastButtonPressed(TWinControl& parent, int groupIndex, TSpeedButton& s
   parent.Broadcast(m);
 }
 
-TSpeedButton* ButtonPressedSender(const TMessage& m) {
-  return dynamic_cast<TSpeedButton*>(reinterpret_cast<TObject*>(m.LParam));
+bool AnswerButtonPressed(const TMessage& m, int groupIndex, const TSpeedButton* own, bool& down,
+                         bool& allowAllUp) {
+  if (m.WParam != static_cast<std::uintptr_t>(groupIndex)) return false;
+  const auto* sender = dynamic_cast<const TSpeedButton*>(reinterpret_cast<TObject*>(m.LParam));
+  if (!sender || sender == own) return false;
+  const bool raised = sender->Down() && down;
+  if (raised) down = false;
+  allowAllUp = sender->AllowAllUp();
+  return raised;
 }
 
 void TSpeedButton::UpdateExclusive() {
@@ -51,15 +58,9 @@ void TSpeedButton::UpdateExclusive() {
 }
 
 void TSpeedButton::CMButtonPressed(TMessage& m) {
-  if (m.WParam != static_cast<std::uintptr_t>(FGroupIndex)) return;
-  TSpeedButton* sender = ButtonPressedSender(m);
-  if (!sender || sender == this) return;
-  if (sender->Down() && FDown) {
-    FDown = false;
-    FState = TState::bsUp;
-    Invalidate();
-  }
-  FAllowAllUp = sender->AllowAllUp();
+  if (!AnswerButtonPressed(m, FGroupIndex, this, FDown, FAllowAllUp)) return;
+  FState = TState::bsUp;
+  Invalidate();
 }
 
 void TSpeedButton::CMDialogChar(TMessage& m) {

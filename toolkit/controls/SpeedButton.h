@@ -69,7 +69,10 @@ class TSpeedButton : public TGraphicControl {
 
 // The group message: `sender` tells every control of `parent` its Down and AllowAllUp.
 void BroadcastButtonPressed(TWinControl& parent, int groupIndex, TSpeedButton& sender);
-// The sender a group member reads them from; null when the message carries none.
-TSpeedButton* ButtonPressedSender(const TMessage& message);
+// A member's answer to the group message of another member (`own` is the member's own sender,
+// which it passes over): it takes the sender's AllowAllUp, and goes up when both are down.
+// Returns whether it went up.
+bool AnswerButtonPressed(const TMessage& message, int groupIndex, const TSpeedButton* own,
+                         bool& down, bool& allowAllUp);
 
 }  // namespace tk

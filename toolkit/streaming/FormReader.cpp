@@ -84,6 +84,20 @@ class Reader {
     auto need = [&](TFormValue::TKind kind, const char* what) {
       if (v.Kind != kind) fail(std::string(what) + " expected");
     };
+    // A value stored as a number that the text may also give by its name.
+    auto nameOrNumber = [&](auto fromName, const std::string& noun, std::int64_t min,
+                            std::int64_t max, const char* rangeFault) {
+      if (v.Kind == TFormValue::TKind::kIdent) {
+        auto named = fromName(v.Text);
+        if (!named) fail("unknown " + noun + " " + v.Text);
+        p.WriteOrdinal(object, *named);
+      } else {
+        need(TFormValue::TKind::kInteger, ("a " + noun).c_str());
+        if (v.Integer < min || v.Integer > max) fail(rangeFault);
+        // A negative colour stands for the same 32 bits as an unsigned one.
+        p.WriteOrdinal(object, static_cast<std::uint32_t>(v.Integer));
+      }
+    };
     try {
       switch (p.Type) {
         case TPropType::kInteger:
@@ -117,26 +131,10 @@ class Reader {
           return;
         }
         case TPropType::kColor:
-          if (v.Kind == TFormValue::TKind::kIdent) {
-            auto c = IdentToColor(v.Text);
-            if (!c) fail("unknown colour " + v.Text);
-            p.WriteOrdinal(object, *c);
-          } else {
-            need(TFormValue::TKind::kInteger, "a colour");
-            if (v.Integer < INT32_MIN || v.Integer > UINT32_MAX) fail("colour out of range");
-            p.WriteOrdinal(object, static_cast<std::uint32_t>(v.Integer));
-          }
+          nameOrNumber(IdentToColor, "colour", INT32_MIN, UINT32_MAX, "colour out of range");
           return;
         case TPropType::kCharset:
-          if (v.Kind == TFormValue::TKind::kIdent) {
-            auto c = IdentToCharset(v.Text);
-            if (!c) fail("unknown character set " + v.Text);
-            p.WriteOrdinal(object, *c);
-          } else {
-            need(TFormValue::TKind::kInteger, "a character set");
-            if (v.Integer < 0 || v.Integer > 255) fail("out of range 0..255");
-            p.WriteOrdinal(object, v.Integer);
-          }
+          nameOrNumber(IdentToCharset, "character set", 0, 255, "out of range 0..255");
           return;
         case TPropType::kString:
           need(TFormValue::TKind::kString, "a string");

@@ -30,53 +30,6 @@ TGradBox::TGradBox(TComponent* owner)
   SetHeight(100);
 }
 
-void TGradBox::SetCaptionLeft(int value) {
-  if (StoreChanged(FCaptionLeft, value)) Invalidate();
-}
-
-void TGradBox::SetCaptionTop(int value) {
-  if (StoreChanged(FCaptionTop, value)) Invalidate();
-}
-
-void TGradBox::SetTopColor(TColor value) {
-  if (StoreChanged(FTopColor, value)) Invalidate();
-}
-
-void TGradBox::SetLastColor(TColor value) {
-  if (StoreChanged(FLastColor, value)) Invalidate();
-}
-
-void TGradBox::SetOutLineColor(TColor value) {
-  if (!StoreChanged(FOutLineColor, value)) return;
-  if (FDrawOutLine) Invalidate();
-}
-
-void TGradBox::SetDrawOutLine(bool value) {
-  if (StoreChanged(FDrawOutLine, value)) Invalidate();
-}
-
-void TGradBox::SetGradStyle(TGradStyle value) {
-  if (StoreChanged(FGradStyle, value)) Invalidate();
-}
-
-void TGradBox::SetFont3D(bool value) {
-  if (StoreChanged(FFont3D, value)) Invalidate();
-}
-
-void TGradBox::SetFontDepth(std::uint8_t value) {
-  if (!StoreChanged(FFontDepth, value)) return;
-  if (FFont3D) Invalidate();
-}
-
-void TGradBox::SetStyle3D(TFontStyle3D value) {
-  if (StoreChanged(FStyle3D, value)) Invalidate();
-}
-
-void TGradBox::SetBackFont(TColor value) {
-  if (!StoreChanged(FBackFont, value)) return;
-  if (FFont3D) Invalidate();
-}
-
 void TGradBox::GetRGB(TColor color, std::uint8_t& red, std::uint8_t& green, std::uint8_t& blue) {
   // Only the indices the system knows (0 to 24) are looked up; anything else is used as it is.
   std::uint32_t value = color;

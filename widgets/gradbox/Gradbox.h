@@ -42,17 +42,18 @@ class TGradBox : public tk::TGraphicControl {
   TFontStyle3D Style3D() const { return FStyle3D; }
   tk::TColor BackFont() const { return FBackFont; }
 
-  void SetCaptionLeft(int value);
-  void SetCaptionTop(int value);
-  void SetTopColor(tk::TColor value);
-  void SetLastColor(tk::TColor value);
-  void SetOutLineColor(tk::TColor value);
-  void SetDrawOutLine(bool value);
-  void SetGradStyle(TGradStyle value);
-  void SetFont3D(bool value);
-  void SetFontDepth(std::uint8_t value);
-  void SetStyle3D(TFontStyle3D value);
-  void SetBackFont(tk::TColor value);
+  void SetCaptionLeft(int value) { SetAndInvalidate(FCaptionLeft, value); }
+  void SetCaptionTop(int value) { SetAndInvalidate(FCaptionTop, value); }
+  void SetTopColor(tk::TColor value) { SetAndInvalidate(FTopColor, value); }
+  void SetLastColor(tk::TColor value) { SetAndInvalidate(FLastColor, value); }
+  void SetDrawOutLine(bool value) { SetAndInvalidate(FDrawOutLine, value); }
+  void SetGradStyle(TGradStyle value) { SetAndInvalidate(FGradStyle, value); }
+  void SetFont3D(bool value) { SetAndInvalidate(FFont3D, value); }
+  void SetStyle3D(TFontStyle3D value) { SetAndInvalidate(FStyle3D, value); }
+  // The outline colour shows only with the outline, the depth and back colour only in 3D.
+  void SetOutLineColor(tk::TColor value) { SetAndInvalidate(FOutLineColor, value, FDrawOutLine); }
+  void SetFontDepth(std::uint8_t value) { SetAndInvalidate(FFontDepth, value, FFont3D); }
+  void SetBackFont(tk::TColor value) { SetAndInvalidate(FBackFont, value, FFont3D); }
 
   // Fired at the end of every paint; what it draws lands on top.
   tk::TNotifyEvent OnPaint;
@@ -75,6 +76,11 @@ class TGradBox : public tk::TGraphicControl {
 
  private:
   void DrawCaption(tk::TRect& r);
+  // A change repaints unless it cannot be seen yet.
+  template <class T>
+  void SetAndInvalidate(T& field, const T& value, bool shows = true) {
+    if (tk::StoreChanged(field, value) && shows) Invalidate();
+  }
 
   std::int32_t FCaptionLeft;
   std::int32_t FCaptionTop;

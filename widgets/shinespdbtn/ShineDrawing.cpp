@@ -155,52 +155,29 @@ void TShineSpeedButton::CalcDrawPosition(TCanvas& canvas, TPoint& glyphPos, TRec
   if (c) canvas.DrawText(Caption(), textRect, DT_CALCRECT);
   const int tw = textRect.Width(), th = textRect.Height();
 
-  int bw = 0, bh = 0, gx = 0, gy = 0, tx = 0, ty = 0;
-  auto addTextRight = [&] {
-    tx = bw;
-    if (c) bw += tw, bh = std::max(bh, th);
-  };
-  auto addTextBelow = [&] {
-    ty = bh;
-    if (c) bh += th, bw = std::max(bw, tw);
-  };
-  switch (FLayout) {
-    case blGlyphLeft:
-      gx = bw;
-      bw += gw;
-      bh = std::max(bh, gh);
-      if (g && c) bw += s;
-      addTextRight();
-      break;
-    case blGlyphRight:
-      addTextRight();
-      if (g && c) bw += s;
-      gx = bw;
-      if (g) bw += gw, bh = std::max(bh, gh);
-      break;
-    case blGlyphTop:
-      gy = bh;
-      if (g) bh += gh, bw = std::max(bw, gw);
-      if (c) bh += s;  // also without a glyph: the caption then sits lower by the spacing
-      addTextBelow();
-      break;
-    case blGlyphBottom:
-      addTextBelow();
-      if (g && c) bh += s;
-      gy = bh;
-      bh += gh;
-      bw = std::max(bw, gw);
-      break;
-  }
-  // Signed halvings truncate toward zero: the odd pixel goes right or down either way.
+  // The parts follow each other along the layout's axis; across it the block is as thick as the
+  // thicker part, and each part is centred on it.
   const bool horizontal = FLayout == blGlyphLeft || FLayout == blGlyphRight;
-  if (horizontal) {
-    if (g) gy = (bh - gh) / 2;
-    if (c) ty = (bh - th) / 2;
-  } else {
-    if (g) gx = (bw - gw) / 2;
-    if (c) tx = (bw - tw) / 2;
-  }
+  const bool glyphFirst = FLayout == blGlyphLeft || FLayout == blGlyphTop;
+  int along = 0, across = 0, glyphAlong = 0, textAlong = 0;
+  auto add = [&](int& at, bool present, int length, int thickness) {
+    at = along;
+    if (present) along += length, across = std::max(across, thickness);
+  };
+  auto addGlyph = [&] { add(glyphAlong, g, horizontal ? gw : gh, horizontal ? gh : gw); };
+  auto addText = [&] { add(textAlong, c, horizontal ? tw : th, horizontal ? th : tw); };
+  if (glyphFirst) addGlyph();
+  else addText();
+  // With the glyph on top also above a lone caption: the caption then sits lower by the spacing.
+  if (c && (g || FLayout == blGlyphTop)) along += s;
+  if (glyphFirst) addText();
+  else addGlyph();
+  // Signed halvings truncate toward zero: the odd pixel goes right or down either way.
+  const int glyphAcross = g ? (across - (horizontal ? gh : gw)) / 2 : 0;
+  const int textAcross = c ? (across - (horizontal ? th : tw)) / 2 : 0;
+  const int bw = horizontal ? along : across, bh = horizontal ? across : along;
+  const int gx = horizontal ? glyphAlong : glyphAcross, gy = horizontal ? glyphAcross : glyphAlong;
+  const int tx = horizontal ? textAlong : textAcross, ty = horizontal ? textAcross : textAlong;
 
   int mx = (cw - bw) / 2, my = (ch - bh) / 2;
   if (m >= 0) {

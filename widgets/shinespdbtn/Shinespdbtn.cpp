@@ -267,15 +267,9 @@ void TShineSpeedButton::GroupUpdateStatus(int index) {
 }
 
 void TShineSpeedButton::CMButtonPressed(TMessage& m) {
-  if (m.WParam != static_cast<std::uintptr_t>(FGroupIndex)) return;
-  TSpeedButton* sender = ButtonPressedSender(m);
-  if (!sender || sender == FGroupSender) return;
-  if (sender->Down() && FDown) {
-    FDown = false;
-    FDrawState = stUp;
-    Invalidate();
-  }
-  FAllowAllUp = sender->AllowAllUp();
+  if (!AnswerButtonPressed(m, FGroupIndex, FGroupSender, FDown, FAllowAllUp)) return;
+  FDrawState = stUp;
+  Invalidate();
 }
 
 // --- mouse ---

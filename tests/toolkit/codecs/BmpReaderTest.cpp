@@ -180,27 +180,26 @@ INSTANTIATE_TEST_SUITE_P(
 // ---- palettes ----
 
 TEST(BmpPaletteTest, ShortPaletteAndIndexBeyondItGivesBlack) {
-  BmpFields f;
-  f.width = 4;
-  f.height = 1;
-  f.bitCount = 8;
-  f.colorsUsed = 2;
-  f.palette = {0x102030, 0x405060};
-  f.pixels = PackRows({{1, 0, 2, 255}}, 8);
+  const BmpFields f{.width = 4,
+                    .height = 1,
+                    .bitCount = 8,
+                    .colorsUsed = 2,
+                    .palette = {0x102030, 0x405060},
+                    .pixels = PackRows({{1, 0, 2, 255}}, 8)};
   auto bitmap = Decoded(BuildBmp(f));
   ASSERT_TRUE(bitmap);
   EXPECT_EQ(PixelWords(*bitmap), (Rows{{0x405060, 0x102030, kBlack, kBlack}}));
 }
 
 TEST(BmpPaletteTest, PixelDataAtTheOffsetTheHeaderGivesNotAfterThePalette) {
-  BmpFields f;
-  f.width = 1;
-  f.height = 1;
-  f.bitCount = 8;
-  f.colorsUsed = 1;
-  f.palette = {0x123456};
-  f.pixels = {0xEE, 0xEE, 0x00, 0x00, 0x00, 0x00};  // two stray bytes, then the row
-  f.pixelOffset = 14 + 40 + 4 + 2;
+  const BmpFields f{
+      .width = 1,
+      .height = 1,
+      .bitCount = 8,
+      .colorsUsed = 1,
+      .palette = {0x123456},
+      .pixels = {0xEE, 0xEE, 0x00, 0x00, 0x00, 0x00},  // two stray bytes, then the row
+      .pixelOffset = 14 + 40 + 4 + 2};
   auto bitmap = Decoded(BuildBmp(f));
   ASSERT_TRUE(bitmap);
   EXPECT_EQ(bitmap->PixelWord(0, 0) & 0xFFFFFF, 0x123456u);
@@ -218,12 +217,11 @@ class BmpMonochromeTest : public testing::TestWithParam<MonochromeCase> {};
 
 TEST_P(BmpMonochromeTest, TwoColoursKeepTheirPaletteAndTheDarkerIsTheInk) {
   const MonochromeCase& c = GetParam();
-  BmpFields f;
-  f.width = 2;
-  f.height = 1;
-  f.bitCount = 1;
-  f.palette = {c.colour0, c.colour1};
-  f.pixels = PackRows({{0, 1}}, 1);
+  const BmpFields f{.width = 2,
+                    .height = 1,
+                    .bitCount = 1,
+                    .palette = {c.colour0, c.colour1},
+                    .pixels = PackRows({{0, 1}}, 1)};
   auto bitmap = Decoded(BuildBmp(f));
   ASSERT_TRUE(bitmap);
   EXPECT_TRUE(bitmap->Monochrome());
@@ -306,14 +304,12 @@ TEST(BmpRleTest, PixelsPastTheRowEndAreDropped) {
 // ---- refused files ----
 
 BmpFields SmallGood() {
-  BmpFields f;
-  f.width = 3;
-  f.height = 2;
-  f.bitCount = 8;
-  f.colorsUsed = 2;
-  f.palette = {kBlack, kWhite};
-  f.pixels = PackRows({{0, 1, 0}, {1, 0, 1}}, 8);
-  return f;
+  return {.width = 3,
+          .height = 2,
+          .bitCount = 8,
+          .colorsUsed = 2,
+          .palette = {kBlack, kWhite},
+          .pixels = PackRows({{0, 1, 0}, {1, 0, 1}}, 8)};
 }
 
 struct RefusalCase {

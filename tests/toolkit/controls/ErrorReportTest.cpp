@@ -1,34 +1,30 @@
 #include <gtest/gtest.h>
 
 #include "platform/headless/HeadlessPlatform.h"
+#include "tests/support/TextCase.h"
 #include "toolkit/controls/Application.h"
 #include "toolkit/core/Exceptions.h"
 
 namespace tk {
 namespace {
 
-struct DotCase {
-  const char* message;
-  const char* shown;
-};
+using test::TextCase;
 
-void PrintTo(const DotCase& c, std::ostream* os) { *os << c.message; }
-
-class ErrorReportTextTest : public ::testing::TestWithParam<DotCase> {};
+class ErrorReportTextTest : public ::testing::TestWithParam<TextCase> {};
 
 TEST_P(ErrorReportTextTest, AddsADotAfterCharactersAboveTheDot) {
-  EXPECT_EQ(ErrorReportText(GetParam().message), GetParam().shown);
+  EXPECT_EQ(ErrorReportText(GetParam().Input), GetParam().Expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Endings, ErrorReportTextTest,
-                         ::testing::Values(DotCase{"", ""}, DotCase{"done.", "done."},
-                                           DotCase{"abc", "abc."}, DotCase{"code 7", "code 7."},
-                                           DotCase{"really?", "really?."},
-                                           DotCase{"(x)", "(x)"},  // ')' is 0x29, below '.'
-                                           DotCase{"a-", "a-"},    // '-' is 0x2D
-                                           DotCase{"a/", "a/."},   // '/' is 0x2F
-                                           DotCase{"不正です", "不正です."},
-                                           DotCase{"終わり。", "終わり。."}));
+                         ::testing::Values(TextCase{"", ""}, TextCase{"done.", "done."},
+                                           TextCase{"abc", "abc."}, TextCase{"code 7", "code 7."},
+                                           TextCase{"really?", "really?."},
+                                           TextCase{"(x)", "(x)"},  // ')' is 0x29, below '.'
+                                           TextCase{"a-", "a-"},    // '-' is 0x2D
+                                           TextCase{"a/", "a/."},   // '/' is 0x2F
+                                           TextCase{"不正です", "不正です."},
+                                           TextCase{"終わり。", "終わり。."}));
 
 class TopLevelReportTest : public ::testing::Test {
  protected:

@@ -9,7 +9,21 @@
 namespace tk {
 namespace {
 
-using ImageShapeTest = testing::HeadlessTest;
+struct PixelAt {
+  int x, y;
+  std::uint32_t colour;
+};
+
+class PixelTest : public testing::HeadlessTest {
+ protected:
+  // Checks the form's pixels at each point, naming the point that differs.
+  void ExpectPixels(std::initializer_list<PixelAt> expected) {
+    for (const PixelAt& p : expected)
+      EXPECT_EQ(Pixel(p.x, p.y), p.colour) << "at " << p.x << ", " << p.y;
+  }
+};
+
+using ImageShapeTest = PixelTest;
 
 TEST_F(ImageShapeTest, DefaultShapeIsABlackOutlineAroundWhite) {
   form->SetColor(clRed);
@@ -21,11 +35,8 @@ TEST_F(ImageShapeTest, DefaultShapeIsABlackOutlineAroundWhite) {
     EXPECT_EQ(Pixel(x, 10), 0u);
     EXPECT_EQ(Pixel(x, 13), 0u);
   }
-  EXPECT_EQ(Pixel(10, 11), 0u);
-  EXPECT_EQ(Pixel(14, 12), 0u);
-  EXPECT_EQ(Pixel(11, 11), 0xFFFFFFu);
-  EXPECT_EQ(Pixel(13, 12), 0xFFFFFFu);
-  EXPECT_EQ(Pixel(15, 11), 0xFF0000u);
+  ExpectPixels(
+      {{10, 11, 0u}, {14, 12, 0u}, {11, 11, 0xFFFFFFu}, {13, 12, 0xFFFFFFu}, {15, 11, 0xFF0000u}});
 }
 
 TEST_F(ImageShapeTest, WidePenOutlineRunsAlongTheOuterPixels) {
@@ -36,13 +47,10 @@ TEST_F(ImageShapeTest, WidePenOutlineRunsAlongTheOuterPixels) {
   platform.Idle();
   for (int x : {0, 1, 198, 199}) EXPECT_EQ(Pixel(x, 50), 0u) << x;
   for (int y : {0, 1, 98, 99}) EXPECT_EQ(Pixel(100, y), 0u) << y;
-  EXPECT_EQ(Pixel(0, 0), 0u);
-  EXPECT_EQ(Pixel(199, 99), 0u);
-  EXPECT_EQ(Pixel(2, 2), 0xFFFFFFu);
-  EXPECT_EQ(Pixel(197, 97), 0xFFFFFFu);
+  ExpectPixels({{0, 0, 0u}, {199, 99, 0u}, {2, 2, 0xFFFFFFu}, {197, 97, 0xFFFFFFu}});
 }
 
-class ImageTest : public testing::HeadlessTest {
+class ImageTest : public PixelTest {
  protected:
   ImageTest() {
     form->SetColor(clBlue);
@@ -69,11 +77,11 @@ TEST_F(ImageTest, EmptyImageDrawsNothing) {
 TEST_F(ImageTest, StretchedPictureFillsTheWidget) {
   image->Picture().SetGraphic(TwoPixels(0x00FF00));
   platform.Idle();
-  EXPECT_EQ(Pixel(10, 10), 0xFF0000u);
-  EXPECT_EQ(Pixel(11, 11), 0xFF0000u);
-  EXPECT_EQ(Pixel(12, 10), 0x00FF00u);
-  EXPECT_EQ(Pixel(13, 11), 0x00FF00u);
-  EXPECT_EQ(Pixel(14, 11), 0x0000FFu);
+  ExpectPixels({{10, 10, 0xFF0000u},
+                {11, 11, 0xFF0000u},
+                {12, 10, 0x00FF00u},
+                {13, 11, 0x00FF00u},
+                {14, 11, 0x0000FFu}});
 }
 
 TEST_F(ImageTest, TransparencyIsAppliedToEveryNewPicture) {

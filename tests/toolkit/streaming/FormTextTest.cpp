@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "tests/support/TextCase.h"
 #include "toolkit/streaming/FormText.h"
 
 namespace tk {
@@ -53,36 +54,32 @@ TEST(FormValueTest, SetsAndBinaryData) {
   EXPECT_EQ(FormatFormValue(set), "[fsBold, fsItalic]");
 }
 
-struct SyntaxFault {
-  const char* text;
-  const char* message;
-};
+using test::TextCase;
 
-void PrintTo(const SyntaxFault& c, std::ostream* os) { *os << c.message; }
-
-class FormSyntaxTest : public ::testing::TestWithParam<SyntaxFault> {};
+// A form text, and the message it is refused with.
+class FormSyntaxTest : public ::testing::TestWithParam<TextCase> {};
 
 TEST_P(FormSyntaxTest, NamesTheLine) {
   try {
-    ParseFormText(GetParam().text);
+    ParseFormText(GetParam().Input);
     FAIL() << "accepted";
   } catch (const EReadError& e) {
-    EXPECT_EQ(std::string(e.what()), GetParam().message);
+    EXPECT_EQ(std::string(e.what()), GetParam().Expected);
   }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Faults, FormSyntaxTest,
     ::testing::Values(
-        SyntaxFault{"object A: TForm\n  X = 'open\nend\n", "line 2: unterminated string"},
-        SyntaxFault{"object A: TForm\n  X 3\nend\n", "line 2: '=' expected"},
-        SyntaxFault{"object A: TForm\n  X = 1.5\nend\n", "line 2: a whole number expected"},
-        SyntaxFault{"object A: TForm\n  X = {0A0}\nend\n", "line 2: odd number of hex digits"},
-        SyntaxFault{"object A: TForm\n  object B: TShape\n", "line 3: 'end' expected for B"},
-        SyntaxFault{"object A: TForm\nend\nend\n", "line 3: text after the last 'end'"},
-        SyntaxFault{"thing A: TForm\nend\n", "line 1: 'object' expected"},
-        SyntaxFault{"object A: TForm\n  X = 99999999999999999999\nend\n",
-                    "line 2: number too large"}));
+        TextCase{"object A: TForm\n  X = 'open\nend\n", "line 2: unterminated string"},
+        TextCase{"object A: TForm\n  X 3\nend\n", "line 2: '=' expected"},
+        TextCase{"object A: TForm\n  X = 1.5\nend\n", "line 2: a whole number expected"},
+        TextCase{"object A: TForm\n  X = {0A0}\nend\n", "line 2: odd number of hex digits"},
+        TextCase{"object A: TForm\n  object B: TShape\n", "line 3: 'end' expected for B"},
+        TextCase{"object A: TForm\nend\nend\n", "line 3: text after the last 'end'"},
+        TextCase{"thing A: TForm\nend\n", "line 1: 'object' expected"},
+        TextCase{"object A: TForm\n  X = 99999999999999999999\nend\n",
+                 "line 2: number too large"}));
 
 TEST(QuoteFormStringTest, QuotesAndEscapes) {
   EXPECT_EQ(QuoteFormString("it's"), "'it''s'");

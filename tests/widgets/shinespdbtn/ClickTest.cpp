@@ -5,6 +5,8 @@
 namespace widgets::test {
 namespace {
 
+using test::PrintTo;
+
 using tk::TMouseButton;
 
 struct AccelCase {
@@ -14,9 +16,7 @@ struct AccelCase {
   bool clicks;
 };
 
-void PrintTo(const AccelCase& c, std::ostream* os) { *os << c.name; }
-
-class AccelTest : public ShineTest, public ::testing::WithParamInterface<AccelCase> {};
+using AccelTest = ShineCaseTest<AccelCase>;
 
 TEST_P(AccelTest, TypedCharacterClicksWhenItIsTheAccelerator) {
   CountingButton* b = AddButton(50, 20);
@@ -46,9 +46,7 @@ struct AccelStateCase {
   bool formShown;
 };
 
-void PrintTo(const AccelStateCase& c, std::ostream* os) { *os << c.name; }
-
-class AccelRefusedTest : public ShineTest, public ::testing::WithParamInterface<AccelStateCase> {};
+using AccelRefusedTest = ShineCaseTest<AccelStateCase>;
 
 TEST_P(AccelRefusedTest, NoClickAndTheMessageGoesOn) {
   CountingButton* b = AddButton(50, 20);

@@ -6,6 +6,8 @@
 namespace widgets::test {
 namespace {
 
+using test::PrintTo;
+
 using tk::TMouseButton;
 using tk::TPoint;
 
@@ -27,8 +29,6 @@ struct Transition {
   bool downAtEnd;
 };
 
-void PrintTo(const Transition& t, std::ostream* os) { *os << t.name; }
-
 // The button lies at (50, 20), 25 x 25.
 constexpr TPoint In{60, 30};
 constexpr TPoint LastPixel{74, 44};
@@ -45,7 +45,7 @@ Step W(int ms, TShineDrawState s) { return {Op::Wait, {ms, 0}, s}; }
 Step Off(TShineDrawState s) { return {Op::Disable, {}, s}; }
 Step On(TShineDrawState s) { return {Op::Enable, {}, s}; }
 
-class DrawStateTest : public ShineTest, public ::testing::WithParamInterface<Transition> {};
+using DrawStateTest = ShineCaseTest<Transition>;
 
 TEST_P(DrawStateTest, FollowsTheTransitionTable) {
   const Transition& t = GetParam();

@@ -8,6 +8,8 @@
 namespace widgets::test {
 namespace {
 
+using test::PrintTo;
+
 // Raised set: upper case; pressed set: lower case. Faces F and f.
 const std::map<char, std::uint32_t> kPixels = {{'H', 0xFF0000}, {'S', 0x00FF00}, {'D', 0x0000FF},
                                                {'F', 0x808080}, {'h', 0xFFFF00}, {'s', 0xFF00FF},
@@ -45,9 +47,7 @@ struct FrameCase {
   std::vector<std::string> art;
 };
 
-void PrintTo(const FrameCase& c, std::ostream* os) { *os << c.name; }
-
-class FrameTypeTest : public FrameTest, public ::testing::WithParamInterface<FrameCase> {};
+using FrameTypeTest = ShineCaseTest<FrameCase, FrameTest>;
 
 TEST_P(FrameTypeTest, LinesAsTheTableDrawsThem) {
   CountingButton* b = Button6x5();
@@ -88,9 +88,7 @@ struct FrameSwitchCase {
   char look;  // 'R' raised frame, 'P' pressed frame, 'F' / 'f' plain face
 };
 
-void PrintTo(const FrameSwitchCase& c, std::ostream* os) { *os << c.name; }
-
-class FrameSwitchTest : public FrameTest, public ::testing::WithParamInterface<FrameSwitchCase> {};
+using FrameSwitchTest = ShineCaseTest<FrameSwitchCase, FrameTest>;
 
 TEST_P(FrameSwitchTest, EachLookHasItsSwitch) {
   const FrameSwitchCase& c = GetParam();

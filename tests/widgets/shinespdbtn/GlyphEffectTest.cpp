@@ -7,6 +7,8 @@
 namespace widgets::test {
 namespace {
 
+using test::PrintTo;
+
 constexpr std::uint32_t kT = 0x808000;      // olive as a pixel word
 constexpr std::uint32_t kShine = 0xFFFF00;  // clYellow as a pixel word
 
@@ -51,8 +53,6 @@ struct PixelCase {
   std::uint32_t in;
   std::uint32_t out;
 };
-
-void PrintTo(const PixelCase& c, std::ostream* os) { *os << c.name; }
 
 class PixelEffectTest : public ::testing::TestWithParam<PixelCase> {};
 
@@ -110,8 +110,6 @@ struct OutlineCase {
   Art in;
   Art out;
 };
-
-void PrintTo(const OutlineCase& c, std::ostream* os) { *os << c.name; }
 
 class OutlineTest : public ::testing::TestWithParam<OutlineCase> {};
 
@@ -190,8 +188,6 @@ struct EmbossCase {
   Art in;
   Art mask;  // 'w' white, '#' black
 };
-
-void PrintTo(const EmbossCase& c, std::ostream* os) { *os << c.name; }
 
 class EmbossMaskTest : public ::testing::TestWithParam<EmbossCase> {};
 

@@ -7,6 +7,8 @@
 namespace widgets::test {
 namespace {
 
+using test::PrintTo;
+
 using tk::TMouseButton;
 
 class GroupTest : public ShineTest {
@@ -158,9 +160,7 @@ struct SetDownCase {
   int immediatePaints;
 };
 
-void PrintTo(const SetDownCase& c, std::ostream* os) { *os << c.name; }
-
-class SetDownTest : public ShineTest, public ::testing::WithParamInterface<SetDownCase> {};
+using SetDownTest = ShineCaseTest<SetDownCase>;
 
 TEST_P(SetDownTest, FollowsTheGroupRules) {
   const SetDownCase& c = GetParam();

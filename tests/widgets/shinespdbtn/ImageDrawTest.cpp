@@ -8,6 +8,8 @@
 namespace widgets::test {
 namespace {
 
+using test::PrintTo;
+
 constexpr std::uint32_t kFace = 0x808080;     // raised face
 constexpr std::uint32_t kPressed = 0x404040;  // pressed face
 constexpr std::uint32_t kT = 0x808000;
@@ -51,9 +53,7 @@ struct ShiftCase {
   std::uint32_t face;
 };
 
-void PrintTo(const ShiftCase& c, std::ostream* os) { *os << c.name; }
-
-class GlyphShiftTest : public ImageDrawTest, public ::testing::WithParamInterface<ShiftCase> {};
+using GlyphShiftTest = ShineCaseTest<ShiftCase, ImageDrawTest>;
 
 TEST_P(GlyphShiftTest, GlyphWithoutItsTransparentPixelsAtItsPlace) {
   const std::vector<std::string> art = {"r#.", "#r.", "..."};
@@ -131,9 +131,7 @@ struct CaptionCase {
   std::uint32_t face;
 };
 
-void PrintTo(const CaptionCase& c, std::ostream* os) { *os << c.name; }
-
-class CaptionTest : public ImageDrawTest, public ::testing::WithParamInterface<CaptionCase> {};
+using CaptionTest = ShineCaseTest<CaptionCase, ImageDrawTest>;
 
 TEST_P(CaptionTest, PassesLandWhereTheirOffsetsSay) {
   const CaptionCase& c = GetParam();

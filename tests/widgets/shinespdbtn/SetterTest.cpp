@@ -8,6 +8,8 @@
 namespace widgets::test {
 namespace {
 
+using test::PrintTo;
+
 enum class Repaint { None, Later, AtOnce };
 
 struct SetterCase {
@@ -16,9 +18,7 @@ struct SetterCase {
   Repaint expected;
 };
 
-void PrintTo(const SetterCase& c, std::ostream* os) { *os << c.name; }
-
-class SetterTest : public ShineTest, public ::testing::WithParamInterface<SetterCase> {};
+using SetterTest = ShineCaseTest<SetterCase>;
 
 TEST_P(SetterTest, RepaintsAsItsRuleSays) {
   // Away from the top-left corner, where nothing else is drawn or invalidated.

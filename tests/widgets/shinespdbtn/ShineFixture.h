@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -88,5 +89,15 @@ class ShineTest : public tk::testing::HeadlessTest {
 
   tk::test::FakeGlyphSource glyphs;
 };
+
+// A table-driven test on `Fixture` with one `Case` a run.
+template <class Case, class Fixture = ShineTest>
+class ShineCaseTest : public Fixture, public ::testing::WithParamInterface<Case> {};
+
+// A case that has a name prints as its name. A file's cases live in its own unnamed namespace,
+// so each file that wants this brings it in with `using test::PrintTo;`.
+template <class Case>
+requires requires(const Case& c) { c.name; }
+void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
 
 }  // namespace widgets::test

@@ -50,56 +50,48 @@ TEST_P(LineBreaking, GivesTheExpectedLines) {
 
 constexpr unsigned WB = DT_WORDBREAK;
 
-INSTANTIATE_TEST_SUITE_P(
-    Text, LineBreaking,
-    testing::Values(
-        LineCase{"FitsOnOneLine", "ab cd", 100, WB, {"ab cd"}, {50}},
-        LineCase{
-            "BreaksAtTheLastSpaceThatFits", "aaa bbb ccc", 75, WB, {"aaa bbb", "ccc"}, {70, 30}},
-        LineCase{"WordEndingExactlyAtTheEdgeFits", "aaa bbb", 70, WB, {"aaa bbb"}, {70}},
-        LineCase{"SpacesAtABreakAreDropped", "aaa   bbb", 50, WB, {"aaa", "bbb"}, {30, 30}},
-        LineCase{"LeadingSpacesOfTheTextStay", "  ab", 100, WB, {"  ab"}, {40}},
-        LineCase{"TrailingSpacesOfTheTextStay", "ab  ", 100, WB, {"ab  "}, {40}},
-        LineCase{"LongWordStaysWholeOnItsOwnLine",
-                 "a bbbbbbbb c",
-                 50,
-                 WB,
-                 {"a", "bbbbbbbb", "c"},
-                 {10, 80, 10}},
-        LineCase{"LongWordAloneIsNotBroken", "bbbbbbbb", 30, WB, {"bbbbbbbb"}, {80}},
-        LineCase{"WithoutWordBreakNothingWraps", "aaa bbb ccc", 50, 0, {"aaa bbb ccc"}, {110}},
-        LineCase{"BreaksBetweenTwoWideCharacters",
-                 "月火水木金",
-                 50,
-                 WB,
-                 {"月火", "水木", "金"},
-                 {40, 40, 20}},
-        LineCase{
-            "BreaksBetweenLatinAndWideOnlyAtWideWide", "ab月火", 50, WB, {"ab月", "火"}, {40, 20}},
-        LineCase{"NoBreakBetweenWideAndLatin", "月ab", 25, WB, {"月ab"}, {40}},
-        LineCase{"HalfWidthKanaIsNotWide", "ｱｲｳ", 15, WB, {"ｱｲｳ"}, {30}},
-        LineCase{"CarriageReturnBreaks", "a\rb", 100, 0, {"a", "b"}, {10, 10}},
-        LineCase{"LineFeedBreaks", "a\nb", 100, 0, {"a", "b"}, {10, 10}},
-        LineCase{"CrLfIsOneBreak", "a\r\nb", 100, 0, {"a", "b"}, {10, 10}},
-        LineCase{"LfCrIsTwoBreaks", "a\n\rb", 100, 0, {"a", "", "b"}, {10, 0, 10}},
-        LineCase{"EmptyLinesBetweenBreaks", "a\n\nb", 100, 0, {"a", "", "b"}, {10, 0, 10}},
-        LineCase{"FinalBreakOpensNoLine", "ab\n", 100, 0, {"ab"}, {20}},
-        LineCase{"ABreakAloneIsOneEmptyLine", "\r\n", 100, 0, {""}, {0}},
-        LineCase{"SingleLineIgnoresBreaks", "a\r\nb", 100, DT_SINGLELINE, {"ab"}, {20}},
-        LineCase{"SingleLineDoesNotWrap", "aaa bbb", 30, DT_SINGLELINE | WB, {"aaa bbb"}, {70}},
-        LineCase{
-            "HardAndSoftBreaksTogether", "aa bb\ncc", 30, WB, {"aa", "bb", "cc"}, {20, 20, 20}},
-        LineCase{"PrefixUnderlinesTheNextCharacter", "&Save", 100, 0, {"[S]ave"}, {40}},
-        LineCase{"DoubledAmpersandShowsOne", "A&&B", 100, 0, {"A&B"}, {30}},
-        LineCase{"TrailingAmpersandShowsNothing", "AB&", 100, 0, {"AB"}, {20}},
-        LineCase{"AmpersandAloneIsAnEmptyLine", "&", 100, 0, {""}, {0}},
-        LineCase{"AmpersandsInARow", "&&&x", 100, 0, {"&[x]"}, {20}},
-        LineCase{"PrefixOnAWideCharacter", "はい(&Y)", 100, 0, {"はい([Y])"}, {70}},
-        LineCase{"NoPrefixShowsAmpersands", "&Save&&", 100, DT_NOPREFIX, {"&Save&&"}, {70}},
-        LineCase{"MalformedBytesAreKeptAsCharacters", "a\xE9\x80", 100, 0, {"a\u00E9"}, {20}},
-        LineCase{"UnexpandedTabTakesNoRoom", "a\tb", 100, 0, {"ab"}, {20}},
-        LineCase{"WordBreakAtATab", "aaa\tbbb", 100, WB | DT_EXPANDTABS, {"aaa", "bbb"}, {30, 30}}),
-    test::CaseName());
+const LineCase kLineCases[] = {
+    {"FitsOnOneLine", "ab cd", 100, WB, {"ab cd"}, {50}},
+    {"BreaksAtTheLastSpaceThatFits", "aaa bbb ccc", 75, WB, {"aaa bbb", "ccc"}, {70, 30}},
+    {"WordEndingExactlyAtTheEdgeFits", "aaa bbb", 70, WB, {"aaa bbb"}, {70}},
+    {"SpacesAtABreakAreDropped", "aaa   bbb", 50, WB, {"aaa", "bbb"}, {30, 30}},
+    {"LeadingSpacesOfTheTextStay", "  ab", 100, WB, {"  ab"}, {40}},
+    {"TrailingSpacesOfTheTextStay", "ab  ", 100, WB, {"ab  "}, {40}},
+    {"LongWordStaysWholeOnItsOwnLine",
+     "a bbbbbbbb c",
+     50,
+     WB,
+     {"a", "bbbbbbbb", "c"},
+     {10, 80, 10}},
+    {"LongWordAloneIsNotBroken", "bbbbbbbb", 30, WB, {"bbbbbbbb"}, {80}},
+    {"WithoutWordBreakNothingWraps", "aaa bbb ccc", 50, 0, {"aaa bbb ccc"}, {110}},
+    {"BreaksBetweenTwoWideCharacters", "月火水木金", 50, WB, {"月火", "水木", "金"}, {40, 40, 20}},
+    {"BreaksBetweenLatinAndWideOnlyAtWideWide", "ab月火", 50, WB, {"ab月", "火"}, {40, 20}},
+    {"NoBreakBetweenWideAndLatin", "月ab", 25, WB, {"月ab"}, {40}},
+    {"HalfWidthKanaIsNotWide", "ｱｲｳ", 15, WB, {"ｱｲｳ"}, {30}},
+    {"CarriageReturnBreaks", "a\rb", 100, 0, {"a", "b"}, {10, 10}},
+    {"LineFeedBreaks", "a\nb", 100, 0, {"a", "b"}, {10, 10}},
+    {"CrLfIsOneBreak", "a\r\nb", 100, 0, {"a", "b"}, {10, 10}},
+    {"LfCrIsTwoBreaks", "a\n\rb", 100, 0, {"a", "", "b"}, {10, 0, 10}},
+    {"EmptyLinesBetweenBreaks", "a\n\nb", 100, 0, {"a", "", "b"}, {10, 0, 10}},
+    {"FinalBreakOpensNoLine", "ab\n", 100, 0, {"ab"}, {20}},
+    {"ABreakAloneIsOneEmptyLine", "\r\n", 100, 0, {""}, {0}},
+    {"SingleLineIgnoresBreaks", "a\r\nb", 100, DT_SINGLELINE, {"ab"}, {20}},
+    {"SingleLineDoesNotWrap", "aaa bbb", 30, DT_SINGLELINE | WB, {"aaa bbb"}, {70}},
+    {"HardAndSoftBreaksTogether", "aa bb\ncc", 30, WB, {"aa", "bb", "cc"}, {20, 20, 20}},
+    {"PrefixUnderlinesTheNextCharacter", "&Save", 100, 0, {"[S]ave"}, {40}},
+    {"DoubledAmpersandShowsOne", "A&&B", 100, 0, {"A&B"}, {30}},
+    {"TrailingAmpersandShowsNothing", "AB&", 100, 0, {"AB"}, {20}},
+    {"AmpersandAloneIsAnEmptyLine", "&", 100, 0, {""}, {0}},
+    {"AmpersandsInARow", "&&&x", 100, 0, {"&[x]"}, {20}},
+    {"PrefixOnAWideCharacter", "はい(&Y)", 100, 0, {"はい([Y])"}, {70}},
+    {"NoPrefixShowsAmpersands", "&Save&&", 100, DT_NOPREFIX, {"&Save&&"}, {70}},
+    {"MalformedBytesAreKeptAsCharacters", "a\xE9\x80", 100, 0, {"a\u00E9"}, {20}},
+    {"UnexpandedTabTakesNoRoom", "a\tb", 100, 0, {"ab"}, {20}},
+    {"WordBreakAtATab", "aaa\tbbb", 100, WB | DT_EXPANDTABS, {"aaa", "bbb"}, {30, 30}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Text, LineBreaking, testing::ValuesIn(kLineCases), test::CaseName());
 
 struct TabCase {
   const char* Name;
@@ -120,16 +112,15 @@ TEST_P(TabExpansion, MovesToTheNextStopEightAverageWidthsApart) {
   EXPECT_EQ(layout.Lines[0].Width, c.Width);
 }
 
-INSTANTIATE_TEST_SUITE_P(Text, TabExpansion,
-                         testing::Values(TabCase{"FromTheLineStart", "\ta", {80}, 90},
-                                         TabCase{"AfterText", "ab\tc", {0, 10, 80}, 90},
-                                         TabCase{"AtAStopGoesToTheNext",
-                                                 "aaaaaaaa\tb",
-                                                 {0, 10, 20, 30, 40, 50, 60, 70, 160},
-                                                 170},
-                                         TabCase{"TwoTabs", "\t\ta", {160}, 170},
-                                         TabCase{"AfterAWideCharacter", "月\t火", {0, 80}, 100}),
-                         test::CaseName());
+const TabCase kTabCases[] = {
+    {"FromTheLineStart", "\ta", {80}, 90},
+    {"AfterText", "ab\tc", {0, 10, 80}, 90},
+    {"AtAStopGoesToTheNext", "aaaaaaaa\tb", {0, 10, 20, 30, 40, 50, 60, 70, 160}, 170},
+    {"TwoTabs", "\t\ta", {160}, 170},
+    {"AfterAWideCharacter", "月\t火", {0, 80}, 100},
+};
+
+INSTANTIATE_TEST_SUITE_P(Text, TabExpansion, testing::ValuesIn(kTabCases), test::CaseName());
 
 TEST(TextLayout, TabStopsCountFromEachLineStart) {
   test::FakeGlyphSource glyphs;
@@ -158,39 +149,23 @@ TEST_P(CalcRect, SetsRightToTheWidestLineAndBottomToTheTextHeight) {
   EXPECT_EQ(layout.Height, c.Height);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Text, CalcRect,
-    testing::Values(
-        MeasureCase{"OneLine", "abc", {5, 7, 5, 7}, 0, {5, 7, 35, 17}, 10},
-        MeasureCase{"WidestOfSeveralLines", "ab\nabcd\na", {5, 7, 5, 7}, 0, {5, 7, 45, 37}, 30},
-        MeasureCase{"WidthNotLimitedWithoutWordBreak",
-                    "aaa bbb ccc",
-                    {0, 0, 75, 0},
-                    0,
-                    {0, 0, 110, 10},
-                    10},
-        MeasureCase{"WordBreakLimitsToTheWidth",
-                    "aaa bbb ccc",
-                    {0, 0, 75, 0},
-                    DT_WORDBREAK,
-                    {0, 0, 70, 20},
-                    20},
-        MeasureCase{"LongWordWidensTheRectangle",
-                    "a bbbbbbbb",
-                    {0, 0, 50, 0},
-                    DT_WORDBREAK,
-                    {0, 0, 80, 20},
-                    20},
-        MeasureCase{
-            "EmptyTextHasNoHeightAndKeepsTheWidth", "", {5, 7, 100, 50}, 0, {5, 7, 100, 7}, 0},
-        MeasureCase{"PrefixCharactersTakeNoRoom", "&Save", {0, 0, 0, 0}, 0, {0, 0, 40, 10}, 10},
-        MeasureCase{"AlignmentDoesNotMoveTheMeasure",
-                    "ab",
-                    {10, 0, 110, 50},
-                    DT_CENTER | DT_VCENTER | DT_SINGLELINE,
-                    {10, 0, 30, 10},
-                    10}),
-    test::CaseName());
+const MeasureCase kMeasureCases[] = {
+    {"OneLine", "abc", {5, 7, 5, 7}, 0, {5, 7, 35, 17}, 10},
+    {"WidestOfSeveralLines", "ab\nabcd\na", {5, 7, 5, 7}, 0, {5, 7, 45, 37}, 30},
+    {"WidthNotLimitedWithoutWordBreak", "aaa bbb ccc", {0, 0, 75, 0}, 0, {0, 0, 110, 10}, 10},
+    {"WordBreakLimitsToTheWidth", "aaa bbb ccc", {0, 0, 75, 0}, DT_WORDBREAK, {0, 0, 70, 20}, 20},
+    {"LongWordWidensTheRectangle", "a bbbbbbbb", {0, 0, 50, 0}, DT_WORDBREAK, {0, 0, 80, 20}, 20},
+    {"EmptyTextHasNoHeightAndKeepsTheWidth", "", {5, 7, 100, 50}, 0, {5, 7, 100, 7}, 0},
+    {"PrefixCharactersTakeNoRoom", "&Save", {0, 0, 0, 0}, 0, {0, 0, 40, 10}, 10},
+    {"AlignmentDoesNotMoveTheMeasure",
+     "ab",
+     {10, 0, 110, 50},
+     DT_CENTER | DT_VCENTER | DT_SINGLELINE,
+     {10, 0, 30, 10},
+     10},
+};
+
+INSTANTIATE_TEST_SUITE_P(Text, CalcRect, testing::ValuesIn(kMeasureCases), test::CaseName());
 
 struct PlaceCase {
   const char* Name;
@@ -211,31 +186,30 @@ TEST_P(Placement, PutsLinesWhereTheFlagsSay) {
   EXPECT_EQ(layout.Height, c.Height);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Text, Placement,
-    testing::Values(
-        PlaceCase{"LeftTop", "ab", DT_LEFT, {{10, 20}}, 10},
-        PlaceCase{"CentredEachLine", "ab\nabcd", DT_CENTER, {{50, 20}, {40, 30}}, 20},
-        PlaceCase{"CentringRoundsTowardTheLeft", "abc", DT_CENTER, {{45, 20}}, 10},
-        PlaceCase{
-            "WiderThanTheRectangleCentresLeftOfIt", "aaaaaaaaaaaaa", DT_CENTER, {{-5, 20}}, 10},
-        PlaceCase{"Right", "ab", DT_RIGHT, {{90, 20}}, 10},
-        PlaceCase{"VCenterWithSingleLine", "ab", DT_VCENTER | DT_SINGLELINE, {{10, 40}}, 30},
-        PlaceCase{"VCenterAloneDoesNothing", "ab", DT_VCENTER, {{10, 20}}, 10},
-        PlaceCase{"CenterVCenterOfTheButtonStaysAtTheTop",
-                  "ab\nab",
-                  DT_CENTER | DT_VCENTER,
-                  {{50, 20}, {50, 30}},
-                  20},
-        PlaceCase{"BottomWithSingleLine", "ab", DT_BOTTOM | DT_SINGLELINE, {{10, 60}}, 50},
-        PlaceCase{"BottomAloneDoesNothing", "ab", DT_BOTTOM, {{10, 20}}, 10},
-        PlaceCase{"LinesBelowTheRectangleAreStillLaidOut",
-                  "a\nb\nc\nd\ne\nf",
-                  DT_LEFT,
-                  {{10, 20}, {10, 30}, {10, 40}, {10, 50}, {10, 60}, {10, 70}},
-                  60},
-        PlaceCase{"EmptyTextHasNoLines", "", DT_LEFT, {}, 0}),
-    test::CaseName());
+const PlaceCase kPlaceCases[] = {
+    {"LeftTop", "ab", DT_LEFT, {{10, 20}}, 10},
+    {"CentredEachLine", "ab\nabcd", DT_CENTER, {{50, 20}, {40, 30}}, 20},
+    {"CentringRoundsTowardTheLeft", "abc", DT_CENTER, {{45, 20}}, 10},
+    {"WiderThanTheRectangleCentresLeftOfIt", "aaaaaaaaaaaaa", DT_CENTER, {{-5, 20}}, 10},
+    {"Right", "ab", DT_RIGHT, {{90, 20}}, 10},
+    {"VCenterWithSingleLine", "ab", DT_VCENTER | DT_SINGLELINE, {{10, 40}}, 30},
+    {"VCenterAloneDoesNothing", "ab", DT_VCENTER, {{10, 20}}, 10},
+    {"CenterVCenterOfTheButtonStaysAtTheTop",
+     "ab\nab",
+     DT_CENTER | DT_VCENTER,
+     {{50, 20}, {50, 30}},
+     20},
+    {"BottomWithSingleLine", "ab", DT_BOTTOM | DT_SINGLELINE, {{10, 60}}, 50},
+    {"BottomAloneDoesNothing", "ab", DT_BOTTOM, {{10, 20}}, 10},
+    {"LinesBelowTheRectangleAreStillLaidOut",
+     "a\nb\nc\nd\ne\nf",
+     DT_LEFT,
+     {{10, 20}, {10, 30}, {10, 40}, {10, 50}, {10, 60}, {10, 70}},
+     60},
+    {"EmptyTextHasNoLines", "", DT_LEFT, {}, 0},
+};
+
+INSTANTIATE_TEST_SUITE_P(Text, Placement, testing::ValuesIn(kPlaceCases), test::CaseName());
 
 TEST(TextLayout, ClipsToTheRectangleUnlessNoClip) {
   test::FakeGlyphSource glyphs;
