@@ -19,6 +19,9 @@
 namespace tk {
 namespace {
 
+// Argument-dependent look-up searches only this unnamed namespace for the cases declared in it.
+using tk::PrintTo;
+
 std::string FamilyOf(const TFontFace& face) {
   TFaceHandle handle = OpenFace(face.Path, face.Index);
   return handle && handle->family_name ? handle->family_name : "";

@@ -21,7 +21,8 @@ struct CaseName {
 }  // namespace tk::test
 
 namespace tk {
-// Found by argument-dependent look-up for the case structs of namespace tk's tests.
+// Found by argument-dependent look-up for case structs of namespace tk; a test file that declares
+// its cases in an unnamed namespace brings it in with `using tk::PrintTo;`.
 template <test::NamedCase T>
 void PrintTo(const T& c, std::ostream* os) {
   *os << c.Name;

@@ -11,6 +11,9 @@
 namespace tk {
 namespace {
 
+// Argument-dependent look-up searches only this unnamed namespace for the cases declared in it.
+using tk::PrintTo;
+
 // A line as text; a character underlined by an `&` prefix is written in brackets.
 std::string Show(const TTextLine& line) {
   std::string out;
