@@ -30,7 +30,6 @@ class THeadlessWindow : public tk::INativeWindow {
 
   tk::IWindowEvents& Events() const { return FEvents; }
   bool Shown() const { return FShown; }
-  const tk::TWindowParams& Params() const { return FParams; }
 
  private:
   THeadlessPlatform& FPlatform;

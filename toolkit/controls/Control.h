@@ -161,7 +161,6 @@ class TControl : public TComponent {
 
   unsigned ControlStyle() const { return FControlStyle; }
   void SetControlStyle(unsigned style) { FControlStyle = style; }
-  unsigned ControlState() const { return FControlState; }
 
   // While set, every mouse message of the parent window goes to this control.
   bool MouseCapture() const;

@@ -67,8 +67,6 @@ class TForm : public TWinControl, public IWindowEvents {
   void UpdateWindow() override;
   TControl* CaptureControl() const override { return FCaptureControl; }
   void SetCaptureControl(TControl* control) override { FCaptureControl = control; }
-  // The control the mouse was last reported over (mouse enter/leave tracking).
-  TControl* MouseControl() const { return FMouseControl; }
   // A control leaves the form: drop any reference the input routing keeps to it.
   void ForgetControl(TControl* control);
 
@@ -120,7 +118,7 @@ class TForm : public TWinControl, public IWindowEvents {
   TCanvas FBufferCanvas;
   TRect FDirty;
   TControl* FCaptureControl = nullptr;
-  TControl* FMouseControl = nullptr;
+  TControl* FMouseControl = nullptr;  // the control the mouse was last reported over
 };
 
 }  // namespace tk
